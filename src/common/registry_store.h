@@ -1,0 +1,50 @@
+// One open registry key with typed values: text, "yes"/"no" flags, 32-bit
+// numbers and lists of texts. Reads never fail loudly; writes report success
+// and keep a fixed message on failure.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+#include "common/registry_backend.h"
+
+// Every key of the kit lies at or below this path.
+inline constexpr const char* kRegistryBasePath = "SOFTWARE\\QUAV\\ZoruzazAZ";
+
+class RegistryStore {
+ public:
+  static constexpr size_t kTextBufferSize = 5000;   // longer texts read as empty
+  static constexpr size_t kNumberBufferSize = 260;
+
+  explicit RegistryStore(RegistryBackend& backend) : backend_(backend) {}
+  // Root HKEY_LOCAL_MACHINE, opened at once; a failed open is not reported.
+  RegistryStore(RegistryBackend& backend, const std::string& keyPath);
+  RegistryStore(const RegistryStore&) = delete;
+  RegistryStore& operator=(const RegistryStore&) = delete;
+  virtual ~RegistryStore();
+
+  bool Open(RegistryRoot root, const std::string& keyPath);
+  bool CreateKeyPath(const std::string& keyPath);
+
+  virtual std::string ReadString(const std::string& name);
+  virtual bool WriteString(const std::string& name, const std::string& value);
+  virtual bool ReadBool(const std::string& name, bool fallback);
+  virtual bool WriteBool(const std::string& name, bool value);
+  virtual bool ReadBool(const std::string& name, int fallback);
+  virtual bool WriteBool(const std::string& name, int value);
+  virtual int32_t ReadNumber(const std::string& name, int32_t fallback);
+  virtual bool WriteNumber(const std::string& name, int32_t value);
+  virtual bool ReadStringList(const std::string& name, std::list<std::string>& list);
+  virtual bool WriteStringList(const std::string& name, const std::list<std::string>& list);
+
+  const std::string& LastError() const { return lastError_; }
+  bool IsOpen() const { return key_ != nullptr; }
+
+ private:
+  RegistryBackend& backend_;
+  RegistryKey key_ = nullptr;
+  RegistryRoot root_ = RegistryRoot::kNone;
+  std::string keyPath_;
+  std::string lastError_;
+};

@@ -1,0 +1,77 @@
+#include "common/win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include "common/win32/handles.h"
+
+std::string Win32FileSystem::CurrentDirectory() const {
+  // A zero-filled buffer of MAX_PATH characters, as the kit has always read it.
+  char buffer[MAX_PATH + 1] = {};
+  DWORD n = GetCurrentDirectoryA(MAX_PATH, buffer);
+  if (n == 0 || n > MAX_PATH) return std::string();
+  return std::string(buffer, n);
+}
+
+bool Win32FileSystem::FindFile(const std::string& pattern) const {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  return true;
+}
+
+bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string* contents) const {
+  win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+  std::string data(static_cast<size_t>(size.QuadPart), '\0');
+  size_t done = 0;
+  while (done < data.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), data.data() + done, chunk, &got, nullptr)) return false;
+    if (got == 0) break;
+    done += got;
+  }
+  data.resize(done);
+  *contents = std::move(data);
+  return true;
+}
+
+bool Win32FileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  *size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  *writeTime = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+               data.ftLastWriteTime.dwLowDateTime;
+  return true;
+}
+
+bool Win32FileSystem::WriteWholeFile(const std::string& path, const std::string& contents) {
+  win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  size_t done = 0;
+  while (done < contents.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(contents.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file.get(), contents.data() + done, chunk, &written, nullptr) ||
+        written != chunk) {
+      return false;
+    }
+    done += written;
+  }
+  return FlushFileBuffers(file.get()) != 0;
+}
+
+bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+         0;
+}
+
+bool Win32FileSystem::DeletePath(const std::string& path) {
+  return ::DeleteFileA(path.c_str()) != 0;
+}

@@ -1,0 +1,62 @@
+// The [autorun] section of autorun.inf: reading keys with the Windows
+// profile rules, the typed readings the starter uses, and the OPEN value.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class FileSystem;
+
+namespace config {
+
+// Values are read through a buffer of this many characters, so a value is cut
+// to kValueBufferSize - 1 characters.
+constexpr size_t kValueBufferSize = 5000;
+
+// The value of `key` in `section` of a profile file's contents, following the
+// Windows profile rules (names without regard to case, first occurrence wins,
+// one pair of enclosing quotes removed, cut to kValueBufferSize - 1). Empty
+// when the section or key is missing. Not trimmed further.
+std::string ReadProfileString(std::string_view contents, std::string_view section,
+                              std::string_view key);
+
+// Typed readings of a trimmed value.
+bool IsOn(std::string_view value);               // exactly "1"
+bool IsSeveralFiles(std::string_view singleFile);  // SingleFile is exactly "0"
+bool KeywordIs(std::string_view value, std::string_view keyword);  // ignoring case
+int32_t NumberOr(std::string_view value, int32_t fallback);        // "%d"
+// Joins a file value to the folder: folder + "\" + value, doubled "\" made single.
+std::string JoinToFolder(std::string_view folder, std::string_view value);
+
+// The file to open from the trimmed OPEN value (quote rules); empty: none.
+std::string FileFromOpenValue(std::string_view openValue);
+
+}  // namespace config
+
+// Reads keys from autorun.inf in the current directory, afresh at every call.
+class AutorunConfig {
+ public:
+  explicit AutorunConfig(const FileSystem& fs) : fs_(fs) {}
+
+  // The path of autorun.inf: current directory + "\autorun.inf", every doubled
+  // backslash made single (so a drive root gives D:\autorun.inf).
+  std::string Path() const;
+  bool Exists() const;
+
+  // The trimmed value of `key`, or empty when the file, section or key is missing.
+  std::string ReadConfigValue(std::string_view key) const;
+
+  bool Flag(std::string_view key) const { return config::IsOn(ReadConfigValue(key)); }
+  bool Keyword(std::string_view key, std::string_view word) const {
+    return config::KeywordIs(ReadConfigValue(key), word);
+  }
+  int32_t Number(std::string_view key, int32_t fallback) const {
+    return config::NumberOr(ReadConfigValue(key), fallback);
+  }
+  // A file-valued key joined to the current directory.
+  std::string File(std::string_view key) const;
+
+ private:
+  const FileSystem& fs_;
+};

@@ -1,0 +1,24 @@
+// The starter's own texts, each kept in one place.
+#pragma once
+
+namespace starter_texts {
+
+// Title of every message box of the starter.
+inline constexpr const char* kTitle = "ZoruZaz AZ";
+
+inline constexpr const char* kAlreadyRunning =
+    "A copy of this CD is already being opened - please wait for the file(s) to open.\n\n"
+    "Would you like to try opening the files again anyway?";
+
+// Followed by the path that was looked for and kAutorunMissingTail; code -2.
+inline constexpr const char* kAutorunMissingHead =
+    "The file 'autorun.inf' could not be located - looking for\r\n";
+inline constexpr const char* kAutorunMissingTail =
+    ".\r\nSee release documentation for help, or contact QUAV for support.";
+inline constexpr int kAutorunMissingCode = -2;
+
+// The product web site, and the page its error dialog links to.
+inline constexpr const char* kWebSite = "http://www.zoruzaz.example";
+inline constexpr const char* kErrorPage = "/prod_quav_err.html";
+
+}  // namespace starter_texts

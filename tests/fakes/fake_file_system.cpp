@@ -1,0 +1,56 @@
+#include "fake_file_system.h"
+
+#include "common/text.h"
+
+namespace {
+// Windows file names compare without regard to case.
+const std::string* Find(const std::map<std::string, std::string>& files, const std::string& path) {
+  for (const auto& [name, contents] : files) {
+    if (text::EqualsNoCase(name, path)) return &contents;
+  }
+  return nullptr;
+}
+}  // namespace
+
+void FakeFileSystem::Put(const std::string& name, const std::string& contents) {
+  std::string folder = currentDirectory;
+  if (!text::EndsWith(folder, "\\")) folder += "\\";
+  files[folder + name] = contents;
+}
+
+bool FakeFileSystem::FindFile(const std::string& pattern) const {
+  return Find(files, pattern) != nullptr;
+}
+
+bool FakeFileSystem::ReadWholeFile(const std::string& path, std::string* contents) const {
+  ++const_cast<FakeFileSystem*>(this)->reads;
+  const std::string* found = Find(files, path);
+  if (!found) return false;
+  *contents = *found;
+  return true;
+}
+
+bool FakeFileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const {
+  const std::string* found = Find(files, path);
+  if (!found) return false;
+  *size = found->size();
+  auto t = writeTimes.find(path);
+  *writeTime = t == writeTimes.end() ? 0 : t->second;
+  return true;
+}
+
+bool FakeFileSystem::WriteWholeFile(const std::string& path, const std::string& contents) {
+  if (failWrites.count(path)) return false;
+  files[path] = contents;
+  return true;
+}
+
+bool FakeFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+  auto it = files.find(from);
+  if (failReplace || it == files.end()) return false;
+  files[to] = it->second;
+  files.erase(from);
+  return true;
+}
+
+bool FakeFileSystem::DeletePath(const std::string& path) { return files.erase(path) > 0; }

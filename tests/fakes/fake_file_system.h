@@ -1,0 +1,30 @@
+// An in-memory file system: files by full path, a current directory, and
+// switches that make operations fail.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "common/file_system.h"
+
+class FakeFileSystem : public FileSystem {
+ public:
+  std::string currentDirectory = "E:\\";
+  std::map<std::string, std::string> files;  // full path -> contents
+  std::map<std::string, uint64_t> writeTimes;
+  std::set<std::string> failWrites;   // paths whose WriteWholeFile fails
+  bool failReplace = false;
+  int reads = 0;
+
+  // Adds a file below the current directory.
+  void Put(const std::string& name, const std::string& contents);
+
+  std::string CurrentDirectory() const override { return currentDirectory; }
+  bool FindFile(const std::string& pattern) const override;
+  bool ReadWholeFile(const std::string& path, std::string* contents) const override;
+  bool Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const override;
+  bool WriteWholeFile(const std::string& path, const std::string& contents) override;
+  bool MoveReplacing(const std::string& from, const std::string& to) override;
+  bool DeletePath(const std::string& path) override;
+};
