@@ -22,8 +22,8 @@ std::string ReadProfileString(std::string_view contents, std::string_view sectio
                               std::string_view key);
 
 // Typed readings of a trimmed value.
-bool IsOn(std::string_view value);               // exactly "1"
-bool IsSeveralFiles(std::string_view singleFile);  // SingleFile is exactly "0"
+bool IsOn(std::string_view value);                                 // exactly "1"
+bool IsSeveralFiles(std::string_view singleFile);                  // SingleFile is exactly "0"
 bool KeywordIs(std::string_view value, std::string_view keyword);  // ignoring case
 int32_t NumberOr(std::string_view value, int32_t fallback);        // "%d"
 // Joins a file value to the folder: folder + "\" + value, doubled "\" made single.

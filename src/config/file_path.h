@@ -7,6 +7,10 @@
 
 class FileSystem;
 
+// Every doubled "\" made single, scanning once from the left. The two
+// backslashes that open a network path (\\server\share) are kept.
+std::string CollapseDoubledBackslashes(std::string_view path);
+
 class FilePath {
  public:
   FilePath() = default;

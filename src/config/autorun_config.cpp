@@ -1,0 +1,127 @@
+#include "config/autorun_config.h"
+
+#include "common/file_system.h"
+#include "common/text.h"
+#include "config/file_path.h"
+
+namespace config {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Blanks around names and values. Ctrl-Z counts too: old editors ended text
+// files with it, and the profile functions skip it as white space.
+bool IsProfileSpace(char c) { return text::IsSpace(c) || c == '\x1A'; }
+
+std::string_view TrimProfile(std::string_view s) {
+  size_t begin = 0;
+  while (begin < s.size() && IsProfileSpace(s[begin])) ++begin;
+  size_t end = s.size();
+  while (end > begin && IsProfileSpace(s[end - 1])) --end;
+  return s.substr(begin, end - begin);
+}
+
+// The profile functions hand out C strings: a NUL byte ends a name or value.
+std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+
+// One pair of quotes of the same kind around the whole value goes, then the
+// value is cut to what the buffer holds.
+std::string Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value.substr(0, kValueBufferSize - 1));
+}
+
+}  // namespace
+
+std::string ReadProfileString(std::string_view contents, std::string_view section,
+                              std::string_view key) {
+  if (text::StartsWith(contents, kUtf8Bom)) contents.remove_prefix(kUtf8Bom.size());
+  section = TrimProfile(section);
+  key = TrimProfile(key);
+  // Only the first section of the name counts: a later section that repeats
+  // it is not searched. One pass over the text, stopping at the answer.
+  bool inSection = false;
+  bool sectionSeen = false;
+  size_t pos = 0;
+  while (pos < contents.size()) {
+    // A line ends at LF, CR LF or a lone CR.
+    size_t end = contents.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = contents.size();
+    std::string_view line = TrimProfile(contents.substr(pos, end - pos));
+    pos = end + 1;
+
+    if (!line.empty() && line.front() == '[') {
+      size_t close = line.find(']');
+      if (close != std::string_view::npos) {
+        if (inSection) return std::string();
+        std::string_view name = TrimProfile(UpToNul(line.substr(1, close - 1)));
+        inSection = !sectionSeen && text::EqualsNoCase(name, section);
+        sectionSeen = sectionSeen || inSection;
+        continue;
+      }
+    }
+    if (!inSection || line.empty()) continue;
+
+    // A line without '=' is a key with an empty value; being first, it wins
+    // over a later line that gives the key a value, as the system has it.
+    size_t equals = line.find('=');
+    std::string_view name = UpToNul(TrimProfile(line.substr(0, equals)));
+    if (!text::EqualsNoCase(name, key)) continue;
+    if (equals == std::string_view::npos) return std::string();
+    return Unquote(UpToNul(TrimProfile(line.substr(equals + 1))));
+  }
+  return std::string();
+}
+
+bool IsOn(std::string_view value) { return value == "1"; }
+
+bool IsSeveralFiles(std::string_view singleFile) { return singleFile == "0"; }
+
+bool KeywordIs(std::string_view value, std::string_view keyword) {
+  return text::EqualsNoCase(value, keyword);
+}
+
+int32_t NumberOr(std::string_view value, int32_t fallback) {
+  return text::ParseIntOr(value, fallback);
+}
+
+std::string JoinToFolder(std::string_view folder, std::string_view value) {
+  std::string joined(folder);
+  joined += '\\';
+  joined += value;
+  return CollapseDoubledBackslashes(joined);
+}
+
+std::string FileFromOpenValue(std::string_view openValue) {
+  // "Vendisc.exe "my file.doc"" gives my file.doc; a quote in the first
+  // place is left alone, so an unquoted value is taken whole.
+  size_t first = openValue.find('"');
+  if (first != std::string_view::npos && first > 0) openValue.remove_prefix(first + 1);
+  size_t last = openValue.rfind('"');
+  if (last != std::string_view::npos && last > 0) openValue = openValue.substr(0, last);
+  return std::string(openValue);
+}
+
+}  // namespace config
+
+std::string AutorunConfig::Path() const {
+  return CollapseDoubledBackslashes(fs_.CurrentDirectory() + "\\autorun.inf");
+}
+
+bool AutorunConfig::Exists() const { return fs_.FindFile(Path()); }
+
+std::string AutorunConfig::ReadConfigValue(std::string_view key) const {
+  // Read afresh every time: the starter must see the file as it is now.
+  std::string contents;
+  if (!fs_.ReadWholeFile(Path(), &contents)) return std::string();
+  return text::Trim(config::ReadProfileString(contents, "autorun", key));
+}
+
+std::string AutorunConfig::File(std::string_view key) const {
+  std::string value = ReadConfigValue(key);
+  if (value.empty()) return std::string();
+  return config::JoinToFolder(fs_.CurrentDirectory(), value);
+}

@@ -1,0 +1,174 @@
+#include "config/autorun_config.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "fake_file_system.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+std::string Read(const std::string& contents, const std::string& key) {
+  return config::ReadProfileString(contents, "autorun", key);
+}
+
+TEST(ReadProfileString, FollowsTheProfileRules) {
+  struct Row {
+    const char* what;
+    std::string contents;
+    const char* key;
+    std::string expected;
+  } rows[] = {
+      {"names ignore case", "[AutoRun]\r\noPeN=x.exe\r\n", "OPEN", "x.exe"},
+      {"first line wins", "[autorun]\nOPEN=a\nopen=b\n", "Open", "a"},
+      {"key without '=' wins empty", "[autorun]\nOPEN\nOPEN=a\n", "OPEN", ""},
+      {"blanks around names", "[ autorun ]\n \tOPEN \t= \ta b \t\n", "OPEN", "a b"},
+      {"'=' in the value", "[autorun]\nA==b=c\n", "A", "=b=c"},
+      {"double quotes", "[autorun]\nA=\"a b\"\n", "A", "a b"},
+      {"single quotes", "[autorun]\nA='a b'\n", "A", "a b"},
+      {"empty quotes", "[autorun]\nA=\"\"\n", "A", ""},
+      {"lone quote kept", "[autorun]\nA=\"\n", "A", "\""},
+      {"mismatched quotes kept", "[autorun]\nA='a\"\n", "A", "'a\""},
+      {"inner quotes kept", "[autorun]\nA=x \"a\"\n", "A", "x \"a\""},
+      {"only one pair goes", "[autorun]\nA=\"\"a\"\"\n", "A", "\"a\""},
+      {"lone CR ends a line", "[autorun]\rA=1\rB=2\r\n", "A", "1"},
+      {"other section skipped", "[x]\nA=no\n[autorun]\nA=yes\n", "A", "yes"},
+      {"repeated section not searched", "[autorun]\nA=1\n[autorun]\nB=2\n", "B", ""},
+      {"no section", "A=1\n", "A", ""},
+      {"section without ']'", "[autorun\nA=1\n", "A", ""},
+      {"prefix of a name", "[autorun]\nOPENX=1\nOPE=2\n", "OPEN", ""},
+      {"comment is a name of its own", "[autorun]\n;A=1\nA=2 ; c\n", "A", "2 ; c"},
+      {"NUL ends the value", "[autorun]\nA=ab\0cd\n"s, "A", "ab"},
+      {"UTF-8 BOM skipped", "\xEF\xBB\xBF[autorun]\nA=1\n", "A", "1"},
+      {"Ctrl-Z is white space", "[autorun]\nA=1\x1A", "A", "1"},
+      {"empty file", "", "A", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Read(row.contents, row.key), row.expected) << row.what;
+}
+
+TEST(ReadProfileString, CutsValuesToTheBuffer) {
+  const size_t limit = config::kValueBufferSize - 1;
+  EXPECT_EQ(Read("[autorun]\nA=" + std::string(6000, 'x'), "A"), std::string(limit, 'x'));
+  EXPECT_EQ(Read("[autorun]\nA=" + std::string(limit, 'x'), "A").size(), limit);
+  // Quotes go first, so a quoted value that fills the buffer keeps every character.
+  EXPECT_EQ(Read("[autorun]\nA=\"" + std::string(limit, 'x') + "\"", "A").size(), limit);
+}
+
+TEST(ReadProfileString, SurvivesBinaryGarbage) {
+  std::string garbage;
+  unsigned seed = 1;
+  for (int i = 0; i < 200000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    garbage += static_cast<char>(seed >> 16);
+  }
+  EXPECT_EQ(Read(garbage + "\n[autorun]\nOPEN=x.exe\n", "OPEN"), "x.exe");
+  EXPECT_EQ(Read(garbage, "OPEN").size() < config::kValueBufferSize, true);
+}
+
+TEST(ReadProfileString, ReadsTenMegabytesInLinearTime) {
+  auto build = [](size_t lines) {
+    std::string s = "[autorun]\r\n";
+    for (size_t i = 0; i < lines; ++i) s += "Key" + std::to_string(i) + "=some value here\r\n";
+    return s + "OPEN=last.exe\r\n";
+  };
+  auto time = [](const std::string& contents) {
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Read(contents, "open"), "last.exe");
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  std::string big = build(400000);  // about 10 MB
+  ASSERT_GT(big.size(), 10u << 20);
+  double small = time(build(40000));
+  double large = time(big);
+  // Ten times the text may not cost a hundred times the time (quadratic
+  // behaviour would); a loose bound so a busy machine does not fail it.
+  EXPECT_LT(large, 1.0);
+  EXPECT_LT(large, 40 * small + 0.05);
+}
+
+TEST(TypedReadings, FlagsKeywordsAndNumbers) {
+  EXPECT_TRUE(config::IsOn("1"));
+  for (const char* off : {"", "0", "yes", "true", "01", "1 "}) EXPECT_FALSE(config::IsOn(off));
+  for (const char* one : {"1", "yes", "", "2"}) EXPECT_FALSE(config::IsSeveralFiles(one)) << one;
+  EXPECT_TRUE(config::IsSeveralFiles("0"));
+  EXPECT_TRUE(config::KeywordIs("startup", "Startup"));
+  EXPECT_TRUE(config::KeywordIs("PROMPT", "Prompt"));
+  EXPECT_FALSE(config::KeywordIs("Startup2", "Startup"));
+  EXPECT_FALSE(config::KeywordIs("", "Startup"));
+  EXPECT_EQ(config::NumberOr("abc", 0), 0);
+  EXPECT_EQ(config::NumberOr("", 7), 7);
+  EXPECT_EQ(config::NumberOr("3x", 0), 3);
+  EXPECT_EQ(config::NumberOr("-12", 0), -12);
+}
+
+TEST(TypedReadings, JoinToFolderMakesDoubledBackslashesSingle) {
+  EXPECT_EQ(config::JoinToFolder("E:\\", "logo.gif"), "E:\\logo.gif");
+  EXPECT_EQ(config::JoinToFolder("E:\\cd", "img\\logo.gif"), "E:\\cd\\img\\logo.gif");
+  EXPECT_EQ(config::JoinToFolder("E:\\cd", "\\img\\\\logo.gif"), "E:\\cd\\img\\logo.gif");
+  EXPECT_EQ(config::JoinToFolder("\\\\server\\cd", "a.doc"), "\\\\server\\cd\\a.doc");
+}
+
+TEST(FileFromOpenValue, QuoteRules) {
+  struct Row {
+    const char* open;
+    const char* file;
+  } rows[] = {
+      {"Vendisc.exe \"my file.doc\"", "my file.doc"},
+      {"my file.doc", "my file.doc"},  // the reader already removed enclosing quotes
+      {"Vendisc.exe", "Vendisc.exe"},
+      {"", ""},
+      {"Vendisc.exe \"unclosed.doc", "unclosed.doc"},
+      {"\"x.doc", "\"x.doc"},  // a quote in the first place is left alone
+      {"Vendisc.exe \"a.doc\" /s", "a.doc"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(config::FileFromOpenValue(row.open), row.file) << row.open;
+}
+
+class AutorunConfigTest : public ::testing::Test {
+ protected:
+  FakeFileSystem fs;
+  AutorunConfig autorun{fs};
+};
+
+TEST_F(AutorunConfigTest, PathAtADriveRootAndInAFolder) {
+  fs.currentDirectory = "E:\\";
+  EXPECT_EQ(autorun.Path(), "E:\\autorun.inf");
+  fs.currentDirectory = "C:\\cd\\src";
+  EXPECT_EQ(autorun.Path(), "C:\\cd\\src\\autorun.inf");
+}
+
+TEST_F(AutorunConfigTest, MissingFileReadsEmpty) {
+  EXPECT_FALSE(autorun.Exists());
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "");
+  EXPECT_EQ(autorun.File("icon"), "");
+  fs.Put("autorun.inf", "[autorun]\r\nOPEN=x.exe\r\n");
+  EXPECT_TRUE(autorun.Exists());
+}
+
+TEST_F(AutorunConfigTest, ValuesAreTrimmedAndTyped) {
+  fs.Put("AUTORUN.INF",
+         "[autorun]\r\nOPEN=Vendisc.exe \"my file.doc\"\r\nShowSplashScreen=1 \t\r\n"
+         "RunOneAtATime=yes\r\nSplashScreenWhenToShow=startup\r\nMultiSourceFileCount=3x\r\n"
+         "BackgroundWindowColour=\r\nSplashScreenImage=  img\\logo.gif\r\n"
+         "Quoted=\"  padded  \"\r\n");
+  EXPECT_EQ(config::FileFromOpenValue(autorun.ReadConfigValue("Open")), "my file.doc");
+  EXPECT_TRUE(autorun.Flag("ShowSplashScreen"));
+  EXPECT_FALSE(autorun.Flag("RunOneAtATime"));
+  EXPECT_TRUE(autorun.Keyword("SplashScreenWhenToShow", "Startup"));
+  EXPECT_EQ(autorun.Number("MultiSourceFileCount", 0), 3);
+  EXPECT_EQ(autorun.Number("BackgroundWindowColour", 0), 0);
+  EXPECT_EQ(autorun.File("SplashScreenImage"), "E:\\img\\logo.gif");
+  EXPECT_EQ(autorun.ReadConfigValue("Quoted"), "padded");
+}
+
+TEST_F(AutorunConfigTest, EveryReadSeesTheFileAsItIsNow) {
+  fs.Put("autorun.inf", "[autorun]\r\nShowSplashScreen=1\r\n");
+  EXPECT_TRUE(autorun.Flag("ShowSplashScreen"));
+  fs.Put("autorun.inf", "[autorun]\r\nShowSplashScreen=0\r\n");
+  EXPECT_FALSE(autorun.Flag("ShowSplashScreen"));
+  EXPECT_EQ(fs.reads, 2);
+}
+
+}  // namespace
