@@ -121,7 +121,7 @@ std::string AutorunConfig::ReadConfigValue(std::string_view key) const {
 }
 
 std::string AutorunConfig::File(std::string_view key) const {
-  std::string value = ReadConfigValue(key);
-  if (value.empty()) return std::string();
-  return config::JoinToFolder(fs_.CurrentDirectory(), value);
+  // An empty value still gives the folder itself: the windows that show a
+  // configured picture report that "picture" as one they could not load.
+  return config::JoinToFolder(fs_.CurrentDirectory(), ReadConfigValue(key));
 }

@@ -142,7 +142,7 @@ TEST_F(AutorunConfigTest, PathAtADriveRootAndInAFolder) {
 TEST_F(AutorunConfigTest, MissingFileReadsEmpty) {
   EXPECT_FALSE(autorun.Exists());
   EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "");
-  EXPECT_EQ(autorun.File("icon"), "");
+  EXPECT_EQ(autorun.File("icon"), "E:\\");
   fs.Put("autorun.inf", "[autorun]\r\nOPEN=x.exe\r\n");
   EXPECT_TRUE(autorun.Exists());
 }
