@@ -3,6 +3,7 @@
 // and keep a fixed message on failure.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <string>
@@ -14,8 +15,13 @@ inline constexpr const char* kRegistryBasePath = "SOFTWARE\\QUAV\\ZoruzazAZ";
 
 class RegistryStore {
  public:
-  static constexpr size_t kTextBufferSize = 5000;   // longer texts read as empty
+  static constexpr size_t kTextBufferSize = 5000;  // longer texts read as empty
   static constexpr size_t kNumberBufferSize = 260;
+  // A damaged count must not make a reader loop for billions of entries.
+  static constexpr int32_t kMaxListEntries = 65536;
+  // The two failure texts a caller may show.
+  static const char* const kKeysMessage;
+  static const char* const kValuesMessage;
 
   explicit RegistryStore(RegistryBackend& backend) : backend_(backend) {}
   // Root HKEY_LOCAL_MACHINE, opened at once; a failed open is not reported.
@@ -42,6 +48,8 @@ class RegistryStore {
   bool IsOpen() const { return key_ != nullptr; }
 
  private:
+  void CloseHeldKey();
+
   RegistryBackend& backend_;
   RegistryKey key_ = nullptr;
   RegistryRoot root_ = RegistryRoot::kNone;

@@ -1,0 +1,336 @@
+#include "common/registry_store.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "fake_registry_backend.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr RegistryRoot kHklm = RegistryRoot::kLocalMachine;
+constexpr RegistryRoot kHkcu = RegistryRoot::kCurrentUser;
+const std::string kBase = kRegistryBasePath;
+
+const char* const kKeysText =
+    "Failed to create the registry keys.  Check that logged on user has sufficient rights to "
+    "create registry keys and values.";
+const char* const kValuesText =
+    "Failed to create the registry values.  Check that logged on user has sufficient rights to "
+    "create registry keys and values.";
+
+std::string Bytes(std::initializer_list<unsigned> bytes) {
+  std::string data;
+  for (unsigned b : bytes) data.push_back(static_cast<char>(b));
+  return data;
+}
+
+class RegistryStoreTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    // Every test ends with its stores gone: no key may stay open.
+    EXPECT_THAT(registry_.OpenHandles(), IsEmpty());
+    EXPECT_EQ(registry_.badHandles, 0);
+  }
+  FakeRegistryBackend registry_;
+};
+
+TEST_F(RegistryStoreTest, MessagesAreExact) {
+  EXPECT_STREQ(RegistryStore::kKeysMessage, kKeysText);
+  EXPECT_STREQ(RegistryStore::kValuesMessage, kValuesText);
+}
+
+TEST_F(RegistryStoreTest, OpenCreatesMissingKeysParentFirstAndHoldsOneKey) {
+  const std::string path = kBase + "\\Ecdsetup.exe";
+  {
+    RegistryStore store(registry_);
+    ASSERT_TRUE(store.Open(kHkcu, path));
+    EXPECT_THAT(registry_.createdKeys,
+                ElementsAre("HKCU\\SOFTWARE\\QUAV", "HKCU\\SOFTWARE\\QUAV\\ZoruzazAZ",
+                            "HKCU\\SOFTWARE\\QUAV\\ZoruzazAZ\\Ecdsetup.exe"));
+    EXPECT_THAT(registry_.OpenHandles(), ElementsAre("HKCU\\" + path));
+    EXPECT_TRUE(store.WriteString("ShownBefore", "yes"));
+    EXPECT_EQ(store.ReadString("ShownBefore"), "yes");
+    EXPECT_EQ(store.LastError(), "");
+  }
+  EXPECT_EQ(registry_.Text(kHkcu, path, "shownbefore"), "yes");
+  EXPECT_FALSE(registry_.KeyExists(kHklm, kBase));
+}
+
+TEST_F(RegistryStoreTest, OpenOfAnExistingKeyCreatesNothing) {
+  registry_.AddKey(kHklm, kBase);
+  RegistryStore store(registry_, kBase);  // the path constructor opens under HKLM
+  EXPECT_TRUE(store.IsOpen());
+  EXPECT_EQ(registry_.creates, 0);
+  EXPECT_EQ(registry_.opens, 1);
+}
+
+TEST_F(RegistryStoreTest, FirstLevelKeyIsNeverCreated) {
+  RegistryStore store(registry_);
+  EXPECT_FALSE(store.Open(kHklm, "NOSUCHROOT"));
+  EXPECT_FALSE(store.Open(kHklm, "NOSUCHROOT\\Child"));
+  // The parent cannot be opened, so the child is not attempted and nothing is reported.
+  EXPECT_EQ(registry_.creates, 0);
+  EXPECT_EQ(store.LastError(), "");
+  EXPECT_FALSE(store.IsOpen());
+}
+
+TEST_F(RegistryStoreTest, UnopenableParentIsNotAnErrorOfCreateKeyPath) {
+  registry_.AddKey(kHklm, "SOFTWARE\\QUAV");
+  registry_.FailOpen(kHklm, "SOFTWARE\\QUAV");
+  RegistryStore store(registry_);
+  EXPECT_FALSE(store.Open(kHklm, kBase));
+  EXPECT_FALSE(registry_.KeyExists(kHklm, kBase));
+  EXPECT_EQ(store.LastError(), "");
+  EXPECT_TRUE(store.CreateKeyPath(kBase + "\\Deeper"));
+  EXPECT_THAT(registry_.createdKeys, IsEmpty());
+}
+
+TEST_F(RegistryStoreTest, CreationFailureRecordsKeysMessageAndStopsBelow) {
+  registry_.FailCreate(kHklm, "SOFTWARE\\QUAV");
+  RegistryStore store(registry_);
+  EXPECT_FALSE(store.Open(kHklm, kBase + "\\Deeper"));
+  EXPECT_EQ(store.LastError(), kKeysText);
+  EXPECT_EQ(registry_.creates, 1);  // nothing below the failed key is tried
+  EXPECT_THAT(registry_.createdKeys, IsEmpty());
+  EXPECT_FALSE(store.CreateKeyPath(kBase));
+}
+
+TEST_F(RegistryStoreTest, StoreWhoseOpenFailedReadsDefaultsAndFailsWrites) {
+  registry_.denyWrites = true;
+  RegistryStore store(registry_, kBase);
+  ASSERT_FALSE(store.IsOpen());
+  EXPECT_EQ(store.LastError(), kKeysText);
+  int queriesBefore = registry_.queries;
+
+  EXPECT_EQ(store.ReadString("A"), "");
+  EXPECT_TRUE(store.ReadBool("A", true));
+  EXPECT_EQ(store.ReadNumber("A", 42), 42);
+  std::list<std::string> list{"kept"};
+  EXPECT_TRUE(store.ReadStringList("L", list));
+  EXPECT_THAT(list, ElementsAre("kept"));
+  EXPECT_EQ(registry_.queries, queriesBefore);
+
+  EXPECT_FALSE(store.WriteString("A", "x"));
+  EXPECT_EQ(store.LastError(), kValuesText);
+  EXPECT_FALSE(store.WriteBool("A", true));
+  EXPECT_FALSE(store.WriteNumber("A", 1));
+  EXPECT_FALSE(store.WriteStringList("L", {"a"}));
+  EXPECT_EQ(registry_.sets, 0);
+}
+
+TEST_F(RegistryStoreTest, WriteFailureKeepsValuesMessageUntilTheNextFailure) {
+  registry_.AddKey(kHklm, kBase);
+  registry_.FailWrite(kHklm, kBase, "IsRunning");
+  RegistryStore store(registry_, kBase);
+  EXPECT_FALSE(store.WriteBool("IsRunning", true));
+  EXPECT_EQ(store.LastError(), kValuesText);
+  EXPECT_FALSE(store.WriteNumber("IsRunning", 1));
+  EXPECT_TRUE(store.WriteString("Other", "x"));
+  EXPECT_EQ(store.LastError(), kValuesText);  // a later success does not clear it
+  EXPECT_FALSE(registry_.HasValue(kHklm, kBase, "IsRunning"));
+}
+
+TEST_F(RegistryStoreTest, OpeningAgainClosesTheHeldKey) {
+  registry_.AddKey(kHklm, kBase);
+  registry_.AddKey(kHkcu, kBase);
+  RegistryStore store(registry_);
+  ASSERT_TRUE(store.Open(kHklm, kBase));
+  ASSERT_TRUE(store.Open(kHkcu, kBase));
+  EXPECT_THAT(registry_.OpenHandles(), ElementsAre("HKCU\\" + kBase));
+  EXPECT_TRUE(store.WriteString("V", "x"));
+  EXPECT_TRUE(registry_.WasWritten(kHkcu, kBase, "V"));
+  EXPECT_FALSE(registry_.HasValue(kHklm, kBase, "V"));
+}
+
+TEST_F(RegistryStoreTest, WriteStringStoresTextWithoutTerminatingZero) {
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.WriteString("LastINFFile", "E:\\cd\\autorun.inf"));
+  ASSERT_TRUE(store.WriteString("Empty", ""));
+  auto value = registry_.GetValue(kHklm, kBase, "LastINFFile");
+  ASSERT_TRUE(value);
+  EXPECT_EQ(value->type, RegistryType::kString);
+  EXPECT_EQ(value->data, "E:\\cd\\autorun.inf");
+  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "Empty")->data, "");
+}
+
+TEST_F(RegistryStoreTest, ReadStringEndsAtTheFirstZeroOrTheBufferLimit) {
+  const size_t limit = RegistryStore::kTextBufferSize;
+  struct Row {
+    std::string stored;
+    std::string expected;
+  } rows[] = {
+      {"plain", "plain"},
+      {std::string("with zero\0", 10), "with zero"},
+      {std::string("ab\0cd", 5), "ab"},
+      {std::string(limit - 1, 'a'), std::string(limit - 1, 'a')},
+      {std::string(limit - 1, 'b') + '\0', std::string(limit - 1, 'b')},  // fills the buffer
+      {std::string(limit, 'c'), ""},  // no room for the terminating zero
+      {std::string(limit + 1, 'd'), ""},
+      {std::string(3 * limit, 'e'), ""},
+  };
+  for (const Row& row : rows) {
+    registry_.PutText(kHklm, kBase, "T", row.stored);
+    RegistryStore store(registry_, kBase);
+    EXPECT_EQ(store.ReadString("T"), row.expected) << "stored " << row.stored.size() << " bytes";
+  }
+  RegistryStore store(registry_, kBase);
+  EXPECT_EQ(store.ReadString("Missing"), "");
+}
+
+TEST_F(RegistryStoreTest, ReadBoolTakesAnyTextStartingWithY) {
+  struct Row {
+    const char* stored;  // nullptr: value missing
+    bool whenDefaultFalse;
+    bool whenDefaultTrue;
+  } rows[] = {
+      {"yes", true, true},    {"Yes", true, true}, {"Y", true, true},      {"yellow", true, true},
+      {"no", false, false},   {"N", false, false}, {"0", false, false},    {"1", false, false},
+      {" yes", false, false}, {"", false, true},   {nullptr, false, true},
+  };
+  for (const Row& row : rows) {
+    registry_.RemoveValue(kHklm, kBase, "Flag");
+    if (row.stored) registry_.PutText(kHklm, kBase, "Flag", row.stored);
+    RegistryStore store(registry_, kBase);
+    const char* shown = row.stored ? row.stored : "(missing)";
+    EXPECT_EQ(store.ReadBool("Flag", false), row.whenDefaultFalse) << shown;
+    EXPECT_EQ(store.ReadBool("Flag", true), row.whenDefaultTrue) << shown;
+    EXPECT_EQ(store.ReadBool("Flag", 0), row.whenDefaultFalse) << shown;
+    EXPECT_EQ(store.ReadBool("Flag", 7), row.whenDefaultTrue) << shown;
+  }
+}
+
+TEST_F(RegistryStoreTest, WriteBoolStoresYesOrNo) {
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.WriteBool("A", true));
+  ASSERT_TRUE(store.WriteBool("B", false));
+  ASSERT_TRUE(store.WriteBool("C", -3));
+  ASSERT_TRUE(store.WriteBool("D", 0));
+  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "A")->data, "yes");
+  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "A")->type, RegistryType::kString);
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "B"), "no");
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "C"), "yes");
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "D"), "no");
+  EXPECT_TRUE(store.ReadBool("A", false));
+  EXPECT_FALSE(store.ReadBool("B", true));
+}
+
+TEST_F(RegistryStoreTest, NumbersRoundTripAsLittleEndianDwords) {
+  RegistryStore store(registry_, kBase);
+  for (int32_t n : {0, 1, -1, 255, 256, 0x12345678, INT32_MAX, INT32_MIN, -2}) {
+    ASSERT_TRUE(store.WriteNumber("N", n));
+    EXPECT_EQ(store.ReadNumber("N", 99), n);
+    auto value = registry_.GetValue(kHklm, kBase, "N");
+    EXPECT_EQ(value->type, RegistryType::kDword);
+    EXPECT_EQ(registry_.Number(kHklm, kBase, "N"), static_cast<uint32_t>(n));
+  }
+  ASSERT_TRUE(store.WriteNumber("N", 0x12345678));
+  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "N")->data, Bytes({0x78, 0x56, 0x34, 0x12}));
+}
+
+TEST_F(RegistryStoreTest, ReadNumberTakesTheRawBytesOfAnyValue) {
+  const auto binary = static_cast<RegistryType>(3);  // REG_BINARY
+  struct Row {
+    const char* what;
+    RegistryType type;
+    std::string data;
+    int32_t expected;
+  } rows[] = {
+      {"zero-length", binary, "", 0},
+      {"one byte", binary, Bytes({0xFF}), 0xFF},
+      {"two bytes", binary, Bytes({0x34, 0x12}), 0x1234},
+      {"top bit", RegistryType::kDword, Bytes({0, 0, 0, 0x80}), INT32_MIN},
+      {"text", RegistryType::kString, "5", 0x35},
+      {"eight bytes: the first four", binary, Bytes({1, 2, 3, 4, 5, 6, 7, 8}), 0x04030201},
+      {"buffer full", binary, std::string(RegistryStore::kNumberBufferSize, '\x11'), 0x11111111},
+      {"over the buffer", binary, std::string(RegistryStore::kNumberBufferSize + 1, '\x11'), -7},
+  };
+  for (const Row& row : rows) {
+    registry_.PutValue(kHklm, kBase, "N", row.type, row.data);
+    RegistryStore store(registry_, kBase);
+    EXPECT_EQ(store.ReadNumber("N", -7), row.expected) << row.what;
+  }
+  RegistryStore store(registry_, kBase);
+  EXPECT_EQ(store.ReadNumber("Missing", -7), -7);
+}
+
+TEST_F(RegistryStoreTest, ListRoundTripUsesCountAndNumberedEntries) {
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.WriteStringList("Files", {"a.htm", "", "c d.pdf"}));
+  EXPECT_EQ(registry_.Number(kHklm, kBase, "Files_count"), 3u);
+  EXPECT_THAT(registry_.ValueNames(kHklm, kBase),
+              ElementsAre("Files_0", "Files_1", "Files_2", "Files_count"));
+  std::list<std::string> list{"before"};  // reading appends, never empties
+  EXPECT_TRUE(store.ReadStringList("Files", list));
+  EXPECT_THAT(list, ElementsAre("before", "a.htm", "", "c d.pdf"));
+}
+
+TEST_F(RegistryStoreTest, ShorterListLeavesOldEntriesButReadsItsOwnCount) {
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.WriteStringList("L", {"0", "1", "2", "3", "4"}));
+  ASSERT_TRUE(store.WriteStringList("L", {"x", "y", "z"}));
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "L_3"), "3");
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "L_4"), "4");
+  std::list<std::string> list;
+  store.ReadStringList("L", list);
+  EXPECT_THAT(list, ElementsAre("x", "y", "z"));
+
+  ASSERT_TRUE(store.WriteStringList("L", {}));
+  list.clear();
+  store.ReadStringList("L", list);
+  EXPECT_THAT(list, IsEmpty());
+}
+
+TEST_F(RegistryStoreTest, ListNeverWrittenOrWithBadCountLeavesTheListAlone) {
+  RegistryStore store(registry_, kBase);
+  std::list<std::string> list{"mine"};
+  EXPECT_TRUE(store.ReadStringList("Never", list));
+  registry_.PutNumber(kHklm, kBase, "Negative_count", static_cast<uint32_t>(-3));
+  EXPECT_TRUE(store.ReadStringList("Negative", list));
+  EXPECT_THAT(list, ElementsAre("mine"));
+}
+
+TEST_F(RegistryStoreTest, DamagedHugeCountIsCapped) {
+  registry_.PutNumber(kHklm, kBase, "Big_count", 0x7FFFFFFF);
+  registry_.PutText(kHklm, kBase, "Big_0", "first");
+  RegistryStore store(registry_, kBase);
+  std::list<std::string> list;
+  EXPECT_TRUE(store.ReadStringList("Big", list));
+  ASSERT_EQ(list.size(), static_cast<size_t>(RegistryStore::kMaxListEntries));
+  EXPECT_EQ(list.front(), "first");
+}
+
+TEST_F(RegistryStoreTest, FailedEntryDoesNotStopTheListButIsReported) {
+  registry_.AddKey(kHklm, kBase);
+  registry_.FailWrite(kHklm, kBase, "L_1");
+  RegistryStore store(registry_, kBase);
+  EXPECT_FALSE(store.WriteStringList("L", {"a", "b", "c"}));
+  EXPECT_EQ(store.LastError(), kValuesText);
+  EXPECT_TRUE(registry_.WasWritten(kHklm, kBase, "L_0"));
+  EXPECT_FALSE(registry_.WasWritten(kHklm, kBase, "L_1"));
+  EXPECT_TRUE(registry_.WasWritten(kHklm, kBase, "L_2"));
+  EXPECT_EQ(registry_.Number(kHklm, kBase, "L_count"), 3u);
+}
+
+TEST_F(RegistryStoreTest, FailedCountFailsTheList) {
+  registry_.AddKey(kHklm, kBase);
+  registry_.FailWrite(kHklm, kBase, "L_count");
+  RegistryStore store(registry_, kBase);
+  EXPECT_FALSE(store.WriteStringList("L", {"a"}));
+  EXPECT_TRUE(registry_.WasWritten(kHklm, kBase, "L_0"));
+}
+
+TEST_F(RegistryStoreTest, ValueNamesAreCaseInsensitive) {
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.WriteString("AppShowWelcomeDialog", "no"));
+  EXPECT_FALSE(store.ReadBool("appshowwelcomedialog", true));
+  RegistryStore other(registry_);
+  ASSERT_TRUE(other.Open(kHklm, "software\\quav\\zoruzazaz"));
+  EXPECT_EQ(other.ReadString("APPSHOWWELCOMEDIALOG"), "no");
+}
+
+}  // namespace
