@@ -24,6 +24,7 @@ struct CustomErrorDialogTexts {
 class ErrorDialog : public win32::Dialog {
  public:
   explicit ErrorDialog(const ErrorDialogTexts& texts);
+  const win32::HyperlinkStatic& link() const { return link_; }
 
  protected:
   std::vector<win32::TextBinding> TextBindings() override;
@@ -40,6 +41,7 @@ class ErrorDialog : public win32::Dialog {
 class CustomErrorDialog : public win32::Dialog {
  public:
   explicit CustomErrorDialog(const CustomErrorDialogTexts& texts);
+  const win32::HyperlinkStatic& link() const { return link_; }
 
  protected:
   std::vector<win32::TextBinding> TextBindings() override;
