@@ -59,6 +59,10 @@ TEST(HyperlinkStatic, PaintsPurpleUnderlinedOnTransparentBackground) {
   EXPECT_EQ(PaintColour(dialog.hwnd(), link, &brush), RGB(128, 0, 128));
   EXPECT_EQ(brush, reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
   EXPECT_TRUE(::GetWindowLongPtrA(link, GWL_STYLE) & SS_NOTIFY);  // clicks reach it
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(link, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+  EXPECT_TRUE(font.lfUnderline);
 }
 
 TEST(HyperlinkStatic, HoverTurnsRedAndLeavingRestores) {

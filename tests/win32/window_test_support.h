@@ -22,11 +22,12 @@ inline void PumpPending() {
 // by VENDISC_SCREENSHOTS, if that is set (for looking at layouts by eye).
 void SaveScreenshotIfAsked(HWND window, const std::string& name);
 
-// The pixel rectangle of a dialog-unit rectangle in `dialog`.
+// The pixel rectangle of a dialog-unit rectangle in `dialog`. Position and
+// size are converted separately, as the dialog manager does.
 inline RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
-  RECT rect{x, y, x + width, y + height};
+  RECT rect{x, y, width, height};
   ::MapDialogRect(dialog, &rect);
-  return rect;
+  return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
 }
 
 // A control's rectangle in its parent's client coordinates.

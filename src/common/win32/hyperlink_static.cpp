@@ -124,10 +124,14 @@ LRESULT HyperlinkStatic::OnReflectedColour(HDC dc) {
     if (::GetObjectA(font, sizeof(logFont), &logFont)) {
       logFont.lfUnderline = TRUE;
       linkFont_.reset(::CreateFontIndirectA(&logFont));
+      // The static selects its own font after asking for colours, so it
+      // must hold the link font too; this paint then comes again with it.
+      if (linkFont_) {
+        Default(WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+      }
     }
   }
-  // The static draws with the DC we return to: the font stays selected for
-  // this paint only, so no restore is needed.
   if (linkFont_) ::SelectObject(dc, linkFont_.get());
   ::SetTextColor(dc, CurrentColour());
   ::SetBkMode(dc, TRANSPARENT);
