@@ -68,7 +68,7 @@ struct MenuTraits {
   static void Close(Type h) { ::DestroyMenu(h); }
 };
 
-using FileHandle = Owned<FileTraits>;      // CreateFile results
+using FileHandle = Owned<FileTraits>;     // CreateFile results
 using KernelHandle = Owned<KernelTraits>;  // processes, threads, events
 using FontHandle = Owned<GdiTraits<HFONT>>;
 using BrushHandle = Owned<GdiTraits<HBRUSH>>;
