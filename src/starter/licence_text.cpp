@@ -1,0 +1,45 @@
+#include "starter/licence_text.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace licence_text {
+namespace {
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+constexpr int kEndOfFileMark = 0x1A;  // Ctrl+Z: end of a text file
+}  // namespace
+
+std::string ReadLicenceText(const std::string& fileName, size_t maxBytes) {
+  // Binary mode so that line ends are handled the same on every platform.
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+  if (!file) return kOpenFailed + fileName;
+  std::string text;
+  std::string line;
+  bool pending = false;  // characters read since the last line end
+  size_t read = 0;
+  int c;
+  while (read < maxBytes && (c = std::fgetc(file.get())) != EOF && c != kEndOfFileMark) {
+    ++read;
+    if (c == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      text += line;
+      text += "\r\n";
+      line.clear();
+      pending = false;
+    } else if (c != '\0') {
+      line += static_cast<char>(c);
+      pending = true;
+    } else {
+      pending = true;
+    }
+  }
+  if (pending) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace licence_text

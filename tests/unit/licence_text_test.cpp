@@ -1,0 +1,66 @@
+// The agreement text shown for a licence file: every line ends in CR LF,
+// whatever the file's own line ends were.
+#include "starter/licence_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class LicenceTextTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (std::filesystem::temp_directory_path() /
+             ("licence_text_test_" +
+              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt"))
+                .string();
+  }
+  void TearDown() override { std::remove(path_.c_str()); }
+  void Write(const std::string& bytes) {
+    std::ofstream out(path_, std::ios::binary);
+    out << bytes;
+  }
+  std::string path_;
+};
+
+TEST_F(LicenceTextTest, LinesEndInCrLf) {
+  struct Case {
+    const char* file;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"one\ntwo\nthree\n", "one\r\ntwo\r\nthree\r\n"},
+      {"one\r\ntwo\r\nthree\r\n", "one\r\ntwo\r\nthree\r\n"},
+      {"one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n"},  // last line without an end
+      {"", ""},
+      {"\n\n", "\r\n\r\n"},
+      {"before\x1A"
+       "after\n",
+       "before\r\n"},  // Ctrl+Z ends a text file
+  };
+  for (const Case& c : cases) {
+    Write(c.file);
+    EXPECT_EQ(licence_text::ReadLicenceText(path_), c.text) << c.file;
+  }
+}
+
+TEST_F(LicenceTextTest, NulBytesAreDropped) {
+  Write(std::string("a\0b\nc\0", 6));
+  EXPECT_EQ(licence_text::ReadLicenceText(path_), "ab\r\nc\r\n");
+}
+
+TEST_F(LicenceTextTest, MissingFileNamesTheFile) {
+  EXPECT_EQ(licence_text::ReadLicenceText("no such dir/licence.txt"),
+            "Failed to open the license agreement file no such dir/licence.txt");
+}
+
+TEST_F(LicenceTextTest, ReadingStopsAtTheCap) {
+  Write(std::string(100, 'x') + "\n" + std::string(100, 'y') + "\n");
+  EXPECT_EQ(licence_text::ReadLicenceText(path_, 150),
+            std::string(100, 'x') + "\r\n" + std::string(49, 'y') + "\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+// Helpers for tests that create real windows under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+namespace test_support {
+
+// Dispatches whatever is waiting in this thread's queue.
+inline void PumpPending() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+// Saves what the window shows on screen as a BMP file in the folder named
+// by VENDISC_SCREENSHOTS, if that is set (for looking at layouts by eye).
+void SaveScreenshotIfAsked(HWND window, const std::string& name);
+
+// The pixel rectangle of a dialog-unit rectangle in `dialog`. Position and
+// size are converted separately, as the dialog manager does.
+inline RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
+  RECT rect{x, y, width, height};
+  ::MapDialogRect(dialog, &rect);
+  return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
+}
+
+// A control's rectangle in its parent's client coordinates.
+inline RECT ChildRect(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Watches, on its own thread, for a message box titled `title` owned by
+// this process, records its text and presses its first button.
+class MessageBoxWatcher {
+ public:
+  explicit MessageBoxWatcher(std::string title);
+  ~MessageBoxWatcher();
+  // The text of the message box seen (empty if none appeared).
+  std::string Text();
+
+ private:
+  std::string title_;
+  std::string text_;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+}  // namespace test_support
