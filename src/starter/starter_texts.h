@@ -17,6 +17,18 @@ inline constexpr const char* kAutorunMissingTail =
     ".\r\nSee release documentation for help, or contact QUAV for support.";
 inline constexpr int kAutorunMissingCode = -2;
 
+// Code lines of the error dialogs: the code in decimal and in hexadecimal.
+inline constexpr const char* kCodeLineFormat = "%d (0x%02X)";
+inline constexpr const char* kAuthorCodeLineFormat = "%d (0x%02X)\n%s";
+// Joins the programs of a program list in the standard error dialog's file line.
+inline constexpr const char* kProgramSeparator = " -OR- ";
+
+inline constexpr const char* kInstallerFailedHead =
+    "Sorry, but the system failed to install your viewer - error was:\n\n'";
+inline constexpr const char* kInstallerFailedTail = "'\n\nWould you like to continue?";
+
+inline constexpr const char* kNothingSelected = "Sorry, but no file was selected.";
+
 // The product web site, and the page its error dialog links to.
 inline constexpr const char* kWebSite = "http://www.zoruzaz.example";
 inline constexpr const char* kErrorPage = "/prod_quav_err.html";

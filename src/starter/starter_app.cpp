@@ -1,0 +1,394 @@
+#include "starter/starter_app.h"
+
+#include "common/file_system.h"
+#include "common/registry_store.h"
+#include "common/shell_opener.h"
+#include "common/text.h"
+#include "config/file_path.h"
+#include "starter/command_line.h"
+#include "starter/starter_texts.h"
+
+namespace {
+
+constexpr const char* kIsRunning = "IsRunning";
+constexpr const char* kShownBefore = "ShownBefore";
+
+// Keywords of the when-to-show keys.
+constexpr const char* kStartup = "Startup";
+constexpr const char* kBeforeWelcome = "BeforeWelcome";
+constexpr const char* kAfterWelcome = "AfterWelcome";
+
+std::string CodeLine(int32_t code) {
+  return text::Format(starter_texts::kCodeLineFormat, code, static_cast<uint32_t>(code));
+}
+
+}  // namespace
+
+std::vector<std::string> SplitProgramList(std::string_view list) {
+  std::vector<std::string> programs;
+  for (const std::string& part : text::Split(list, ',')) programs.push_back(text::Trim(part));
+  if (!programs.empty() && programs.back().empty()) programs.pop_back();
+  return programs;
+}
+
+std::string ShownBeforeKeyName(std::string_view fileToOpen) {
+  std::string name;
+  for (char c : fileToOpen) {
+    if (c != '\\' && c != '/' && c != ':' && c != ';') name += c;
+  }
+  return name;
+}
+
+StarterApp::StarterApp(FileSystem& fs, ShellPort& shell, RegistryBackend& registry, StarterUi& ui)
+    : fs_(fs), shell_(shell), registry_(registry), ui_(ui), config_(fs) {}
+
+StarterApp::~StarterApp() { Exit(); }
+
+void StarterApp::Run(std::string_view commandLine) {
+  StartUp(commandLine);
+  Exit();
+}
+
+void StarterApp::StartUp(std::string_view commandLine) {
+  if (config_.Keyword("BackgroundWhenToShow", kStartup)) CreateBackground(false);
+
+  autorunTimeout_ = config_.Number("QUAVAutorunTimeout", 0);
+
+  if (config_.Keyword("SplashScreenWhenToShow", kStartup)) ShowSplash("");
+
+  // One copy at a time. The store is kept for the writes at every end; a key
+  // that cannot be opened reads false and ignores writes, so it never stops a start.
+  machineStore_ = std::make_unique<RegistryStore>(registry_, kRegistryBasePath);
+  if (config_.Flag("RunOneAtATime")) {
+    if (machineStore_->ReadBool(kIsRunning, false) &&
+        ui_.AskYesNo(starter_texts::kAlreadyRunning, StarterUi::Answer::kNo) ==
+            StarterUi::Answer::kNo) {
+      return;
+    }
+    WriteIsRunning(true);
+  }
+
+  if (config_.Keyword("BackgroundWhenToShow", kBeforeWelcome)) CreateBackground(false);
+
+  if (config_.Flag("WelcomeEnabled") && !ui_.RunWelcome(ReadWelcomeSettings())) {
+    WriteIsRunning(false);
+    return;
+  }
+
+  std::string when = ReadConfigValue("BackgroundWhenToShow");
+  if (when.empty() || text::EqualsNoCase(when, kAfterWelcome)) CreateBackground(false);
+
+  std::string file = FileFromCommandLine(commandLine);
+  if (file.empty()) file = config::FileFromOpenValue(ReadConfigValue("Open"));
+
+  std::string failure;
+  int32_t failureCode = 0;
+  if (file.empty() && !config_.Exists()) {
+    failure = std::string(starter_texts::kAutorunMissingHead) + config_.Path() +
+              starter_texts::kAutorunMissingTail;
+    failureCode = starter_texts::kAutorunMissingCode;
+  }
+
+  if (!file.empty()) {
+    if (!LicenceGate(file)) {
+      WriteIsRunning(false);
+      return;
+    }
+    std::string installers = ReadConfigValue("InstallerFileOpenOptions");
+    if (text::EqualsNoCase(installers, "Always") || text::EqualsNoCase(installers, "Prompt")) {
+      if (RunInstallers().aborted) {
+        WriteIsRunning(false);
+        return;
+      }
+    }
+    if (config::IsSeveralFiles(ReadConfigValue("SingleFile"))) {
+      OpenSeveralFiles();
+    } else {
+      OpenFile(file, "", true, false, false);
+    }
+  }
+
+  if (!failure.empty()) ui_.ShowError(failure, "", CodeLine(failureCode));
+
+  WriteIsRunning(false);
+  SignalClose();
+}
+
+void StarterApp::Exit() {
+  if (exited_) return;
+  exited_ = true;
+  CloseSplash();
+  if (ui_.BackgroundExists()) ui_.CloseBackground();
+  if (ui_.CloseEventHandle()) ui_.ReleaseCloseEvent();
+  machineStore_.reset();
+}
+
+WelcomeSettings StarterApp::ReadWelcomeSettings() const {
+  WelcomeSettings settings;
+  settings.title = ReadConfigValue("WelcomeTitle");
+  settings.link = ReadConfigValue("WelcomeURL");
+  if (config_.Flag("WelcomeUseImage")) {
+    settings.usePicture = true;
+    settings.picturePath = config_.File("WelcomeImage");
+    settings.pictureLocation = ReadConfigValue("WelcomeImageLocation");
+  }
+  if (config_.Flag("WelcomeUseText")) {
+    settings.useText = true;
+    settings.message = ReadConfigValue("WelcomeMessage");
+  }
+  return settings;
+}
+
+void StarterApp::WriteIsRunning(bool running) {
+  if (machineStore_) machineStore_->WriteBool(kIsRunning, running);
+}
+
+bool StarterApp::PumpMessages() { return ui_.PumpMessages(); }
+
+void StarterApp::EnsureCloseEvent() {
+  if (!ui_.CloseEventHandle()) ui_.CreateCloseEvent();
+}
+
+bool StarterApp::ShowSplash(const std::string& fileName) {
+  if (ui_.SplashExists()) {
+    ui_.UpdateSplash(fileName, !config_.Keyword("SplashScreenWhenToShow", kStartup));
+    PumpMessages();
+    return true;
+  }
+  return CreateSplash(fileName);
+}
+
+bool StarterApp::CreateSplash(const std::string& fileName) {
+  if (!config_.Flag("ShowSplashScreen")) return false;
+  bool created = ui_.CreateSplash(fileName);
+  EnsureCloseEvent();
+  return created;
+}
+
+bool StarterApp::CreateBackground(bool wait) {
+  if (!config_.Flag("ShowBackgroundWindow")) {
+    PumpMessages();
+    return wait;
+  }
+  if (!ui_.BackgroundExists()) {
+    EnsureCloseEvent();
+    ui_.CreateBackground();
+  }
+  bool result = config_.Flag("BackgroundWindowLeaveOpenUntilFileClosed") || wait;
+  if (ui_.SplashExists()) ui_.RaiseSplash();
+  PumpMessages();
+  return result;
+}
+
+void StarterApp::CloseSplash() {
+  if (ui_.SplashExists()) ui_.CloseSplash();
+}
+
+void StarterApp::SignalClose() {
+  if (ui_.CloseEventHandle()) ui_.SetCloseEvent();
+}
+
+bool StarterApp::LicenceGate(const std::string& fileToOpen) {
+  std::string agreement = ReadConfigValue("QUAVLicenseFile");
+  if (agreement.empty()) return true;
+
+  // Accepted once per user and per file to open. A name with nothing left
+  // after the removals would make a key path ending in "\": use the base key.
+  RegistryStore store(registry_);
+  std::string name = ShownBeforeKeyName(fileToOpen);
+  if (name.empty() || !store.Open(RegistryRoot::kCurrentUser,
+                                  text::Format("%s\\%s", kRegistryBasePath, name.c_str()))) {
+    store.Open(RegistryRoot::kCurrentUser, kRegistryBasePath);
+  }
+
+  bool show = !store.ReadBool(kShownBefore, false);
+  if (!show) {
+    std::string always = ReadConfigValue("QUAVLicenseFileShowAlways");
+    show = !always.empty() && !text::EqualsNoCase(always, "no");
+  }
+  if (!show) return true;
+
+  if (!ui_.RunLicence(agreement)) return false;
+  store.WriteBool(kShownBefore, true);
+  return true;
+}
+
+StarterApp::InstallerOutcome StarterApp::RunInstallers() {
+  InstallerOutcome outcome;
+  std::string option = ReadConfigValue("InstallerFileOpenOptions");
+  bool prompt = text::EqualsNoCase(option, "Prompt");
+
+  for (int n = 1; n <= 3; ++n) {
+    std::string fileKey = n == 1 ? "InstallerFile" : text::Format("InstallerFile%d", n);
+    std::string queryKey = n == 1 ? "InstallerUserQuery" : text::Format("InstallerUserQuery%d", n);
+    std::string file = ReadConfigValue(fileKey);
+    std::string query = ReadConfigValue(queryKey);
+    if (file.empty()) continue;
+
+    // Dismissing the background or splash while an installer runs must not end its wait.
+    if (ui_.BackgroundExists()) ui_.SetBackgroundSignalOnHide(false);
+
+    bool run = !prompt || query.empty() ||
+               ui_.AskYesNo(query, StarterUi::Answer::kYes) != StarterUi::Answer::kNo;
+    if (run) {
+      ShowSplash(file);
+      if (ui_.SplashExists()) ui_.SetSplashSignalOnHide(false);
+
+      ShellOpener opener(shell_, fs_);
+      opener.SetCloseEvent(ui_.CloseEventHandle());
+      opener.SetLingerTime(autorunTimeout_);
+      if (!opener.OpenTarget(JoinToCurrentDirectory(file), "", false, false, true)) {
+        std::string question = std::string(starter_texts::kInstallerFailedHead) + opener.Message() +
+                               starter_texts::kInstallerFailedTail;
+        if (ui_.AskYesNo(question, StarterUi::Answer::kYes) == StarterUi::Answer::kNo) {
+          outcome.aborted = true;
+        }
+      }
+
+      if (ui_.SplashExists()) ui_.SetSplashSignalOnHide(true);
+      if (outcome.aborted) {
+        if (ui_.BackgroundExists()) ui_.SetBackgroundSignalOnHide(true);
+        CloseSplash();
+        outcome.ran = false;
+        return outcome;
+      }
+      outcome.ran = true;
+    }
+    if (ui_.BackgroundExists()) ui_.SetBackgroundSignalOnHide(true);
+  }
+  CloseSplash();
+  return outcome;
+}
+
+std::string StarterApp::JoinToCurrentDirectory(const std::string& target) const {
+  return config::JoinToFolder(fs_.CurrentDirectory(), target);
+}
+
+void StarterApp::OpenFile(const std::string& target, const std::string& programs, bool linger,
+                          bool wait, bool several) {
+  int32_t timeout = autorunTimeout_;
+  bool splashUsed = false;
+  if (!config_.Keyword("SplashScreenWhenToShow", kStartup)) {
+    // Shown per file: every file lingers so the splash can be read.
+    ShowSplash(target);
+    splashUsed = true;
+    linger = true;
+  } else if (ShowSplash(target)) {
+    splashUsed = true;
+  }
+  if (ui_.SplashExists() && timeout == 0) timeout = ui_.SplashShowForSeconds();
+
+  bool leaveOpen = CreateBackground(wait);
+  if (!several) wait = leaveOpen;
+
+  if (ui_.CloseEventHandle()) ui_.ResetCloseEvent();
+  PumpMessages();
+
+  const bool url = IsUrl(target);
+  std::string programList;
+  if (!url && !FilePath(target).Name().empty()) {
+    programList = programs.empty() ? ReadConfigValue("QUAVForceExecuteWith") : programs;
+  }
+  const std::string fullTarget = url ? target : JoinToCurrentDirectory(target);
+  const bool noViewer = text::EqualsNoCase(ReadConfigValue("InstallerFileOpenOptions"), "NoViewer");
+
+  ShellOpener opener(shell_, fs_);
+  opener.SetLingerTime(timeout);
+  opener.SetCloseEvent(ui_.CloseEventHandle());
+  // One attempt, retried once when a viewer installer ran after a failure.
+  auto attempt = [&](const std::string& file, const std::string& parameters) {
+    if (opener.OpenTarget(file, parameters, false, linger, wait)) return true;
+    if (noViewer && RunInstallers().ran) {
+      opener.SetCloseEvent(ui_.CloseEventHandle());
+      return opener.OpenTarget(file, parameters, false, linger, wait);
+    }
+    return false;
+  };
+
+  std::string errorText;
+  int32_t errorCode = 0;
+  if (!programList.empty()) {
+    for (const std::string& program : SplitProgramList(programList)) {
+      if (attempt(program, fullTarget)) {
+        errorText.clear();
+        errorCode = 0;
+        break;
+      }
+      errorText = opener.Message();
+      errorCode = opener.ResultCode();
+    }
+  } else if (!attempt(fullTarget, "")) {
+    errorText = opener.Message();
+    errorCode = opener.ResultCode();
+  }
+
+  if (!errorText.empty()) ShowOpenError(fullTarget, programList, errorText, errorCode);
+
+  if (splashUsed && ui_.SplashExists() && ui_.SplashShowForSeconds() == 0) ui_.HideSplash();
+}
+
+void StarterApp::ShowOpenError(const std::string& fullTarget, const std::string& programList,
+                               const std::string& errorText, int32_t errorCode) {
+  if (!config_.Flag("UserDefinedErrors")) {
+    std::string fileLine = programList.empty()
+                               ? fullTarget
+                               : text::ReplaceAll(programList + " " + fullTarget, ",",
+                                                  starter_texts::kProgramSeparator);
+    ui_.ShowError(errorText, fileLine, CodeLine(errorCode));
+    return;
+  }
+  std::string url = ReadConfigValue("ErrorContactURL");
+  std::string linkText = ReadConfigValue("ErrorContactURLTitle");
+  if (linkText.empty()) linkText = url;
+  ui_.ShowAuthorError(url, linkText, text::ReplaceAll(ReadConfigValue("ErrorText"), "<br>", "\r\n"),
+                      text::Format(starter_texts::kAuthorCodeLineFormat, errorCode,
+                                   static_cast<uint32_t>(errorCode), errorText.c_str()));
+}
+
+void StarterApp::OpenSeveralFiles() {
+  int32_t count = config_.Number("MultiSourceFileCount", 0);
+  if (config_.Flag("OpenAllFiles")) {
+    bool wait = config_.Flag("WaitForPrevious");
+    for (int32_t n = 1; n <= count; ++n) {
+      std::string programs = ReadConfigValue(text::Format("MultiSourceForceOpen%d", n));
+      std::string target = ReadConfigValue(text::Format("MultiSourceFile%d", n));
+      OpenFile(target, programs, n == count, wait, true);
+    }
+    return;
+  }
+
+  SelectionSettings settings;
+  for (int32_t n = 1; n <= count; ++n) {
+    settings.targets.push_back(ReadConfigValue(text::Format("MultiSourceFile%d", n)));
+    settings.names.push_back(ReadConfigValue(text::Format("MultiSourceFileName%d", n)));
+    settings.programLists.push_back(ReadConfigValue(text::Format("MultiSourceForceOpen%d", n)));
+  }
+  settings.reselect = config_.Flag("MultiSelectAllowReselect");
+  settings.title = ReadConfigValue("MultiSelectTitle");
+  settings.help = ReadConfigValue("MultiSelectHelp");
+  if (config_.Flag("MultiSelectUseImage")) {
+    settings.usePicture = true;
+    settings.picturePath = config_.File("MultiSelectImage");
+    settings.pictureLocation = ReadConfigValue("MultiSelectImageLocation");
+  }
+  ui_.RunSelection(settings,
+                   [this, &settings](int index) { return OpenSelected(settings, index); });
+}
+
+bool StarterApp::OpenSelected(const SelectionSettings& settings, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= settings.targets.size()) {
+    ui_.ShowMessage(starter_texts::kNothingSelected);
+    return false;
+  }
+  const std::string& target = settings.targets[index];
+  if (!target.empty()) {
+    std::string programs = static_cast<size_t>(index) < settings.programLists.size()
+                               ? settings.programLists[index]
+                               : std::string();
+    if (!settings.reselect) ui_.DisableSelection();
+    OpenFile(target, programs, false, false, true);
+  }
+  // Without reselection the window closes after this pick, and the waits end with it.
+  if (!settings.reselect) SignalClose();
+  return true;
+}
