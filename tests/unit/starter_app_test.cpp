@@ -1,0 +1,507 @@
+#include "starter/starter_app.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "common/registry_backend.h"
+#include "common/registry_store.h"
+#include "common/shell_opener.h"
+#include "common/shell_port.h"
+#include "common/text.h"
+#include "fake_file_system.h"
+#include "fake_starter_ui.h"
+#include "starter/command_line.h"
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using Answer = StarterUi::Answer;
+
+namespace {
+
+// Records every opening into the shared journal; codes decide the outcome.
+class JournalShell : public ShellPort {
+ public:
+  explicit JournalShell(std::vector<std::string>* journal) : journal_(journal) {}
+  std::map<std::string, int32_t> codes;  // by file or program; 42 (success) when absent
+
+  ExecResult ShellOpenEx(const std::string& file, const std::string& parameters) override {
+    journal_->push_back("OpenWith(" + file + " " + parameters + ")");
+    ExecResult r;
+    r.instance = CodeFor(file);
+    r.ok = r.instance > 32;
+    return r;
+  }
+  bool StartProcess(const std::string& application, const std::string&, OsHandle*,
+                    int32_t* error) override {
+    journal_->push_back("Start(" + application + ")");
+    *error = CodeFor(application);
+    return *error == 42;
+  }
+  int32_t ShellOpen(const std::string& file, const std::string&) override {
+    journal_->push_back("Open(" + file + ")");
+    return CodeFor(file);
+  }
+  WaitResult Wait(OsHandle, OsHandle, int) override { return WaitResult::kSignalled; }
+  void Sleep(int) override {}
+  void CloseHandle(OsHandle) override {}
+  bool PumpMessages() override { return false; }
+  int64_t NowSeconds() override { return now_ += 100; }  // every linger ends at once
+  void ShowMessage(const std::string& text) override { journal_->push_back("Box(" + text + ")"); }
+  void SetWaitCursor(bool) override {}
+
+ private:
+  int32_t CodeFor(const std::string& name) {
+    auto it = codes.find(name);
+    if (it == codes.end()) return 42;
+    int32_t code = it->second;
+    codes.erase(it);  // later attempts succeed unless scripted again
+    return code;
+  }
+  std::vector<std::string>* journal_;
+  int64_t now_ = 0;
+};
+
+// Keys by "root|path" (lower case) holding values; handles index a table.
+class MemoryRegistry : public RegistryBackend {
+ public:
+  std::map<std::string, std::map<std::string, std::string>> keys;
+  bool denyMachine = false;          // HKLM cannot be opened or created (no rights)
+  std::set<std::string> failCreate;  // "root|path" keys that cannot be created
+
+  MemoryRegistry() {
+    keys[Id(RegistryRoot::kLocalMachine, "SOFTWARE")];
+    keys[Id(RegistryRoot::kCurrentUser, "SOFTWARE")];
+  }
+  static std::string Id(RegistryRoot root, const std::string& path) {
+    return (root == RegistryRoot::kLocalMachine ? "HKLM|" : "HKCU|") + text::ToLower(path);
+  }
+  std::string Value(RegistryRoot root, const std::string& path, const std::string& name) {
+    auto key = keys.find(Id(root, path));
+    if (key == keys.end()) return "<no key>";
+    auto value = key->second.find(name);
+    return value == key->second.end() ? "<none>" : value->second;
+  }
+
+  bool OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) override {
+    if (denyMachine && root == RegistryRoot::kLocalMachine) return false;
+    if (!keys.count(Id(root, path))) return false;
+    *key = Handle(Id(root, path));
+    return true;
+  }
+  bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) override {
+    std::string id = handles_[Index(parent)] + "\\" + text::ToLower(leaf);
+    if (failCreate.count(id) || (denyMachine && text::StartsWith(id, "HKLM"))) return false;
+    keys[id];
+    *key = Handle(id);
+    return true;
+  }
+  void CloseKey(RegistryKey) override {}
+  bool QueryValue(RegistryKey key, const std::string& name, size_t, std::string* data) override {
+    auto& values = keys[handles_[Index(key)]];
+    auto it = values.find(name);
+    if (it == values.end()) return false;
+    *data = it->second;
+    return true;
+  }
+  bool SetValue(RegistryKey key, const std::string& name, RegistryType,
+                const std::string& data) override {
+    keys[handles_[Index(key)]][name] = data;
+    return true;
+  }
+
+ private:
+  RegistryKey Handle(const std::string& id) {
+    handles_.push_back(id);
+    return reinterpret_cast<RegistryKey>(handles_.size());
+  }
+  size_t Index(RegistryKey key) { return reinterpret_cast<size_t>(key) - 1; }
+  std::vector<std::string> handles_;
+};
+
+const std::string kBase = "SOFTWARE\\QUAV\\ZoruzazAZ";
+
+class StarterAppTest : public ::testing::Test {
+ protected:
+  StarterAppTest() : shell(&journal) {
+    ui.journal = &journal;
+    fs.Put("doc.pdf", "pdf");
+    fs.Put("other.pdf", "pdf");
+  }
+  void Config(const std::string& lines) {
+    fs.Put("autorun.inf", "[autorun]\r\nOPEN=Vendisc.exe \"doc.pdf\"\r\n" + lines);
+  }
+  void Run(const std::string& commandLine = "E:\\Vendisc.exe") {
+    journal.clear();
+    StarterApp app(fs, shell, registry, ui);
+    app.Run(commandLine);
+  }
+  std::vector<std::string> Seen() const { return ui.Seen(); }
+  std::string IsRunning() {
+    return registry.Value(RegistryRoot::kLocalMachine, kBase, "IsRunning");
+  }
+  bool Has(const std::string& entry) const {
+    return std::find(journal.begin(), journal.end(), entry) != journal.end();
+  }
+
+  std::vector<std::string> journal;
+  FakeFileSystem fs;
+  JournalShell shell;
+  MemoryRegistry registry;
+  FakeStarterUi ui;
+};
+
+TEST_F(StarterAppTest, OpensTheFileOfOpenAndClearsIsRunning) {
+  Config("");
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+  EXPECT_EQ(IsRunning(), "no");
+  EXPECT_FALSE(Has("EventSet"));  // no window made the event, so there is none to set
+}
+
+struct BackgroundCase {
+  const char* when;
+  std::vector<std::string> seen;
+};
+
+class BackgroundOrderTest : public StarterAppTest,
+                            public ::testing::WithParamInterface<BackgroundCase> {};
+
+TEST_P(BackgroundOrderTest, ShowsTheOverlayAtItsStep) {
+  Config(std::string("ShowBackgroundWindow=1\r\nShowSplashScreen=1\r\n"
+                     "SplashScreenWhenToShow=Startup\r\nRunOneAtATime=1\r\n"
+                     "WelcomeEnabled=1\r\nWelcomeTitle=Hello\r\n") +
+         (GetParam().when ? std::string("BackgroundWhenToShow=") + GetParam().when + "\r\n"
+                          : std::string()));
+  registry.keys[MemoryRegistry::Id(RegistryRoot::kLocalMachine, kBase)]["IsRunning"] = "yes";
+  ui.answers = {Answer::kYes};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAreArray(GetParam().seen));
+}
+
+const std::string kQuestion =
+    "Question(A copy of this CD is already being opened - please wait for the file(s) to "
+    "open.\n\nWould you like to try opening the files again anyway?)[No]->Yes";
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, BackgroundOrderTest,
+    ::testing::Values(BackgroundCase{"Startup",
+                                     {"Background", "Splash()", kQuestion, "Welcome(Hello)->Open",
+                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
+                                      "SplashClose", "BackgroundClose"}},
+                      BackgroundCase{"beforewelcome",
+                                     {"Splash()", kQuestion, "Background", "Welcome(Hello)->Open",
+                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
+                                      "SplashClose", "BackgroundClose"}},
+                      BackgroundCase{"AfterWelcome",
+                                     {"Splash()", kQuestion, "Welcome(Hello)->Open", "Background",
+                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
+                                      "SplashClose", "BackgroundClose"}},
+                      BackgroundCase{nullptr,
+                                     {"Splash()", kQuestion, "Welcome(Hello)->Open", "Background",
+                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
+                                      "SplashClose", "BackgroundClose"}},
+                      BackgroundCase{"Sometime",
+                                     {"Splash()", kQuestion, "Welcome(Hello)->Open",
+                                      "SplashUpdate(doc.pdf)", "Background", "Open(E:\\doc.pdf)",
+                                      "SplashHide", "SplashClose", "BackgroundClose"}}));
+
+TEST_F(StarterAppTest, AnsweringNoToTheOneAtATimeQuestionEndsAtOnce) {
+  Config("RunOneAtATime=1\r\nShowSplashScreen=1\r\nSplashScreenWhenToShow=Startup\r\n");
+  registry.keys[MemoryRegistry::Id(RegistryRoot::kLocalMachine, kBase)]["IsRunning"] = "Yes";
+  ui.answers = {Answer::kNo};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Splash()",
+                                  "Question(A copy of this CD is already being opened - please "
+                                  "wait for the file(s) to open.\n\nWould you like to try "
+                                  "opening the files again anyway?)[No]->No",
+                                  "SplashClose"));
+  EXPECT_EQ(IsRunning(), "Yes");  // not written
+  EXPECT_FALSE(Has("EventSet"));
+}
+
+TEST_F(StarterAppTest, GuardMarksTheRunAndAnUnmarkedRunAsksNothing) {
+  Config("RunOneAtATime=1\r\nShowSplashScreen=1\r\n");
+  ui.welcomeAccepted = true;
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("Splash(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide", "SplashClose"));
+  EXPECT_EQ(IsRunning(), "no");
+  EXPECT_TRUE(Has("EventSet"));  // the splash made the event; the normal end sets it
+}
+
+TEST_F(StarterAppTest, CancelledWelcomeOpensNothingAndClearsIsRunning) {
+  Config(
+      "RunOneAtATime=1\r\nWelcomeEnabled=1\r\nWelcomeTitle=Hi\r\nWelcomeURL=http://x\r\n"
+      "WelcomeUseImage=1\r\nWelcomeImage=pics\\\\logo.gif\r\n"
+      "WelcomeImageLocation=Left of text\r\nWelcomeUseText=1\r\nWelcomeMessage=a<br>b\r\n");
+  fs.currentDirectory = "E:\\cd\\";
+  fs.Put("autorun.inf", fs.files["E:\\autorun.inf"]);
+  ui.welcomeAccepted = false;
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Welcome(Hi)->Cancel"));
+  EXPECT_EQ(IsRunning(), "no");
+  EXPECT_EQ(ui.lastWelcome.link, "http://x");
+  EXPECT_EQ(ui.lastWelcome.picturePath, "E:\\cd\\pics\\logo.gif");
+  EXPECT_EQ(ui.lastWelcome.pictureLocation, "Left of text");
+  EXPECT_TRUE(ui.lastWelcome.useText);
+  EXPECT_EQ(ui.lastWelcome.message, "a<br>b");
+}
+
+struct LicenceCase {
+  const char* showAlways;  // nullptr: key absent
+  bool shownAgain;
+};
+
+class LicenceOnceTest : public StarterAppTest, public ::testing::WithParamInterface<LicenceCase> {};
+
+TEST_P(LicenceOnceTest, SecondRunShowsTheAgreementOnlyWhenAlways) {
+  Config(std::string("QUAVLicenseFile=licence.txt\r\n") +
+         (GetParam().showAlways
+              ? std::string("QUAVLicenseFileShowAlways=") + GetParam().showAlways + "\r\n"
+              : std::string()));
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\doc.pdf)"));
+  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\doc.pdf", "ShownBefore"), "yes");
+  Run();
+  if (GetParam().shownAgain) {
+    EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\doc.pdf)"));
+  } else {
+    EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShowAlways, LicenceOnceTest,
+                         ::testing::Values(LicenceCase{nullptr, false}, LicenceCase{"No", false},
+                                           LicenceCase{"NO", false}, LicenceCase{"", false},
+                                           LicenceCase{"Yes", true}, LicenceCase{"1", true}));
+
+TEST_F(StarterAppTest, AnotherFileToOpenIsAnotherKeySoTheAgreementShowsAgain) {
+  Config("QUAVLicenseFile=licence.txt\r\n");
+  fs.Put("docs\\other.pdf", "pdf");
+  Run("Vendisc.exe");
+  Run("Vendisc.exe /x docs\\other.pdf");
+  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\docs\\other.pdf)"));
+  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\docsother.pdf", "ShownBefore"),
+            "yes");
+}
+
+TEST_F(StarterAppTest, RefusedAgreementOpensNothingWritesNothing) {
+  Config("QUAVLicenseFile=licence.txt\r\nRunOneAtATime=1\r\n");
+  ui.licenceAccepted = false;
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->No"));
+  EXPECT_EQ(IsRunning(), "no");
+  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\doc.pdf", "ShownBefore"),
+            "<none>");
+}
+
+TEST_F(StarterAppTest, ShownBeforeFallsBackToTheBaseKey) {
+  Config("QUAVLicenseFile=licence.txt\r\n");
+  registry.failCreate.insert(
+      MemoryRegistry::Id(RegistryRoot::kCurrentUser, kBase + "\\Cdocsa.pdf"));
+  Run("Vendisc.exe \"C:/docs;a.pdf\"");
+  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase, "ShownBefore"), "yes");
+  EXPECT_EQ(ShownBeforeKeyName("C:\\d/e:f;g.pdf"), "Cdefg.pdf");
+}
+
+TEST_F(StarterAppTest, ProgramListTriedInOrderThenReportedWithOr) {
+  Config("QUAVForceExecuteWith=a.exe, b.exe\r\n");
+  shell.codes = {{"a.exe", 2}, {"b.exe", 2}};
+  Run();
+  std::string message =
+      ShellOpener::MessageFor(2, "b.exe", "\"E:\\doc.pdf\"", OpenerWording::kStarter);
+  EXPECT_THAT(Seen(),
+              ElementsAre("OpenWith(a.exe \"E:\\doc.pdf\")", "OpenWith(b.exe \"E:\\doc.pdf\")",
+                          "Error(" + message + "|a.exe -OR-  b.exe E:\\doc.pdf|2 (0x02))"));
+}
+
+TEST_F(StarterAppTest, ProgramListStopsAtTheFirstSuccess) {
+  Config("QUAVForceExecuteWith=a.exe,b.exe\r\n");
+  shell.codes = {{"a.exe", 2}};
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("OpenWith(a.exe \"E:\\doc.pdf\")", "OpenWith(b.exe \"E:\\doc.pdf\")"));
+}
+
+TEST(SplitProgramList, KeepsEmptyInnerPartsDropsAnEmptyLast) {
+  EXPECT_THAT(SplitProgramList(" a.exe , b.exe "), ElementsAre("a.exe", "b.exe"));
+  EXPECT_THAT(SplitProgramList("a.exe,,b.exe"), ElementsAre("a.exe", "", "b.exe"));
+  EXPECT_THAT(SplitProgramList("a.exe, "), ElementsAre("a.exe"));
+  EXPECT_THAT(SplitProgramList(",a.exe"), ElementsAre("", "a.exe"));
+  EXPECT_THAT(SplitProgramList(""), ElementsAre());
+}
+
+TEST_F(StarterAppTest, UrlIsNeverJoinedAndGetsNoProgramList) {
+  Config("QUAVForceExecuteWith=a.exe\r\n");
+  shell.codes = {{"HTTP://host/page", 5}};
+  Run("Vendisc.exe HTTP://host/page");
+  std::string message =
+      ShellOpener::MessageFor(5, "HTTP://host/page", "\"\"", OpenerWording::kStarter);
+  EXPECT_THAT(Seen(), ElementsAre("Open(HTTP://host/page)",
+                                  "Error(" + message + "|HTTP://host/page|5 (0x05))"));
+}
+
+TEST_F(StarterAppTest, MissingAutorunInfIsReportedWithCodeMinusTwo) {
+  fs.currentDirectory = "E:\\";
+  Run("Vendisc.exe");
+  EXPECT_THAT(Seen(), ElementsAre("Error(The file 'autorun.inf' could not be located - looking "
+                                  "for\r\nE:\\autorun.inf.\r\nSee release documentation for "
+                                  "help, or contact QUAV for support.||-2 (0xFFFFFFFE))"));
+  EXPECT_EQ(IsRunning(), "no");
+}
+
+TEST_F(StarterAppTest, EmptyOpenWithAutorunInfDoesNothing) {
+  fs.Put("autorun.inf", "[autorun]\r\nOPEN=\r\nRunOneAtATime=1\r\n");
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre());
+  EXPECT_EQ(IsRunning(), "no");
+}
+
+TEST_F(StarterAppTest, CommandLineFileOverridesOpen) {
+  Config("");
+  Run("\"E:\\Vendisc.exe\" -s \"other.pdf\"");
+  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\other.pdf)"));
+}
+
+TEST_F(StarterAppTest, MissingFileShowsTheStandardDialogWithTheJoinedPath) {
+  Config("");
+  fs.currentDirectory = "E:\\cd";
+  Run("Vendisc.exe sub\\\\gone.pdf");
+  std::string message =
+      ShellOpener::MessageFor(2, "E:\\cd\\sub\\gone.pdf", "\"\"", OpenerWording::kStarter);
+  EXPECT_THAT(Seen(), ElementsAre("Error(" + message + "|E:\\cd\\sub\\gone.pdf|2 (0x02))"));
+}
+
+TEST_F(StarterAppTest, AuthorErrorDialogGetsTheAuthorTexts) {
+  Config(
+      "UserDefinedErrors=1\r\nErrorContactURL=http://help\r\nErrorContactURLTitle=\r\n"
+      "ErrorText=Oops<br>call us\r\n");
+  shell.codes = {{"E:\\doc.pdf", 31}};
+  Run();
+  std::string message = ShellOpener::MessageFor(31, "E:\\doc.pdf", "\"\"", OpenerWording::kStarter);
+  EXPECT_THAT(Seen(),
+              ElementsAre("Open(E:\\doc.pdf)",
+                          "AuthorError(http://help|http://help|Oops\r\ncall us|31 (0x1F)\n" +
+                              message + ")"));
+}
+
+TEST_F(StarterAppTest, NoViewerRunsTheInstallerAndOpensAgain) {
+  Config("InstallerFileOpenOptions=NoViewer\r\nInstallerFile=setup.exe\r\n");
+  fs.Put("setup.exe", "exe");
+  shell.codes = {{"E:\\doc.pdf", 31}};
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("Open(E:\\doc.pdf)", "OpenWith(E:\\setup.exe )", "Open(E:\\doc.pdf)"));
+}
+
+TEST_F(StarterAppTest, NoViewerWithAFailedInstallerAnsweredNoShowsTheFirstError) {
+  Config("InstallerFileOpenOptions=noviewer\r\nInstallerFile3=setup.exe\r\n");
+  fs.Put("setup.exe", "exe");
+  shell.codes = {{"E:\\doc.pdf", 31}, {"E:\\setup.exe", 5}};
+  ui.answers = {Answer::kNo};
+  Run();
+  std::string installerMessage =
+      ShellOpener::MessageFor(5, "E:\\setup.exe", "\"\"", OpenerWording::kStarter);
+  std::string message = ShellOpener::MessageFor(31, "E:\\doc.pdf", "\"\"", OpenerWording::kStarter);
+  EXPECT_THAT(Seen(),
+              ElementsAre("Open(E:\\doc.pdf)", "OpenWith(E:\\setup.exe )",
+                          "Question(Sorry, but the system failed to install your viewer - error "
+                          "was:\n\n'" +
+                              installerMessage + "'\n\nWould you like to continue?)[Yes]->No",
+                          "Error(" + message + "|E:\\doc.pdf|31 (0x1F))"));
+}
+
+TEST_F(StarterAppTest, PromptedInstallersAtStartUpAndAbort) {
+  Config(
+      "InstallerFileOpenOptions=Prompt\r\nInstallerFile=one.exe\r\n"
+      "InstallerUserQuery=Install one?\r\nInstallerFile2=two.exe\r\nRunOneAtATime=1\r\n");
+  fs.Put("two.exe", "exe");  // one.exe is skipped by the answer; two.exe fails to start
+  shell.codes = {{"E:\\two.exe", 5}};
+  ui.answers = {Answer::kNo, Answer::kNo};
+  Run();
+  ASSERT_EQ(Seen().size(), 3u);
+  EXPECT_EQ(Seen()[0], "Question(Install one?)[Yes]->No");
+  EXPECT_EQ(Seen()[1], "OpenWith(E:\\two.exe )");
+  EXPECT_EQ(IsRunning(), "no");
+}
+
+TEST_F(StarterAppTest, SplashPerFileLingersAndHidesAfterTheOpen) {
+  Config("ShowSplashScreen=1\r\nSplashScreenWhenToShow=FileLoad\r\n");
+  ui.splashShowFor = 0;
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("Splash(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide", "SplashClose"));
+}
+
+TEST_F(StarterAppTest, StartupSplashWithShowForTimeStaysAndIsNotShownAgain) {
+  Config("ShowSplashScreen=1\r\nSplashScreenWhenToShow=startup\r\n");
+  ui.splashShowFor = 7;
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("Splash()", "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashClose"));
+}
+
+TEST_F(StarterAppTest, IsRunningKeyWithoutRightsNeverStopsAStart) {
+  Config("RunOneAtATime=1\r\n");
+  registry.denyMachine = true;
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+}
+
+TEST_F(StarterAppTest, OpenAllFilesInOrderOnlyTheLastLingers) {
+  Config(
+      "SingleFile=0\r\nOpenAllFiles=1\r\nMultiSourceFileCount=3\r\n"
+      "MultiSourceFile1=doc.pdf\r\nMultiSourceForceOpen1=v.exe\r\n"
+      "MultiSourceFile2=http://site\r\nMultiSourceFile3=\r\n");
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("OpenWith(v.exe \"E:\\doc.pdf\")", "Open(http://site)", "Open(E:\\)"));
+}
+
+TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
+  Config(
+      "SingleFile=0\r\nMultiSourceFileCount=2\r\nMultiSourceFile1=doc.pdf\r\n"
+      "MultiSourceFileName1=Doc\r\nMultiSourceFile2=other.pdf\r\nMultiSelectTitle=Pick\r\n");
+  ui.picks = {-1, 1, 0};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Select(Pick|2)", "Message(Sorry, but no file was selected.)",
+                                  "SelectDisabled", "Open(E:\\other.pdf)"));
+  EXPECT_EQ(ui.lastSelection.names[0], "Doc");
+}
+
+struct SplitCase {
+  const char* line;
+  std::vector<std::string> args;
+};
+
+class SplitCommandLineTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitCommandLineTest, FollowsTheWindowsRules) {
+  EXPECT_THAT(SplitCommandLine(GetParam().line), ElementsAreArray(GetParam().args));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, SplitCommandLineTest,
+    ::testing::Values(
+        SplitCase{"prog.exe", {"prog.exe"}},
+        SplitCase{"\"C:\\My Apps\\v.exe\" a  b", {"C:\\My Apps\\v.exe", "a", "b"}},
+        SplitCase{"C:\\a\\\"b c\" d", {"C:\\a\\\"b", "c d"}},  // program: no escapes
+        SplitCase{"p \"a b\"\tc", {"p", "a b", "c"}},
+        SplitCase{"p a\\\\b", {"p", "a\\\\b"}},          // backslashes alone are literal
+        SplitCase{"p a\\\"b", {"p", "a\"b"}},            // odd count: literal quote
+        SplitCase{"p \"a\\\\\" b", {"p", "a\\", "b"}},   // even count: halved, quote ends
+        SplitCase{"p \"a\\\\\\\"b\"", {"p", "a\\\"b"}},  // three: one backslash and a quote
+        SplitCase{"p \"a\"\"\"b\"", {"p", "a\"b"}},      // third quote in a row is literal
+        SplitCase{"p \"\" x", {"p", "", "x"}},
+        SplitCase{"p \"unterminated arg", {"p", "unterminated arg"}}));
+
+TEST(FileFromCommandLine, FirstArgumentThatIsNotAnOption) {
+  EXPECT_EQ(FileFromCommandLine("v.exe /s -x \"my doc.pdf\" b.pdf"), "my doc.pdf");
+  EXPECT_EQ(FileFromCommandLine("v.exe \"\" a.pdf"), "a.pdf");
+  EXPECT_EQ(FileFromCommandLine("v.exe -x /y"), "");
+  EXPECT_EQ(FileFromCommandLine("\"C:\\cd dir\\v.exe\""), "");
+}
+
+}  // namespace
