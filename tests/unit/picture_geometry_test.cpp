@@ -1,0 +1,84 @@
+#include "common/picture_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace layout {
+namespace {
+
+TEST(PictureGeometry, HimetricRoundsToNearestPixelAndTruncatesTowardZero) {
+  struct Row {
+    int32_t himetric, ppi, pixels;
+  } rows[] = {
+      {2540, 96, 96},
+      {1270, 96, 48},
+      {1, 96, 0},
+      {26, 96, 1},
+      {40, 96, 2},
+      {-2540, 96, -95},            // (-243840 + 1270) / 2540 = -95.5, truncated toward zero
+      {2147483647, 96, 81164736},  // no 32-bit overflow
+      {2147483647, 2147483647, std::numeric_limits<int32_t>::max()},  // clamped
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(HimetricToPixels(r.himetric, r.ppi), r.pixels) << r.himetric << " at " << r.ppi;
+  }
+  EXPECT_EQ(HimetricToPixels(Size{2540, 1270}, 96, 120), (Size{96, 60}));
+}
+
+TEST(PictureGeometry, ScaleTruncatesResetsPositionAndCompounds) {
+  PictureGeometry g = PictureGeometry::FromNatural({301, 201});
+  g.left = 7;
+  g.top = 9;
+  g.Scale(2.0f);
+  EXPECT_EQ(g.left, 0);
+  EXPECT_EQ(g.top, 0);
+  EXPECT_EQ(g.CurrentSize(), (Size{150, 100}));
+  g.Scale(2.0f);
+  EXPECT_EQ(g.CurrentSize(), (Size{75, 50}));
+  EXPECT_EQ(g.natural, (Size{301, 201}));
+}
+
+TEST(PictureGeometry, SingleFactorButDoubleQuotient) {
+  // The factor 1000 / 341 rounded to single precision is a hair too large, so
+  // 1000 divided by it is just under 341; the sizes the windows were designed
+  // with (340 x 34) come from truncating that double quotient.
+  EXPECT_EQ(ScaleSize({1000, 100}, SingleQuotient(1000, 341)), (Size{340, 34}));
+  EXPECT_EQ(ScaleSize({300, 100}, SingleQuotient(300, 341)), (Size{341, 113}));
+  EXPECT_EQ(TruncatedProduct(50, 0.94), 47);  // 46.99999... in extended precision
+  EXPECT_EQ(TruncatedProduct(249, 0.94), 234);
+}
+
+TEST(PictureGeometry, ScaleIgnoresFactorsThatCannotShrink) {
+  const float bad[] = {0.0f, -2.0f, std::numeric_limits<float>::infinity(),
+                       std::numeric_limits<float>::quiet_NaN()};
+  for (float factor : bad) {
+    EXPECT_EQ(ScaleSize({40, 30}, factor), (Size{40, 30})) << factor;
+  }
+  // A tiny factor enlarges past 32 bits: clamped, not undefined.
+  EXPECT_EQ(ScaleSize({2000000000, 1}, 1e-6f).width, std::numeric_limits<int32_t>::max());
+}
+
+TEST(PictureGeometry, ScaleToFitWidthFirstThenHeight) {
+  struct Row {
+    Size natural;
+    int32_t maxW, maxH;
+    Size fitted;
+  } rows[] = {
+      {{400, 300}, 100, 100, {100, 75}},  // width scaled by 4, height then fits
+      {{100, 400}, 100, 100, {25, 100}},  // only the height is too large
+      {{300, 400}, 100, 100, {75, 99}},   // 100 x 133, then 133 / 1.33: the steps compound
+      {{80, 60}, 100, 100, {80, 60}},     // never enlarged
+      {{400, 300}, 0, 100, {133, 100}},   // no width limit: only the height fits
+      {{400, 300}, -5, -5, {400, 300}},
+  };
+  for (const Row& r : rows) {
+    PictureGeometry g = PictureGeometry::FromNatural(r.natural);
+    g.ScaleToFit(r.maxW, r.maxH);
+    EXPECT_EQ(g.CurrentSize(), r.fitted) << r.natural.width << "x" << r.natural.height;
+  }
+}
+
+}  // namespace
+}  // namespace layout
