@@ -5,7 +5,7 @@
 // Log entries:
 //   "ShellOpenEx(file|params)"  "StartProcess(app|folder)"  "ShellOpen(file|folder)"
 //   "Wait(process,50)"  "Wait(event,100)"  "Wait(process+event,50)"
-//   "Sleep(100)"  "Close(process)"  "Close(<other>)"  "Pump"  "Message(text)"
+//   "Sleep(100)"  "Close(process)"  "Close(event)"  "Close(handle)"  "Pump"  "Message(text)"
 //   "WaitCursor(on)"  "WaitCursor(off)"
 #pragma once
 
