@@ -1,0 +1,31 @@
+// The shell-and-processes port over the Win32 API.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "common/shell_port.h"
+
+class Win32ShellPort : public ShellPort {
+ public:
+  // `messageTitle` is the caption of ShowMessage's boxes.
+  explicit Win32ShellPort(std::string messageTitle) : messageTitle_(std::move(messageTitle)) {}
+  ~Win32ShellPort() override;
+
+  ExecResult ShellOpenEx(const std::string& file, const std::string& parameters) override;
+  bool StartProcess(const std::string& application, const std::string& folder, OsHandle* process,
+                    int32_t* error) override;
+  int32_t ShellOpen(const std::string& file, const std::string& folder) override;
+  WaitResult Wait(OsHandle process, OsHandle event, int ms) override;
+  void Sleep(int ms) override;
+  void CloseHandle(OsHandle handle) override;
+  bool PumpMessages() override;
+  int64_t NowSeconds() override;
+  void ShowMessage(const std::string& text) override;
+  void SetWaitCursor(bool on) override;
+
+ private:
+  std::string messageTitle_;
+  void* savedCursor_ = nullptr;  // the cursor before SetWaitCursor(true)
+  bool waitCursorOn_ = false;
+};

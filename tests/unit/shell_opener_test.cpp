@@ -1,0 +1,284 @@
+#include "common/shell_opener.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fake_file_system.h"
+#include "fake_shell_port.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class ShellOpenerTest : public ::testing::Test {
+ protected:
+  FakeFileSystem fs_;
+  FakeShellPort shell_;
+  ShellOpener opener_{shell_, fs_};
+};
+
+TEST(IsUrl, PrefixesWithoutCase) {
+  for (const char* url :
+       {"http://host/page", "HTTPS://host", "MailTo:a@b.c", "ftp://host/f", "ftpfile.txt"}) {
+    EXPECT_TRUE(IsUrl(url)) << url;
+  }
+  for (const char* other : {"", "htt", "www.host.com", "E:\\http.pdf", " http://host"}) {
+    EXPECT_FALSE(IsUrl(other)) << other;
+  }
+}
+
+TEST_F(ShellOpenerTest, UrlGoesToTheShellUnchangedWithoutExistenceCheck) {
+  EXPECT_TRUE(opener_.OpenTarget("http://host//page", "", false, false, false));
+  EXPECT_THAT(shell_.calls, ElementsAre("ShellOpen(http://host//page|E:\\)", "Pump"));
+  EXPECT_EQ(opener_.ResultCode(), 42);
+  EXPECT_EQ(opener_.Message(), "");
+}
+
+TEST_F(ShellOpenerTest, RootedAndDoubledPathsAreJoinedAndTidied) {
+  struct Row {
+    const char* current;
+    const char* target;
+    const char* opened;
+  } rows[] = {
+      {"E:\\", "\\docs\\a.pdf", "E:\\docs\\a.pdf"},
+      {"E:\\cd", "\\docs\\a.pdf", "E:\\cd\\docs\\a.pdf"},
+      {"E:\\cd\\", "/docs\\a.pdf", "E:\\cd\\docs\\a.pdf"},
+      {"E:\\cd", "E:\\cd\\\\docs\\\\\\\\a.pdf", "E:\\cd\\docs\\a.pdf"},
+  };
+  for (const Row& row : rows) {
+    FakeFileSystem fs;
+    fs.currentDirectory = row.current;
+    fs.files[row.opened] = "";
+    FakeShellPort shell;
+    ShellOpener opener(shell, fs);
+    EXPECT_TRUE(opener.OpenTarget(row.target, "", false, false, false)) << row.target;
+    EXPECT_THAT(shell.Actions(),
+                ElementsAre(std::string("ShellOpen(") + row.opened + "|" + row.current + ")"))
+        << row.current << " " << row.target;
+  }
+}
+
+TEST_F(ShellOpenerTest, MissingFileIsCodeTwoWithoutAnyCall) {
+  EXPECT_FALSE(opener_.OpenTarget("E:\\a.pdf", "", true, true, true));
+  EXPECT_EQ(opener_.ResultCode(), 2);
+  EXPECT_EQ(opener_.Message(), "The specified file or folder 'E:\\a.pdf' was not found.");
+  EXPECT_THAT(shell_.calls,
+              ElementsAre("Pump",
+                          "Message(Failed to open E:\\a.pdf , error message displayed below:\n\n"
+                          "Error code: 2\nMessage: The specified file or folder 'E:\\a.pdf' was "
+                          "not found.)"));
+}
+
+TEST_F(ShellOpenerTest, FolderAndParametersSkipTheExistenceCheck) {
+  // A folder has no file-name part; a program given parameters must cope itself.
+  EXPECT_TRUE(opener_.OpenTarget("E:\\docs", "", false, false, false));
+  EXPECT_TRUE(opener_.OpenTarget("E:\\missing.exe", "a.txt", false, false, false));
+  EXPECT_THAT(shell_.Actions(),
+              ElementsAre("ShellOpen(E:\\docs|E:\\)", "ShellOpenEx(E:\\missing.exe|\"a.txt\")",
+                          "Close(process)"));
+}
+
+TEST_F(ShellOpenerTest, ProgramNotFoundNamesProgramAndDocumentInBothWordings) {
+  struct Row {
+    OpenerWording wording;
+    const char* message;
+  } rows[] = {
+      {OpenerWording::kStarter,
+       "The specified file or folder was not found.  This could be either the file / folder "
+       "\"E:\\bin\\view.exe\"\r\nor \"E:\\doc.pdf\"."},
+      {OpenerWording::kWizard,
+       "The specified file was not found.  This could be either the file "
+       "\"E:\\bin\\view.exe\"\r\nor \"E:\\doc.pdf\"."},
+  };
+  for (const Row& row : rows) {
+    FakeShellPort shell;
+    shell.execResult = {false, 2, nullptr};
+    ShellOpener opener(shell, fs_, row.wording);
+    EXPECT_FALSE(opener.OpenTarget("E:\\bin\\\\view.exe", "E:\\\\doc.pdf", false, false, false));
+    EXPECT_EQ(opener.ResultCode(), 2);
+    EXPECT_EQ(opener.Message(), row.message);
+    EXPECT_THAT(shell.Actions(), ElementsAre("ShellOpenEx(E:\\bin\\view.exe|\"E:\\doc.pdf\")"));
+  }
+  EXPECT_EQ(ShellOpener::MessageFor(2, "E:\\a.pdf", "\"\"", OpenerWording::kWizard),
+            "The specified file 'E:\\a.pdf' was not found.");
+}
+
+TEST_F(ShellOpenerTest, ParametersAreTidiedButWebAddressesKeepTheirSlashes) {
+  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "E:\\\\cd//a\\/b.txt", false, false, false));
+  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "http://host/a", false, false, false));
+  EXPECT_THAT(shell_.Actions(),
+              ElementsAre("ShellOpenEx(E:\\v.exe|\"E:\\cd/a\\b.txt\")", "Close(process)",
+                          "ShellOpenEx(E:\\v.exe|\"http://host/a\")", "Close(process)"));
+}
+
+TEST_F(ShellOpenerTest, ExeInAnyCaseStartsInItsOwnFolderAndBatGoesThroughTheShell) {
+  fs_.currentDirectory = "E:\\cd";
+  fs_.files["E:\\cd\\bin\\Setup.EXE"] = "";
+  fs_.files["E:\\cd\\run.bat"] = "";
+  fs_.files["tool.exe"] = "";  // the fake matches names as given
+  EXPECT_TRUE(opener_.OpenTarget("E:\\cd\\bin\\Setup.EXE", "", false, false, false));
+  EXPECT_TRUE(opener_.OpenTarget("E:\\cd\\run.bat", "", false, false, false));
+  // A bare program name runs in the current directory, not at the drive root.
+  EXPECT_TRUE(opener_.OpenTarget("tool.exe", "", false, false, false));
+  EXPECT_THAT(shell_.Actions(), ElementsAre("StartProcess(E:\\cd\\bin\\Setup.EXE|E:\\cd\\bin\\)",
+                                            "Close(process)", "ShellOpen(E:\\cd\\run.bat|E:\\cd)",
+                                            "StartProcess(tool.exe|E:\\cd)", "Close(process)"));
+  EXPECT_EQ(opener_.ResultCode(), -1);
+}
+
+TEST_F(ShellOpenerTest, ProcessStartFailuresAreFailures) {
+  fs_.files["E:\\a.exe"] = "";
+  shell_.startOk = false;
+  shell_.startError = 5;
+  EXPECT_FALSE(opener_.OpenTarget("E:\\a.exe", "", false, false, false));
+  EXPECT_EQ(opener_.Message(), "The operating system denied access to the specified file.");
+  // Not a Win32 program: no text of its own, but still not a success.
+  shell_.startError = 193;
+  EXPECT_FALSE(opener_.OpenTarget("E:\\a.exe", "", false, false, false));
+  EXPECT_EQ(opener_.ResultCode(), 193);
+  EXPECT_EQ(opener_.Message(), "The file could not be opened.");
+  EXPECT_TRUE(shell_.closed.empty());
+}
+
+TEST_F(ShellOpenerTest, ShellCodesOutsideTheTableDecideByTheCall) {
+  fs_.files["E:\\a.pdf"] = "";
+  for (int32_t code : {33, 42, 1000}) {
+    shell_.openResult = code;
+    EXPECT_TRUE(opener_.OpenTarget("E:\\a.pdf", "", false, false, false)) << code;
+  }
+  shell_.openResult = 31;
+  EXPECT_FALSE(opener_.OpenTarget("E:\\a.pdf", "", false, false, false));
+  EXPECT_EQ(opener_.Message().substr(0, 42), "No software could be found to open the fil");
+  shell_.openResult = 12;  // a shell failure without a text
+  EXPECT_FALSE(opener_.OpenTarget("E:\\a.pdf", "", false, false, false));
+  EXPECT_EQ(opener_.Message(), "The file could not be opened.");
+}
+
+TEST(ShellOpenerMessages, EveryRowOfTheTable) {
+  struct Row {
+    int32_t code;
+    const char* message;
+  } rows[] = {
+      {0,
+       "The operating system is out of memory or resources.  The file you are opening is "
+       "probably too large - or you need to reboot your system."},
+      {2, "The specified file or folder 'E:\\a.pdf' was not found."},
+      {3, "The directory specified was not found."},
+      {5, "The operating system denied access to the specified file."},
+      {8, "There was not enough memory to complete the operation."},
+      {11, "The .exe file is invalid (non-Win32\xAE .exe or error in .exe image)."},
+      {26,
+       "A sharing violation occurred.  This could be the file is already open elsewhere - try "
+       "closing first, then running again."},
+      {27,
+       "The file name association is incomplete or invalid.  If you have not specified a Force "
+       "Execute with application, if appropriate, specify one."},
+      {28, "The DDE transaction could not be completed because the request timed out."},
+      {29, "The DDE transaction failed."},
+      {30,
+       "The DDE transaction could not be completed because other DDE transactions were being "
+       "processed."},
+      {31,
+       "No software could be found to open the file.  For example, if you are trying to open a "
+       "PDF file, you need to have software installed on this machine that can open and view "
+       "PDF files.  To fix this problem, please locate suitable software to view this file."},
+      {32,
+       "A system critical file could not be located - the specified dynamic-link library was "
+       "not found."},
+      {-1, ""},
+      {1, ""},
+      {33, ""},
+      {193, ""},
+  };
+  for (const Row& row : rows) {
+    for (OpenerWording wording : {OpenerWording::kStarter, OpenerWording::kWizard}) {
+      if (row.code == 2 && wording == OpenerWording::kWizard) continue;
+      EXPECT_EQ(ShellOpener::MessageFor(row.code, "E:\\a.pdf", "\"\"", wording), row.message)
+          << row.code;
+    }
+  }
+  // The registered sign is one code-page-1252 byte, not UTF-8.
+  const std::string invalid = ShellOpener::MessageFor(11, "", "\"\"", OpenerWording::kStarter);
+  EXPECT_EQ(invalid.find('\xAE'), invalid.find("Win32") + 5);
+  EXPECT_EQ(invalid.find("\xC2\xAE"), std::string::npos);
+}
+
+TEST_F(ShellOpenerTest, LingerWithoutTimeSleepsFiveSecondsInSlices) {
+  const int64_t start = shell_.nowMs;
+  EXPECT_TRUE(opener_.OpenTarget("http://host", "", false, true, false));
+  EXPECT_EQ(shell_.ElapsedSince(start), 5000);
+  EXPECT_EQ(shell_.Count("Sleep(100)"), 50);
+  EXPECT_EQ(shell_.Count("Pump"), 51);
+
+  shell_.calls.clear();
+  opener_.SetLingerTime(2);
+  const int64_t again = shell_.nowMs;
+  EXPECT_TRUE(opener_.OpenTarget("http://host", "", false, true, false));
+  EXPECT_EQ(shell_.ElapsedSince(again), 2000);
+}
+
+TEST_F(ShellOpenerTest, CloseEventEndsTheLingerAtOnce) {
+  opener_.SetCloseEvent(FakeShellPort::kCloseEvent);
+  shell_.closeEventAfterWaits = 3;
+  const int64_t start = shell_.nowMs;
+  EXPECT_TRUE(opener_.OpenTarget("http://host", "", false, true, false));
+  EXPECT_EQ(shell_.ElapsedSince(start), 300);
+  EXPECT_EQ(shell_.Count("Wait(event,100)"), 4);
+  EXPECT_EQ(shell_.Count("Sleep(100)"), 0);
+}
+
+TEST_F(ShellOpenerTest, FailedWaitEndsTheLingerInsteadOfSpinning) {
+  opener_.SetCloseEvent(FakeShellPort::kCloseEvent);
+  shell_.waitFails = true;
+  EXPECT_TRUE(opener_.OpenTarget("http://host", "", false, true, false));
+  EXPECT_EQ(shell_.Count("Wait(event,100)"), 1);
+}
+
+TEST_F(ShellOpenerTest, NoLingerAfterAFailure) {
+  shell_.openResult = 31;
+  EXPECT_FALSE(opener_.OpenTarget("http://host", "", false, true, false));
+  EXPECT_EQ(shell_.Count("Sleep(100)"), 0);
+}
+
+TEST_F(ShellOpenerTest, LingerCountsFromTheStartOfAWaitedProgram) {
+  fs_.files["E:\\long.exe"] = "";
+  opener_.SetLingerTime(5);
+  shell_.processRunMs = 10000;
+  const int64_t start = shell_.nowMs;
+  EXPECT_TRUE(opener_.OpenTarget("E:\\long.exe", "", false, true, true));
+  EXPECT_EQ(shell_.ElapsedSince(start), 10000);
+  EXPECT_EQ(shell_.Count("Sleep(100)"), 0);
+  // 50 ms slices, a pump after each time-out, the handle closed after the wait.
+  EXPECT_EQ(shell_.Count("Wait(process,50)"), 200);
+  EXPECT_EQ(shell_.Count("Pump"), 200);
+  EXPECT_THAT(shell_.Actions(), ElementsAre("StartProcess(E:\\long.exe|E:\\)", "Close(process)"));
+}
+
+TEST_F(ShellOpenerTest, WaitingForADocumentUsesShellExecuteExAndTheCloseEvent) {
+  fs_.files["E:\\a.pdf"] = "";
+  opener_.SetCloseEvent(FakeShellPort::kCloseEvent);
+  shell_.processRunMs = 60000;
+  shell_.closeEventAfterWaits = 10;
+  const int64_t start = shell_.nowMs;
+  EXPECT_TRUE(opener_.OpenTarget("E:\\a.pdf", "", false, false, true));
+  EXPECT_EQ(shell_.ElapsedSince(start), 500);
+  EXPECT_EQ(shell_.Count("Wait(process+event,50)"), 11);
+  EXPECT_THAT(shell_.Actions(), ElementsAre("ShellOpenEx(E:\\a.pdf|)", "Close(process)"));
+}
+
+TEST_F(ShellOpenerTest, BrowseToReportsFailureInItsOwnWords) {
+  EXPECT_TRUE(opener_.BrowseTo("http://host/page"));
+  EXPECT_THAT(shell_.Actions(),
+              ElementsAre("WaitCursor(on)", "ShellOpen(http://host/page|E:\\)", "WaitCursor(off)"));
+  shell_.calls.clear();
+  shell_.openResult = 29;
+  EXPECT_FALSE(opener_.BrowseTo("http://host/page"));
+  EXPECT_THAT(shell_.Actions(),
+              ElementsAre("WaitCursor(on)", "ShellOpen(http://host/page|E:\\)",
+                          "Message(It was not possible to browse to the URL 'http://host/page' "
+                          "at this time.  Reason appears below:\n\nError code: 29\nMessage: The "
+                          "DDE transaction failed.)",
+                          "WaitCursor(off)"));
+}
+
+}  // namespace
