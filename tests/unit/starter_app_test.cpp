@@ -393,7 +393,7 @@ TEST_F(StarterAppTest, NoViewerRunsTheInstallerAndOpensAgain) {
   shell.codes = {{"E:\\doc.pdf", 31}};
   Run();
   EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)", "OpenWith(E:\\setup.exe )", "Open(E:\\doc.pdf)"));
+              ElementsAre("Open(E:\\doc.pdf)", "Start(E:\\setup.exe)", "Open(E:\\doc.pdf)"));
 }
 
 TEST_F(StarterAppTest, NoViewerWithAFailedInstallerAnsweredNoShowsTheFirstError) {
@@ -406,7 +406,7 @@ TEST_F(StarterAppTest, NoViewerWithAFailedInstallerAnsweredNoShowsTheFirstError)
       ShellOpener::MessageFor(5, "E:\\setup.exe", "\"\"", OpenerWording::kStarter);
   std::string message = ShellOpener::MessageFor(31, "E:\\doc.pdf", "\"\"", OpenerWording::kStarter);
   EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)", "OpenWith(E:\\setup.exe )",
+              ElementsAre("Open(E:\\doc.pdf)", "Start(E:\\setup.exe)",
                           "Question(Sorry, but the system failed to install your viewer - error "
                           "was:\n\n'" +
                               installerMessage + "'\n\nWould you like to continue?)[Yes]->No",
@@ -423,7 +423,11 @@ TEST_F(StarterAppTest, PromptedInstallersAtStartUpAndAbort) {
   Run();
   ASSERT_EQ(Seen().size(), 3u);
   EXPECT_EQ(Seen()[0], "Question(Install one?)[Yes]->No");
-  EXPECT_EQ(Seen()[1], "OpenWith(E:\\two.exe )");
+  EXPECT_EQ(Seen()[1], "Start(E:\\two.exe)");
+  EXPECT_EQ(Seen()[2],
+            "Question(Sorry, but the system failed to install your viewer - error was:\n\n'" +
+                ShellOpener::MessageFor(5, "E:\\two.exe", "\"\"", OpenerWording::kStarter) +
+                "'\n\nWould you like to continue?)[Yes]->No");
   EXPECT_EQ(IsRunning(), "no");
 }
 

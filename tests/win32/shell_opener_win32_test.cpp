@@ -105,7 +105,7 @@ class ShellOpenerWin32 : public ::testing::Test {
   std::string log_;
   char previousDirectory_[MAX_PATH + 1] = {};
   Win32FileSystem fs_;
-  Win32ShellPort port_{"ZoruZaz AZ"};
+  Win32ShellPort port_;
 };
 
 TEST_F(ShellOpenerWin32, MissingFileIsCodeTwoAndNothingStarts) {

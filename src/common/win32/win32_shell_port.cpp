@@ -5,6 +5,9 @@
 #include <shellapi.h>
 
 #include <ctime>
+
+#include "common/win32/app_message.h"
+#include "common/win32/message_pump.h"
 #include <utility>
 
 Win32ShellPort::~Win32ShellPort() {
@@ -15,7 +18,9 @@ ShellPort::ExecResult Win32ShellPort::ShellOpenEx(const std::string& file,
                                                   const std::string& parameters) {
   SHELLEXECUTEINFOA info = {};
   info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NO_CONSOLE;
+  // No system error box: the caller explains every failure in its own words,
+  // and a second, modal box from the shell would only stand in its way.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NO_CONSOLE | SEE_MASK_FLAG_NO_UI;
   info.lpVerb = "open";
   info.lpFile = file.c_str();
   info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
@@ -71,26 +76,12 @@ void Win32ShellPort::CloseHandle(OsHandle handle) {
   if (handle) ::CloseHandle(handle);
 }
 
-bool Win32ShellPort::PumpMessages() {
-  MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return false;
-  // Take only what is already waiting, so that this never blocks.
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // The caller's own loop must still see it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return true;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return false;
-}
+bool Win32ShellPort::PumpMessages() { return win32::PumpWaitingMessages(); }
 
 int64_t Win32ShellPort::NowSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
 void Win32ShellPort::ShowMessage(const std::string& text) {
-  MessageBoxA(GetActiveWindow(), text.c_str(), messageTitle_.c_str(), MB_OK | MB_ICONEXCLAMATION);
+  win32::ShowAppMessage(GetActiveWindow(), text, MB_OK);
 }
 
 void Win32ShellPort::SetWaitCursor(bool on) {

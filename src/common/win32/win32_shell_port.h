@@ -8,8 +8,7 @@
 
 class Win32ShellPort : public ShellPort {
  public:
-  // `messageTitle` is the caption of ShowMessage's boxes.
-  explicit Win32ShellPort(std::string messageTitle) : messageTitle_(std::move(messageTitle)) {}
+  Win32ShellPort() = default;
   ~Win32ShellPort() override;
 
   ExecResult ShellOpenEx(const std::string& file, const std::string& parameters) override;
@@ -25,7 +24,6 @@ class Win32ShellPort : public ShellPort {
   void SetWaitCursor(bool on) override;
 
  private:
-  std::string messageTitle_;
   void* savedCursor_ = nullptr;  // the cursor before SetWaitCursor(true)
   bool waitCursorOn_ = false;
 };

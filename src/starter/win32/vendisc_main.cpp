@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   {
     Win32FileSystem fs;
-    Win32ShellPort shell(starter_texts::kTitle);
+    Win32ShellPort shell;
     Win32RegistryBackend registry;
     AutorunConfig config(fs);
     Win32StarterUi ui(config);
