@@ -67,6 +67,8 @@ class PictureWindow {
   void AttachPicture(const Picture* picture);
   void SetOwner(HWND owner) { owner_ = owner; }
   void SetHatched(bool hatched) { hatched_ = hatched; }
+  // The right-click menu resource (the starter's 142); 0: no menu, clicks ignored.
+  void SetMenuResource(int id) { menuId_ = id; }
   // The menu becomes available 500 ms later.
   void ArmMenu();
   bool MenuArmed() const { return menuArmed_; }
@@ -75,15 +77,19 @@ class PictureWindow {
   void SetCloseEvent(HANDLE event) { closeEvent_ = event; }
   // Sends WM_CLOSE if the window still exists.
   void Close();
+  // What "&Hide" does: hide the owner, then set the event when signalling.
+  void HideOwner();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void TrackMenu();
 
   HWND window_ = nullptr;
   const Picture* picture_ = nullptr;
   HWND owner_ = nullptr;
   HANDLE closeEvent_ = nullptr;
+  int menuId_ = 0;
   bool hatched_ = false;
   bool menuArmed_ = false;
   bool signalOnHide_ = true;
