@@ -17,7 +17,7 @@ namespace {
 using test_support::ChildRect;
 using test_support::DialogUnits;
 
-struct ControlSpec {
+struct TemplateControl {
   int id;
   int x, y, width, height;
   const char* text;  // nullptr: not checked
@@ -30,18 +30,18 @@ void ExpectClientSize(HWND dialog, int widthUnits, int heightUnits) {
   EXPECT_EQ(client.cy, expected.bottom);
 }
 
-void ExpectControls(HWND dialog, std::initializer_list<ControlSpec> controls) {
-  for (const ControlSpec& spec : controls) {
-    HWND control = ::GetDlgItem(dialog, spec.id);
-    ASSERT_NE(control, nullptr) << spec.id;
-    const RECT expected = DialogUnits(dialog, spec.x, spec.y, spec.width, spec.height);
+void ExpectControls(HWND dialog, std::initializer_list<TemplateControl> controls) {
+  for (const TemplateControl& item : controls) {
+    HWND control = ::GetDlgItem(dialog, item.id);
+    ASSERT_NE(control, nullptr) << item.id;
+    const RECT expected = DialogUnits(dialog, item.x, item.y, item.width, item.height);
     const RECT actual = ChildRect(control);
-    EXPECT_EQ(actual.left, expected.left) << spec.id;
-    EXPECT_EQ(actual.top, expected.top) << spec.id;
-    EXPECT_EQ(actual.right, expected.right) << spec.id;
-    EXPECT_EQ(actual.bottom, expected.bottom) << spec.id;
-    if (spec.text) {
-      EXPECT_EQ(win32::WindowText(control), spec.text) << spec.id;
+    EXPECT_EQ(actual.left, expected.left) << item.id;
+    EXPECT_EQ(actual.top, expected.top) << item.id;
+    EXPECT_EQ(actual.right, expected.right) << item.id;
+    EXPECT_EQ(actual.bottom, expected.bottom) << item.id;
+    if (item.text) {
+      EXPECT_EQ(win32::WindowText(control), item.text) << item.id;
     }
   }
 }
