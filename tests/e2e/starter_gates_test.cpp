@@ -13,9 +13,9 @@ using std::chrono_literals::operator""s;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-constexpr const char* kDocument = "My Document.vdrec";
+constexpr const char* kDocument = "My Document.vdscn";
 constexpr const char* kAutorun =
-    "OPEN=Vendisc.exe \"My Document.vdrec\"\r\n"
+    "OPEN=Vendisc.exe \"My Document.vdscn\"\r\n"
     "QUAVAutorunTimeout=1\r\n"
     "RunOneAtATime=1\r\n";
 
@@ -35,7 +35,7 @@ TEST_P(StarterAlreadyRunning, AsksWhetherToOpenAnyway) {
   const int answer = GetParam();
   ASSERT_TRUE(WriteAutorun(kAutorun));
   ASSERT_TRUE(WriteRegistryText(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning", "yes"));
-  auto vendisc = StartVendisc("\"My Document.vdrec\"");
+  auto vendisc = StartVendisc("\"My Document.vdscn\"");
   ASSERT_TRUE(vendisc);
 
   auto box = WaitForMessageBox(*vendisc, kStarterTitle);
@@ -65,15 +65,39 @@ INSTANTIATE_TEST_SUITE_P(Starter, StarterAlreadyRunning, testing::Values(IDNO, I
                            return std::string(info.param == IDNO ? "No" : "Yes");
                          });
 
+// The CD inserted again while the first copy still lingers: the second copy
+// asks, "No" ends it, and the first still ends by itself and clears the mark.
+TEST_F(StarterGates, SecondCopyWhileTheFirstPlaysAsks) {
+  ASSERT_TRUE(WriteAutorun("OPEN=Vendisc.exe \"My Document.vdscn\"\r\nRunOneAtATime=1\r\n"));
+  auto first = StartVendisc();
+  ASSERT_TRUE(first);
+  ASSERT_THAT(WaitForOpened(), ElementsAre(Quoted(kDocument)));
+  EXPECT_EQ(IsRunningValue(), "yes");
+
+  auto second = StartVendisc("\"My Document.vdscn\"");
+  ASSERT_TRUE(second);
+  auto box = WaitForMessageBox(*second, kStarterTitle);
+  ASSERT_TRUE(box);
+  EXPECT_THAT(box->text, testing::StartsWith("A copy of this CD is already being opened"));
+  ASSERT_TRUE(AnswerMessageBox(box->window, IDNO));
+  EXPECT_EQ(second->WaitForExit(5s), 0u);
+  EXPECT_TRUE(first->Running());
+  EXPECT_EQ(IsRunningValue(), "yes");
+
+  EXPECT_EQ(first->WaitForExit(), 0u);
+  EXPECT_EQ(IsRunningValue(), "no");
+  EXPECT_THAT(Opened(), testing::SizeIs(1));
+}
+
 class StarterLicence : public StarterGates {
  protected:
   void SetUp() override {
     StarterGates::SetUp();
     // The agreement's last line has no line end: the box still ends each line with one.
     ASSERT_TRUE(cd_.AddFile("licence.txt", "Terms of use\r\n\r\n1. Enjoy the CD.\n2. Share it."));
-    ASSERT_TRUE(cd_.AddFile("docs\\Other File.vdrec", "another document"));
+    ASSERT_TRUE(cd_.AddFile("docs\\Other File.vdscn", "another document"));
     OwnUserKey(kDocument);
-    OwnUserKey("docsOther File.vdrec");
+    OwnUserKey("docsOther File.vdscn");
   }
 
   bool WriteLicenceAutorun(const std::string& extra = "") const {
@@ -122,16 +146,16 @@ class StarterLicence : public StarterGates {
 // always" asks every time.
 TEST_F(StarterLicence, AcceptedOnceIsRememberedPerFileToOpen) {
   ASSERT_TRUE(WriteLicenceAutorun());
-  AcceptAndOpen("\"My Document.vdrec\"", Quoted(kDocument), "starter_licence");
+  AcceptAndOpen("\"My Document.vdscn\"", Quoted(kDocument), "starter_licence");
   EXPECT_EQ(ShownBeforeValue(kDocument), "yes");
   EXPECT_EQ(IsRunningValue(), "no");
 
   ExpectOpensWithoutLicence("", Quoted(kDocument));
 
-  // The key drops the path's separators: "docs\Other File.vdrec".
-  EXPECT_EQ(ShownBeforeValue("docsOther File.vdrec"), std::nullopt);
-  AcceptAndOpen("\"docs\\Other File.vdrec\"", Quoted("docs\\Other File.vdrec"));
-  EXPECT_EQ(ShownBeforeValue("docsOther File.vdrec"), "yes");
+  // The key drops the path's separators: "docs\Other File.vdscn".
+  EXPECT_EQ(ShownBeforeValue("docsOther File.vdscn"), kMissing);
+  AcceptAndOpen("\"docs\\Other File.vdscn\"", Quoted("docs\\Other File.vdscn"));
+  EXPECT_EQ(ShownBeforeValue("docsOther File.vdscn"), "yes");
 
   ASSERT_TRUE(WriteLicenceAutorun("QUAVLicenseFileShowAlways=Yes\r\n"));
   AcceptAndOpen("", Quoted(kDocument));
@@ -151,7 +175,23 @@ TEST_F(StarterLicence, RefusedOpensNothing) {
   EXPECT_EQ(vendisc->WaitForExit(5s), 0u);
   EXPECT_THAT(Opened(), IsEmpty());
   EXPECT_EQ(IsRunningValue(), "no");
-  EXPECT_EQ(ShownBeforeValue(kDocument), std::nullopt);
+  EXPECT_EQ(ShownBeforeValue(kDocument), kMissing);
+}
+
+// An agreement file that is not on the CD: the box says so, and the user can
+// still accept.
+TEST_F(StarterLicence, MissingAgreementFileIsNamedInTheBox) {
+  ASSERT_TRUE(WriteAutorun(std::string(kAutorun) + "QUAVLicenseFile=terms\\absent.txt\r\n"));
+  auto vendisc = StartVendisc();
+  ASSERT_TRUE(vendisc);
+  HWND dialog = WaitForWindow(*vendisc, kLicenceTitle, kDialogClass);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(ControlText(dialog, IDE_LICENCE_TEXT),
+            "Failed to open the license agreement file terms\\absent.txt");
+  ASSERT_TRUE(ClickButton(dialog, IDOK));
+  EXPECT_THAT(WaitForOpened(), ElementsAre(Quoted(kDocument)));
+  EXPECT_EQ(vendisc->WaitForExit(), 0u);
+  EXPECT_EQ(ShownBeforeValue(kDocument), "yes");
 }
 
 }  // namespace

@@ -26,18 +26,20 @@ inline constexpr const char* kLicenceTitle = "License Agreement";
 // (ShownBefore, one subkey per file to open).
 inline constexpr const char* kStarterKey = "SOFTWARE\\QUAV\\ZoruzazAZ";
 // The documents of the scenarios open the recorder through this extension.
-inline constexpr const char* kDocumentExtension = ".vdrec";
+inline constexpr const char* kDocumentExtension = ".vdscn";
 
 inline std::string VendiscExe() { return WindowsPath(E2E_VENDISC_EXE); }
 inline std::string RecorderExe() { return WindowsPath(E2E_RECORDER_EXE); }
 
-// A text value, or nullopt when the key or the value is missing.
-inline std::optional<std::string> ReadRegistryText(HKEY root, const std::string& subKey,
-                                                   const std::string& name) {
+// What a registry read gives when the key or the value is missing.
+inline constexpr const char* kMissing = "(missing)";
+
+// A text value, or kMissing.
+inline std::string ReadRegistryText(HKEY root, const std::string& subKey, const std::string& name) {
   char buffer[1024] = {};
   DWORD size = sizeof buffer - 1;
   if (::SHGetValueA(root, subKey.c_str(), name.c_str(), nullptr, buffer, &size) != ERROR_SUCCESS)
-    return std::nullopt;
+    return kMissing;
   return std::string(buffer);
 }
 
@@ -47,11 +49,11 @@ inline bool WriteRegistryText(HKEY root, const std::string& subKey, const std::s
                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-inline std::optional<std::string> IsRunningValue() {
+inline std::string IsRunningValue() {
   return ReadRegistryText(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning");
 }
 
-inline std::optional<std::string> ShownBeforeValue(const std::string& keyName) {
+inline std::string ShownBeforeValue(const std::string& keyName) {
   return ReadRegistryText(HKEY_CURRENT_USER, std::string(kStarterKey) + "\\" + keyName,
                           "ShownBefore");
 }
@@ -135,7 +137,7 @@ class StarterScenario : public testing::Test {
  private:
   static void RemoveDocumentType() {
     ::SHDeleteKeyA(HKEY_CLASSES_ROOT, kDocumentExtension);
-    ::SHDeleteKeyA(HKEY_CLASSES_ROOT, "VendiscTestvdrecFile");
+    ::SHDeleteKeyA(HKEY_CLASSES_ROOT, "VendiscTestvdscnFile");
   }
   static void DeleteUserKey(const std::string& keyName) {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string(kStarterKey) + "\\" + keyName).c_str());

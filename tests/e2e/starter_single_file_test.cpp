@@ -13,8 +13,8 @@ using Clock = std::chrono::steady_clock;
 using std::chrono_literals::operator""s;
 using testing::ElementsAre;
 
-constexpr const char* kDocument = "My Document.vdrec";
-constexpr const char* kOpenLine = "OPEN=Vendisc.exe \"My Document.vdrec\"\r\n";
+constexpr const char* kDocument = "My Document.vdscn";
+constexpr const char* kOpenLine = "OPEN=Vendisc.exe \"My Document.vdscn\"\r\n";
 // Lingers one second instead of five after a successful open.
 constexpr const char* kShortLinger = "QUAVAutorunTimeout=1\r\n";
 
@@ -27,7 +27,7 @@ class StarterSingleFile : public StarterScenario {
   void SetUp() override {
     StarterScenario::SetUp();
     ASSERT_TRUE(cd_.AddFile(kDocument, "the CD's document"));
-    ASSERT_TRUE(cd_.AddFile("Other File.vdrec", "another document"));
+    ASSERT_TRUE(cd_.AddFile("Other File.vdscn", "another document"));
   }
 };
 
@@ -38,6 +38,7 @@ struct OpenCase {
   double minSeconds;  // the starter's whole run, start to exit
   double maxSeconds;
 };
+void PrintTo(const OpenCase& c, std::ostream* out) { *out << c.name; }
 
 class StarterOpenLine : public StarterSingleFile, public testing::WithParamInterface<OpenCase> {};
 
@@ -68,7 +69,7 @@ TEST_P(StarterOpenLine, OpensTheQuotedDocumentAndEndsByItself) {
 
 INSTANTIATE_TEST_SUITE_P(
     Starter, StarterOpenLine,
-    testing::Values(OpenCase{"AutoRun", "\"My Document.vdrec\"", true, 0.0, 4.5},
+    testing::Values(OpenCase{"AutoRun", "\"My Document.vdscn\"", true, 0.0, 4.5},
                     OpenCase{"ByHand", "", true, 0.0, 4.5},
                     // The calendar-second clock makes the default linger 4 to 5 s.
                     OpenCase{"ByHandDefaultLinger", "", false, 4.0, 8.0}),
@@ -77,9 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A file on the command line wins over OPEN; options before it are skipped.
 TEST_F(StarterSingleFile, CommandLineFileOverridesOpen) {
   ASSERT_TRUE(WriteAutorun(std::string(kOpenLine) + kShortLinger));
-  auto vendisc = StartVendisc("/autorun -x \"Other File.vdrec\"");
+  auto vendisc = StartVendisc("/autorun -x \"Other File.vdscn\"");
   ASSERT_TRUE(vendisc);
-  EXPECT_THAT(WaitForOpened(), ElementsAre(Quoted("Other File.vdrec")));
+  EXPECT_THAT(WaitForOpened(), ElementsAre(Quoted("Other File.vdscn")));
   EXPECT_EQ(vendisc->WaitForExit(), 0u);
   EXPECT_THAT(Opened(), testing::SizeIs(1));
 }
@@ -121,14 +122,14 @@ TEST_F(StarterSingleFile, WithoutAutorunInfTheMissingFileIsReported) {
 }
 
 TEST_F(StarterSingleFile, MissingTargetShowsTheStandardErrorDialog) {
-  ASSERT_TRUE(WriteAutorun("OPEN=Vendisc.exe \"Not There.vdrec\"\r\n"));
+  ASSERT_TRUE(WriteAutorun("OPEN=Vendisc.exe \"Not There.vdscn\"\r\n"));
   auto vendisc = StartVendisc();
   ASSERT_TRUE(vendisc);
   auto seen = ReadAndCloseStandardError(*vendisc, "starter_error_standard");
   ASSERT_TRUE(seen);
   EXPECT_EQ(seen->message,
-            "The specified file or folder '" + cd_.PathOf("Not There.vdrec") + "' was not found.");
-  EXPECT_EQ(seen->fileLine, cd_.PathOf("Not There.vdrec"));
+            "The specified file or folder '" + cd_.PathOf("Not There.vdscn") + "' was not found.");
+  EXPECT_EQ(seen->fileLine, cd_.PathOf("Not There.vdscn"));
   EXPECT_EQ(seen->codeLine, "2 (0x02)");
   EXPECT_EQ(vendisc->WaitForExit(5s), 0u);
 }
@@ -138,6 +139,7 @@ struct AuthorErrorCase {
   const char* urlTitle;
   const char* expectedLinkText;
 };
+void PrintTo(const AuthorErrorCase& c, std::ostream* out) { *out << c.name; }
 
 class StarterAuthorError : public StarterSingleFile,
                            public testing::WithParamInterface<AuthorErrorCase> {};
@@ -146,7 +148,7 @@ class StarterAuthorError : public StarterSingleFile,
 // the code line followed by the opener's message.
 TEST_P(StarterAuthorError, ShowsTheAuthorsTextLinkAndCode) {
   const AuthorErrorCase& c = GetParam();
-  ASSERT_TRUE(WriteAutorun(std::string("OPEN=Vendisc.exe \"Not There.vdrec\"\r\n") +
+  ASSERT_TRUE(WriteAutorun(std::string("OPEN=Vendisc.exe \"Not There.vdscn\"\r\n") +
                            "UserDefinedErrors=1\r\n"
                            "ErrorText=Sorry, the film could not start.<br>Please call us.\r\n"
                            "ErrorContactURL=http://help.example/cd\r\n"
@@ -161,7 +163,7 @@ TEST_P(StarterAuthorError, ShowsTheAuthorsTextLinkAndCode) {
   EXPECT_EQ(EditLineCount(dialog, IDE_CUSTOM_ERROR_TEXT), 2);
   EXPECT_EQ(ControlText(dialog, IDT_CUSTOM_ERROR_LINK), c.expectedLinkText);
   EXPECT_EQ(ControlText(dialog, IDT_CUSTOM_ERROR_CODE), "2 (0x02)\nThe specified file or folder '" +
-                                                            cd_.PathOf("Not There.vdrec") +
+                                                            cd_.PathOf("Not There.vdscn") +
                                                             "' was not found.");
   EXPECT_NE(FindControlByText(dialog, "The system returned the following code / message:"),
             nullptr);
@@ -186,7 +188,7 @@ TEST_F(StarterSingleFile, ForceExecuteWithFallsBackToTheSecondProgram) {
   ASSERT_TRUE(cd_.AddCopy("viewer\\show.exe", RecorderExe()));
   ASSERT_TRUE(WriteAutorun(std::string(kOpenLine) + kShortLinger +
                            "QUAVForceExecuteWith=missing.exe, viewer\\show.exe\r\n"));
-  auto vendisc = StartVendisc("\"My Document.vdrec\"");
+  auto vendisc = StartVendisc("\"My Document.vdscn\"");
   ASSERT_TRUE(vendisc);
   const auto opened = WaitForRecorderEntries(LogPath(), 1).Starts();
   ASSERT_EQ(opened.size(), 1u);
