@@ -6,6 +6,7 @@
 #include "common/win32/message_pump.h"
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
+#include "starter/win32/welcome_dialog.h"
 
 namespace {
 // The event every copy of the starter shares: set when a window is dismissed
@@ -26,10 +27,8 @@ StarterUi::Answer Win32StarterUi::AskYesNo(const std::string& text, Answer defau
   return win32::ShowAppMessage(nullptr, text, buttons) == IDNO ? Answer::kNo : Answer::kYes;
 }
 
-bool Win32StarterUi::RunWelcome(const WelcomeSettings&) {
-  // The welcome window is not part of this build yet: the CD goes on as if
-  // the user had confirmed it.
-  return true;
+bool Win32StarterUi::RunWelcome(const WelcomeSettings& settings) {
+  return RunWelcomeDialog(nullptr, settings) == IDOK;
 }
 
 bool Win32StarterUi::RunLicence(const std::string& agreementFile) {

@@ -1,0 +1,198 @@
+#include "starter/win32/welcome_dialog.h"
+
+#include "common/text.h"
+#include "common/win32/app_message.h"
+#include "common/win32/handles.h"
+#include "common/win32/message_pump.h"
+#include "resource.h"
+
+namespace {
+
+constexpr int kEditMargin = 3;  // pixels left and right of the message
+constexpr DWORD kPictureWindowStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr const char* kLoadFailed =
+    "Sorry, but the system was unable to load the following image:\n\n";
+constexpr const char* kWindowFailed = "Sorry, but the system was create the welcome screen.";
+
+// Shows the wait cursor while loading a picture from a slow CD.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor() { ::SetCursor(previous_); }
+
+ private:
+  HCURSOR previous_;
+};
+
+SIZE TextExtent(HDC dc, std::string_view text) {
+  SIZE size{};
+  ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+layout::Size WorkArea() {
+  RECT work{};
+  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+    work = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return {work.right, work.bottom};
+}
+
+}  // namespace
+
+WelcomeDialog::WelcomeDialog(const WelcomeSettings& settings)
+    : Dialog(IDD_WELCOME), settings_(settings) {}
+
+win32::DispatchTable WelcomeDialog::Table() const {
+  static const win32::CommandEntry kCommands[] = {
+      win32::OnCommand(IDB_WELCOME_CANCEL, &WelcomeDialog::OnCancelButton),
+  };
+  return {{}, kCommands};
+}
+
+std::vector<win32::TextBinding> WelcomeDialog::TextBindings() {
+  return {{IDT_WELCOME_TITLE, &title_},
+          {IDE_WELCOME_MESSAGE, &message_},
+          {IDT_WELCOME_LINK, &linkText_}};
+}
+
+std::vector<win32::ControlBinding> WelcomeDialog::ControlBindings() {
+  return {{IDE_WELCOME_MESSAGE, &messageBox_}, {IDT_WELCOME_LINK, &link_}};
+}
+
+bool WelcomeDialog::OnInit() {
+  title_ = settings_.title;
+  linkText_ = settings_.link;
+  ::ShowWindow(hwnd(), SW_HIDE);
+  ::SetWindowTextA(hwnd(), settings_.title.c_str());
+  // A link that is shown can be followed, whatever else the dialog shows.
+  if (!settings_.link.empty()) link_.SetTarget(settings_.link);
+
+  if (settings_.useText) {
+    message_ = text::ReplaceAll(settings_.message, "<br>", "\r\n");
+    ::SendMessageA(Item(IDE_WELCOME_MESSAGE), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(kEditMargin, kEditMargin));
+    boldFont_.MakeBold(hwnd(), IDT_WELCOME_TITLE);
+  }
+
+  layout::WelcomeInput in = Measure();
+  // The title is measured in the bold font, in the title control's own DC.
+  HWND titleControl = Item(IDT_WELCOME_TITLE);
+  win32::WindowDc dc(titleControl);
+  ::SetMapMode(dc.get(), MM_TEXT);
+  const HFONT titleFont = reinterpret_cast<HFONT>(::SendMessageA(titleControl, WM_GETFONT, 0, 0));
+  win32::SelectObjectScope select(dc.get(), titleFont);
+  in.titleWidth = [&dc](std::string_view piece) { return TextExtent(dc.get(), piece).cx; };
+  int32_t lineHeight = settings_.title.empty() ? 0 : TextExtent(dc.get(), settings_.title).cy;
+  if (lineHeight <= 0) {
+    // An empty title has no measured height: take the font's.
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc.get(), &metrics);
+    lineHeight = metrics.tmHeight;
+  }
+  in.titleLineHeight = lineHeight;
+
+  if (settings_.usePicture) {
+    WaitCursor wait;
+    in.picture = LoadPicture();
+    layout_ = layout::LayoutWelcome(in);
+    if (layout_.dialog) {
+      const bool created = pictureWindow_.Create(hwnd(), layout_.picture.width,
+                                                 layout_.picture.height, kPictureWindowStyle);
+      if (!created) {
+        win32::ShowAppMessage(hwnd(), kWindowFailed);
+        in.picture.reset();
+        layout_ = layout::LayoutWelcome(in);
+      }
+    }
+  } else {
+    layout_ = layout::LayoutWelcome(in);
+  }
+  Apply(layout_);
+
+  SetDefaultButton(IDOK);
+  ::ShowWindow(hwnd(), SW_SHOW);
+  CopyToControls();
+  win32::PumpWaitingMessages();
+  return true;
+}
+
+std::optional<layout::Size> WelcomeDialog::LoadPicture() {
+  if (!picture_.Load(settings_.picturePath)) {
+    win32::ShowAppMessage(hwnd(), kLoadFailed + settings_.picturePath);
+    return std::nullopt;
+  }
+  return picture_.Geometry().natural;
+}
+
+layout::WelcomeInput WelcomeDialog::Measure() {
+  layout::WelcomeInput in;
+  in.metrics.captionHeight = ::GetSystemMetrics(SM_CYCAPTION);
+  in.metrics.frameWidth = ::GetSystemMetrics(SM_CXDLGFRAME);
+  in.metrics.workArea = WorkArea();
+  const SIZE ok = ItemClientSize(IDOK);
+  in.metrics.okButton = {ok.cx, ok.cy};
+  in.metrics.cancelHeight = ItemClientSize(IDB_WELCOME_CANCEL).cy;
+  const SIZE client = ClientSize();
+  in.client = {client.cx, client.cy};
+  in.titleControlWidth = ItemClientSize(IDT_WELCOME_TITLE).cx;
+  in.title = settings_.title;
+  in.useText = settings_.useText;
+  in.usePicture = settings_.usePicture;
+  in.location = settings_.pictureLocation;
+  in.hasLink = !settings_.link.empty();
+  if (in.hasLink) {
+    // The link is measured in the dialog's plain DC, not in its own font.
+    win32::WindowDc dc(hwnd());
+    in.linkTextHeight = TextExtent(dc.get(), settings_.link).cy;
+  }
+  return in;
+}
+
+void WelcomeDialog::Apply(const layout::WelcomeLayout& out) {
+  auto move = [this](int id, const std::optional<layout::Rect>& rect) {
+    if (rect) MoveItem(id, rect->left, rect->top, rect->width, rect->height);
+  };
+  if (out.dialog) {
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, out.dialog->width, out.dialog->height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  move(IDT_WELCOME_TITLE, out.title);
+  move(IDE_WELCOME_MESSAGE, out.message);
+  move(IDT_WELCOME_LINK, out.link);
+  move(IDT_WELCOME_SEPARATOR, out.separator);
+  move(IDOK, out.okButton);
+  move(IDB_WELCOME_CANCEL, out.cancelButton);
+  if (out.okButton) ShowItem(IDOK, true);
+  if (out.cancelButton) ShowItem(IDB_WELCOME_CANCEL, true);
+  if (out.dialog) ApplyPicture(out);
+  if (out.hideTitle) ShowItem(IDT_WELCOME_TITLE, false);
+  if (out.hideMessage) ShowItem(IDE_WELCOME_MESSAGE, false);
+  if (out.hideLink) ShowItem(IDT_WELCOME_LINK, false);
+  if (out.hideSeparator) ShowItem(IDT_WELCOME_SEPARATOR, false);
+  // Centred whatever it shows: the template alone would open at the
+  // screen's corner.
+  CentreOnScreen();
+  if (out.dialog) ::InvalidateRect(pictureWindow_.Handle(), nullptr, TRUE);
+}
+
+void WelcomeDialog::ApplyPicture(const layout::WelcomeLayout& out) {
+  layout::PictureGeometry& geometry = picture_.Geometry();
+  geometry.left = 0;
+  geometry.top = 0;
+  geometry.width = out.picture.width;
+  geometry.height = out.picture.height;
+  pictureWindow_.SetMenuResource(0);
+  pictureWindow_.AttachPicture(&picture_);
+  ::MoveWindow(pictureWindow_.Handle(), out.picturePosition.x, out.picturePosition.y,
+               out.picture.width, out.picture.height, TRUE);
+}
+
+INT_PTR RunWelcomeDialog(HWND parent, const WelcomeSettings& settings) {
+  WelcomeDialog dialog(settings);
+  const INT_PTR result = dialog.RunModal(parent);
+  dialog.ClosePicture();
+  return result;
+}
