@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "cd_folder.h"
@@ -161,6 +162,7 @@ struct WhenCase {
   const char* line;  // the BackgroundWhenToShow line, or empty for none
   bool beforeQuestion;
 };
+void PrintTo(const WhenCase& c, std::ostream* os) { *os << c.name; }
 
 class BackgroundWhen : public StarterBackground, public testing::WithParamInterface<WhenCase> {};
 
@@ -200,6 +202,7 @@ struct ColourCase {
   const char* value;
   COLORREF colour;
 };
+void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
 
 class BackgroundColour : public StarterBackground,
                          public testing::WithParamInterface<ColourCase> {};
