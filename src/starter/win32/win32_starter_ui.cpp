@@ -4,6 +4,8 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "starter/background_settings.h"
+#include "starter/win32/background_window.h"
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
 #include "starter/win32/welcome_dialog.h"
@@ -54,10 +56,26 @@ void Win32StarterUi::HideSplash() {}
 void Win32StarterUi::CloseSplash() {}
 void Win32StarterUi::SetSplashSignalOnHide(bool) {}
 
-bool Win32StarterUi::CreateBackground() { return false; }
-bool Win32StarterUi::BackgroundExists() const { return false; }
-void Win32StarterUi::SetBackgroundSignalOnHide(bool) {}
-void Win32StarterUi::CloseBackground() {}
+bool Win32StarterUi::CreateBackground() {
+  if (!background_) {
+    // The close event may be made after the window: it is looked up when the user hides it.
+    auto window = std::make_unique<BackgroundWindow>(background::ReadSettings(config_),
+                                                     [this] { return closeEvent_.get(); });
+    if (window->Create()) background_ = std::move(window);
+  }
+  return background_ != nullptr;
+}
+
+bool Win32StarterUi::BackgroundExists() const { return background_ != nullptr; }
+
+void Win32StarterUi::SetBackgroundSignalOnHide(bool on) {
+  if (background_) background_->SetSignalOnHide(on);
+}
+
+void Win32StarterUi::CloseBackground() {
+  if (background_) background_->Close();
+  background_.reset();
+}
 
 void Win32StarterUi::CreateCloseEvent() {
   if (!closeEvent_) closeEvent_.reset(CreateEventA(nullptr, TRUE, FALSE, kCloseEventName));
