@@ -197,6 +197,40 @@ INSTANTIATE_TEST_SUITE_P(
                     WhenCase{"Absent", "", false}),
     [](const testing::TestParamInfo<WhenCase>& info) { return std::string(info.param.name); });
 
+// Relative to the welcome screen: "BeforeWelcome" is up while the welcome
+// screen asks, "AfterWelcome" (and no value) only once it was confirmed.
+class BackgroundAndWelcome : public StarterBackground,
+                             public testing::WithParamInterface<WhenCase> {};
+
+TEST_P(BackgroundAndWelcome, OverlayAndTheWelcomeScreen) {
+  const WhenCase& c = GetParam();
+  ASSERT_TRUE(Start(std::string(kOpenDocument) + kWaitForDocument +
+                        "WelcomeEnabled=1\r\nWelcomeTitle=Hello\r\nWelcomeUseText=1\r\n"
+                        "WelcomeMessage=Welcome to the CD.\r\nBackgroundHaveCloseButton=1\r\n" +
+                        c.line,
+                    20000));
+  HWND welcome = WaitForWindow(*vendisc_, "Hello", kDialogClass);
+  ASSERT_TRUE(welcome);
+  EXPECT_EQ(FindWindowOf(vendisc_->Pid(), kOverlayTitle) != nullptr, c.beforeQuestion);
+  ::Sleep(400);
+  EXPECT_TRUE(SaveScreenshot(ScreenshotPath(std::string("background-welcome-") + c.name)));
+
+  ASSERT_TRUE(ClickButton(welcome, IDOK));
+  HWND overlay = Overlay();
+  ASSERT_TRUE(overlay);
+  ASSERT_EQ(WaitForRecorderEntries(LogPath(), 1).Starts().size(), 1u);
+  EXPECT_TRUE(ClickButton(overlay, kCloseButtonId));
+  EXPECT_EQ(vendisc_->WaitForExit(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starter, BackgroundAndWelcome,
+    testing::Values(WhenCase{"Startup", "BackgroundWhenToShow=Startup\r\n", true},
+                    WhenCase{"BeforeWelcome", "BackgroundWhenToShow=BeforeWelcome\r\n", true},
+                    WhenCase{"AfterWelcome", "BackgroundWhenToShow=AfterWelcome\r\n", false},
+                    WhenCase{"Absent", "", false}),
+    [](const testing::TestParamInfo<WhenCase>& info) { return std::string(info.param.name); });
+
 struct ColourCase {
   const char* name;
   const char* value;
