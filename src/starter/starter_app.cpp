@@ -280,10 +280,11 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
   int32_t timeout = autorunTimeout_;
   bool splashUsed = false;
   if (!config_.Keyword("SplashScreenWhenToShow", kStartup)) {
-    // Shown per file: every file lingers so the splash can be read.
-    ShowSplash(target);
+    // Shown per file: every file lingers so the splash can be read. Without a
+    // splash there is nothing to read, and a pick from the list or the next
+    // of several files must not wait for it.
     splashUsed = true;
-    linger = true;
+    if (ShowSplash(target)) linger = true;
   } else if (ShowSplash(target)) {
     splashUsed = true;
   }
