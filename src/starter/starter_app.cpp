@@ -1,5 +1,7 @@
 #include "starter/starter_app.h"
 
+#include <algorithm>
+
 #include "common/file_system.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
@@ -29,6 +31,15 @@ std::vector<std::string> SplitProgramList(std::string_view list) {
   for (const std::string& part : text::Split(list, ',')) programs.push_back(text::Trim(part));
   if (!programs.empty() && programs.back().empty()) programs.pop_back();
   return programs;
+}
+
+int32_t SeveralFilesCount(int32_t configured) {
+  return std::clamp(configured, 0, kMaxSeveralFiles);
+}
+
+std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory) {
+  if (path.empty() || IsUrl(path)) return std::string(path);
+  return config::JoinToFolder(currentDirectory, path);
 }
 
 std::string ShownBeforeKeyName(std::string_view fileToOpen) {
@@ -269,10 +280,11 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
   int32_t timeout = autorunTimeout_;
   bool splashUsed = false;
   if (!config_.Keyword("SplashScreenWhenToShow", kStartup)) {
-    // Shown per file: every file lingers so the splash can be read.
-    ShowSplash(target);
+    // Shown per file: every file lingers so the splash can be read. Without a
+    // splash there is nothing to read, and a pick from the list or the next
+    // of several files must not wait for it.
     splashUsed = true;
-    linger = true;
+    if (ShowSplash(target)) linger = true;
   } else if (ShowSplash(target)) {
     splashUsed = true;
   }
@@ -346,7 +358,7 @@ void StarterApp::ShowOpenError(const std::string& fullTarget, const std::string&
 }
 
 void StarterApp::OpenSeveralFiles() {
-  int32_t count = config_.Number("MultiSourceFileCount", 0);
+  const int32_t count = SeveralFilesCount(config_.Number("MultiSourceFileCount", 0));
   if (config_.Flag("OpenAllFiles")) {
     bool wait = config_.Flag("WaitForPrevious");
     for (int32_t n = 1; n <= count; ++n) {

@@ -76,9 +76,23 @@ class StarterApp {
   std::unique_ptr<RegistryStore> machineStore_;  // holds IsRunning
 };
 
+// The most entries of a several-files CD the starter takes. The count is the
+// CD's word and may say anything; every entry costs three key reads, and in
+// "open all" mode an opening, so an unbounded count would keep the starter
+// busy for hours. A CD's own list is far shorter than this.
+inline constexpr int32_t kMaxSeveralFiles = 1000;
+
+// MultiSourceFileCount as the starter uses it: negative is none, and at most
+// kMaxSeveralFiles.
+int32_t SeveralFilesCount(int32_t configured);
+
 // Splits a program list at every ",", trimming each part; a part before a
 // comma stays even when empty, an empty last part is dropped.
 std::vector<std::string> SplitProgramList(std::string_view list);
+
+// The file the properties of a selection entry show: a URL or an empty path
+// as configured, anything else joined to the current directory.
+std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory);
 
 // The per-user key below the base key for a file to open: the name with
 // every "\", "/", ":" and ";" removed.

@@ -44,10 +44,13 @@ class JournalShell : public ShellPort {
     return CodeFor(file);
   }
   WaitResult Wait(OsHandle, OsHandle, int) override { return WaitResult::kSignalled; }
-  void Sleep(int) override {}
+  void Sleep(int) override { ++sleeps; }
   void CloseHandle(OsHandle) override {}
   bool PumpMessages() override { return false; }
-  int64_t NowSeconds() override { return now_ += 100; }  // every linger ends at once
+  // Every linger ends at once, unless a test makes the clock tick slower.
+  int64_t NowSeconds() override { return now_ += secondsPerCall; }
+  int64_t secondsPerCall = 100;
+  int sleeps = 0;  // slices slept while lingering
   void ShowMessage(const std::string& text) override { journal_->push_back("Box(" + text + ")"); }
   void SetWaitCursor(bool) override {}
 
@@ -464,6 +467,25 @@ TEST_F(StarterAppTest, OpenAllFilesInOrderOnlyTheLastLingers) {
               ElementsAre("OpenWith(v.exe \"E:\\doc.pdf\")", "Open(http://site)", "Open(E:\\)"));
 }
 
+// Without a splash shown per file nothing needs reading: only the last of
+// "open all" lingers, and a pick from the list does not linger at all.
+TEST_F(StarterAppTest, WithoutASplashOnlyTheLastOfOpenAllLingers) {
+  const std::string entries =
+      "SingleFile=0\r\nMultiSourceFileCount=3\r\nQUAVAutorunTimeout=3\r\n"
+      "MultiSourceFile1=doc.pdf\r\nMultiSourceFile2=other.pdf\r\nMultiSourceFile3=doc.pdf\r\n";
+  shell.secondsPerCall = 1;
+  Config(entries + "OpenAllFiles=1\r\n");
+  Run();
+  EXPECT_EQ(shell.sleeps, 2);  // one linger of 3 s, a second per tick
+
+  shell.sleeps = 0;
+  Config(entries + "MultiSelectAllowReselect=1\r\n");
+  ui.picks = {0, 1};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Select(|3)", "Open(E:\\doc.pdf)", "Open(E:\\other.pdf)"));
+  EXPECT_EQ(shell.sleeps, 0);
+}
+
 TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
   Config(
       "SingleFile=0\r\nMultiSourceFileCount=2\r\nMultiSourceFile1=doc.pdf\r\n"
@@ -473,6 +495,79 @@ TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
   EXPECT_THAT(Seen(), ElementsAre("Select(Pick|2)", "Message(Sorry, but no file was selected.)",
                                   "SelectDisabled", "Open(E:\\other.pdf)"));
   EXPECT_EQ(ui.lastSelection.names[0], "Doc");
+}
+
+TEST(SeveralFilesCountTest, NegativeIsNoneAndTheCapHolds) {
+  const std::pair<int32_t, int32_t> rows[] = {
+      {-5, 0}, {INT32_MIN, 0}, {0, 0}, {3, 3}, {1000, 1000}, {1001, 1000}, {INT32_MAX, 1000}};
+  for (const auto& [configured, used] : rows) {
+    EXPECT_EQ(SeveralFilesCount(configured), used) << configured;
+  }
+}
+
+// A CD may claim any count; both modes stop at the cap (or take none).
+struct HugeCountCase {
+  const char* lines;
+  size_t openings;
+  const char* selection;  // "" in "open all" mode
+};
+
+class SeveralFilesCountCapTest : public StarterAppTest,
+                                 public ::testing::WithParamInterface<HugeCountCase> {};
+
+TEST_P(SeveralFilesCountCapTest, TakesAtMostTheCap) {
+  Config(std::string("SingleFile=0\r\nMultiSourceFile1=doc.pdf\r\n") + GetParam().lines);
+  Run();
+  const std::vector<std::string> seen = Seen();
+  size_t openings = std::count_if(seen.begin(), seen.end(),
+                                  [](const std::string& s) { return s.rfind("Open(", 0) == 0; });
+  EXPECT_EQ(openings, GetParam().openings);
+  if (*GetParam().selection) {
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), GetParam().selection);
+    EXPECT_EQ(ui.lastSelection.names.size(), ui.lastSelection.targets.size());
+    EXPECT_EQ(ui.lastSelection.programLists.size(), ui.lastSelection.targets.size());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SeveralFilesCountCapTest,
+    ::testing::Values(HugeCountCase{"OpenAllFiles=1\r\nMultiSourceFileCount=2147483647\r\n",
+                                    kMaxSeveralFiles, ""},
+                      HugeCountCase{"OpenAllFiles=1\r\nMultiSourceFileCount=-5\r\n", 0, ""},
+                      HugeCountCase{"MultiSourceFileCount=2147483647\r\n", 0, "Select(|1000)"},
+                      HugeCountCase{"MultiSourceFileCount=-5\r\n", 0, "Select(|0)"}));
+
+TEST_F(StarterAppTest, PickedEntryUsesItsOwnProgramListOrTheCdsOne) {
+  Config(
+      "SingleFile=0\r\nMultiSelectAllowReselect=1\r\nQUAVForceExecuteWith=all.exe\r\n"
+      "MultiSourceFileCount=2\r\nMultiSourceFile1=doc.pdf\r\nMultiSourceFile2=other.pdf\r\n"
+      "MultiSourceForceOpen2=own.exe\r\n");
+  ui.picks = {1, 0};
+  Run();
+  // With reselection nothing is disabled and both picks open.
+  EXPECT_THAT(Seen(), ElementsAre("Select(|2)", "OpenWith(own.exe \"E:\\other.pdf\")",
+                                  "OpenWith(all.exe \"E:\\doc.pdf\")"));
+}
+
+TEST_F(StarterAppTest, PickingASpacerOpensNothingAndEndsTheList) {
+  Config(
+      "SingleFile=0\r\nMultiSourceFileCount=2\r\nMultiSourceFile1=\r\n"
+      "MultiSourceFileName1=----\r\nMultiSourceFile2=doc.pdf\r\n");
+  ui.picks = {0, 1};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre("Select(|2)"));
+}
+
+TEST(SelectionEntryFileTest, JoinsOnlyFilesToTheCurrentDirectory) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"", ""},
+      {"http://cd.example/a", "http://cd.example/a"},
+      {"mailto:me@example.com", "mailto:me@example.com"},
+      {"docs\\a.pdf", "E:\\docs\\a.pdf"},
+      {"docs\\\\a.pdf", "E:\\docs\\a.pdf"},
+  };
+  for (const auto& [path, shown] : rows) EXPECT_EQ(SelectionEntryFile(path, "E:\\"), shown) << path;
 }
 
 struct SplitCase {

@@ -9,6 +9,7 @@
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
 #include "starter/win32/welcome_dialog.h"
+#include "starter/win32/selection_dialog.h"
 
 namespace {
 // The event every copy of the starter shares: set when a window is dismissed
@@ -91,7 +92,15 @@ void Win32StarterUi::SetCloseEvent() {
 
 void Win32StarterUi::ReleaseCloseEvent() { closeEvent_.reset(); }
 
-void Win32StarterUi::RunSelection(const SelectionSettings&, const OpenSelectedFn&) {}
-void Win32StarterUi::DisableSelection() {}
+void Win32StarterUi::RunSelection(const SelectionSettings& settings,
+                                  const OpenSelectedFn& openSelected) {
+  selection_ = std::make_unique<SelectionDialog>(settings, openSelected);
+  selection_->RunModal(nullptr);
+  selection_.reset();
+}
+
+void Win32StarterUi::DisableSelection() {
+  if (selection_) selection_->DisableChoice();
+}
 
 bool Win32StarterUi::PumpMessages() { return win32::PumpWaitingMessages(); }

@@ -9,6 +9,7 @@
 
 class AutorunConfig;
 class BackgroundWindow;
+class SelectionDialog;
 
 class Win32StarterUi : public StarterUi {
  public:
@@ -55,4 +56,5 @@ class Win32StarterUi : public StarterUi {
   const AutorunConfig& config_;
   win32::KernelHandle closeEvent_;
   std::unique_ptr<BackgroundWindow> background_;
+  std::unique_ptr<SelectionDialog> selection_;  // while the selection list runs
 };
