@@ -4,8 +4,10 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "config/autorun_config.h"
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
+#include "starter/win32/splash_window.h"
 
 namespace {
 // The event every copy of the starter shares: set when a window is dismissed
@@ -46,14 +48,39 @@ void Win32StarterUi::ShowAuthorError(const std::string& url, const std::string& 
   ShowCustomErrorDialog(nullptr, CustomErrorDialogTexts{url, linkText, errorText, codeLine});
 }
 
-bool Win32StarterUi::CreateSplash(const std::string&) { return false; }
-void Win32StarterUi::UpdateSplash(const std::string&, bool) {}
-bool Win32StarterUi::SplashExists() const { return false; }
-int Win32StarterUi::SplashShowForSeconds() const { return 0; }
-void Win32StarterUi::RaiseSplash() {}
-void Win32StarterUi::HideSplash() {}
-void Win32StarterUi::CloseSplash() {}
-void Win32StarterUi::SetSplashSignalOnHide(bool) {}
+bool Win32StarterUi::CreateSplash(const std::string& fileName) {
+  if (!config_.Flag("ShowSplashScreen")) return false;
+  // The event may be made after the splash, so the window asks for it when hiding.
+  splash_ = std::make_unique<SplashWindow>(config_, fileName, [this] { return closeEvent_.get(); });
+  // A splash that cannot be shown still counts: the CD goes on without it.
+  splash_->ShowModeless(true);
+  return true;
+}
+
+void Win32StarterUi::UpdateSplash(const std::string& fileName, bool showAgain) {
+  if (splash_) splash_->UpdateSplash(fileName, showAgain);
+}
+
+bool Win32StarterUi::SplashExists() const { return splash_ != nullptr; }
+
+int Win32StarterUi::SplashShowForSeconds() const { return splash_ ? splash_->ShowForSeconds() : 0; }
+
+void Win32StarterUi::RaiseSplash() {
+  if (splash_ && splash_->hwnd()) SetForegroundWindow(splash_->hwnd());
+}
+
+void Win32StarterUi::HideSplash() {
+  if (splash_ && splash_->hwnd()) ShowWindow(splash_->hwnd(), SW_HIDE);
+}
+
+void Win32StarterUi::CloseSplash() {
+  if (splash_) splash_->CloseSplash();
+  splash_.reset();
+}
+
+void Win32StarterUi::SetSplashSignalOnHide(bool on) {
+  if (splash_) splash_->SetSignalOnHide(on);
+}
 
 bool Win32StarterUi::CreateBackground() { return false; }
 bool Win32StarterUi::BackgroundExists() const { return false; }

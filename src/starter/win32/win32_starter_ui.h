@@ -2,10 +2,13 @@
 // the error dialogs, the "CloseWindow" event, and the starter's windows.
 #pragma once
 
+#include <memory>
+
 #include "common/win32/handles.h"
 #include "starter/starter_ui.h"
 
 class AutorunConfig;
+class SplashWindow;
 
 class Win32StarterUi : public StarterUi {
  public:
@@ -43,8 +46,7 @@ class Win32StarterUi : public StarterUi {
   void ReleaseCloseEvent() override;
   OsHandle CloseEventHandle() const override { return closeEvent_.get(); }
 
-  void RunSelection(const SelectionSettings& settings,
-                    const OpenSelectedFn& openSelected) override;
+  void RunSelection(const SelectionSettings& settings, const OpenSelectedFn& openSelected) override;
   void DisableSelection() override;
 
   bool PumpMessages() override;
@@ -52,4 +54,5 @@ class Win32StarterUi : public StarterUi {
  private:
   const AutorunConfig& config_;
   win32::KernelHandle closeEvent_;
+  std::unique_ptr<SplashWindow> splash_;
 };
