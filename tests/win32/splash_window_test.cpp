@@ -7,9 +7,11 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "common/text.h"
 #include "common/win32/app_message.h"
@@ -285,6 +287,52 @@ TEST_F(SplashWindowTest, HideCommandAndMenuArming) {
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window); }, 3000));
   EXPECT_FALSE(EventSet());
+}
+
+// Watches for the pop-up menu on its own thread and picks "&Hide" by its mnemonic.
+class MenuPicker {
+ public:
+  explicit MenuPicker(HWND owner)
+      : thread_([this, owner] {
+          while (!stop_) {
+            HWND menu = FindWindowA("#32768", nullptr);
+            if (menu && IsWindowVisible(menu)) {
+              ++menusSeen_;
+              PostMessageA(owner, WM_CHAR, 'h', 0);
+              while (!stop_ && IsWindowVisible(menu)) Sleep(10);
+            }
+            Sleep(10);
+          }
+        }) {}
+  ~MenuPicker() {
+    stop_ = true;
+    thread_.join();
+  }
+  int MenusSeen() const { return menusSeen_; }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<int> menusSeen_{0};
+  std::thread thread_;
+};
+
+TEST_F(SplashWindowTest, ClickShowsTheHideMenuOnceArmed) {
+  Autorun("SplashScreenLine1=x\r\n");
+  HWND window = Show("");
+  ASSERT_NE(window, nullptr);
+  MenuPicker picker(window);
+  // Within 500 ms of showing: no menu.
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PumpUntil([] { return false; }, 100);
+  EXPECT_EQ(picker.MenusSeen(), 0);
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  ASSERT_TRUE(PumpUntil([&] { return splash_->MenuArmed(); }, 2000));
+  SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window); }, 2000));
+  EXPECT_EQ(picker.MenusSeen(), 1);
+  EXPECT_TRUE(EventSet());
 }
 
 TEST_F(SplashWindowTest, CloseDestroysWithoutSignalling) {
