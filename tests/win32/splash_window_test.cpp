@@ -20,6 +20,7 @@
 #include "common/win32/window_util.h"
 #include "config/autorun_config.h"
 #include "resource.h"
+#include "starter/win32/win32_starter_ui.h"
 #include "window_test_support.h"
 
 namespace {
@@ -347,6 +348,52 @@ TEST_F(SplashWindowTest, CloseDestroysWithoutSignalling) {
   EXPECT_FALSE(IsWindow(picture));
   EXPECT_EQ(splash_->PictureWindowOf(), nullptr);
   EXPECT_FALSE(EventSet());
+}
+
+}  // namespace
+
+namespace {
+
+// The starter's UI makes the event after the window, as the sequence does;
+// the picture's "&Hide" must still reach it.
+TEST_F(SplashWindowTest, StarterUiSplashSignalsTheEventMadeAfterIt) {
+  ASSERT_TRUE(
+      CopyFileA(PicturePath("red-40x30.bmp").c_str(), (folder_ + "\\red.bmp").c_str(), FALSE));
+  Autorun(
+      "SplashScreenUseImage=1\r\nSplashScreenImage=red.bmp\r\n"
+      "SplashScreenImageShowForSecs=7\r\n");
+  Win32StarterUi ui(config_);
+  ASSERT_TRUE(ui.CreateSplash(""));
+  ui.CreateCloseEvent();
+  ASSERT_TRUE(ui.CloseEventHandle());
+  ResetEvent(ui.CloseEventHandle());
+  EXPECT_TRUE(ui.SplashExists());
+  EXPECT_EQ(ui.SplashShowForSeconds(), 7);
+  HWND window = FindWindowA("#32770", "CD AutoRun");
+  ASSERT_NE(window, nullptr);
+  HWND picture = FindWindowExA(window, nullptr, nullptr, "SplashScreenWnd");
+  ASSERT_NE(picture, nullptr);
+
+  MenuPicker picker(picture);
+  PumpUntil([] { return false; }, 700);  // both menus armed
+  SendMessageA(picture, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window); }, 2000));
+  EXPECT_EQ(picker.MenusSeen(), 1);
+  EXPECT_EQ(WaitForSingleObject(ui.CloseEventHandle(), 0), WAIT_OBJECT_0);
+
+  ui.CloseSplash();
+  EXPECT_FALSE(ui.SplashExists());
+  EXPECT_FALSE(IsWindow(window));
+  ui.ReleaseCloseEvent();
+}
+
+TEST_F(SplashWindowTest, StarterUiMakesNoSplashUnlessAsked) {
+  std::ofstream(folder_ + "\\autorun.inf", std::ios::binary)
+      << "[autorun]\r\nShowSplashScreen=0\r\nSplashScreenLine1=x\r\n";
+  Win32StarterUi ui(config_);
+  EXPECT_FALSE(ui.CreateSplash(""));
+  EXPECT_FALSE(ui.SplashExists());
+  EXPECT_EQ(FindWindowA("#32770", "CD AutoRun, please wait ..."), nullptr);
 }
 
 }  // namespace
