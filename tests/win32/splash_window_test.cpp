@@ -157,6 +157,9 @@ TEST_F(SplashWindowTest, UntitledTemplateWhenAPictureIsNamedButNotUsed) {
   EXPECT_EQ(Line(1), "Please wait whilst the file loads.");
   EXPECT_EQ(Line(2), "");
   EXPECT_EQ(Line(3), "");
+  // Still not blank for a later file.
+  splash_->UpdateSplash("b.doc", true);
+  EXPECT_EQ(Line(1), "Please wait whilst the file loads.");
 }
 
 TEST_F(SplashWindowTest, CustomFontOnAllThreeLines) {

@@ -175,7 +175,9 @@ void SplashWindow::Refresh() {
 }
 
 void SplashWindow::UpdateSplash(const std::string& fileName, bool showAgain) {
-  const splash::Lines lines = splash::ReadLines(config_, fileName);
+  splash::Lines lines = splash::ReadLines(config_, fileName);
+  // A window that shows text never goes blank, on later files either.
+  if (!pictureWindow_) lines = splash::LinesToShow(lines);
   line1_ = lines[0];
   line2_ = lines[1];
   line3_ = lines[2];
