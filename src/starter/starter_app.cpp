@@ -1,5 +1,7 @@
 #include "starter/starter_app.h"
 
+#include <algorithm>
+
 #include "common/file_system.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
@@ -346,7 +348,7 @@ void StarterApp::ShowOpenError(const std::string& fullTarget, const std::string&
 }
 
 void StarterApp::OpenSeveralFiles() {
-  int32_t count = config_.Number("MultiSourceFileCount", 0);
+  const int32_t count = std::min(config_.Number("MultiSourceFileCount", 0), kMaxSourceFiles);
   if (config_.Flag("OpenAllFiles")) {
     bool wait = config_.Flag("WaitForPrevious");
     for (int32_t n = 1; n <= count; ++n) {

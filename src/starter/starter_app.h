@@ -19,6 +19,11 @@ class ShellPort;
 
 class StarterApp {
  public:
+  // The several-files list takes at most this many entries: each costs three
+  // reads of autorun.inf, and a count of billions from a damaged or hostile
+  // file would keep the starter reading (or opening) for hours.
+  static constexpr int32_t kMaxSourceFiles = 1000;
+
   StarterApp(FileSystem& fs, ShellPort& shell, RegistryBackend& registry, StarterUi& ui);
   ~StarterApp();
   StarterApp(const StarterApp&) = delete;

@@ -475,6 +475,15 @@ TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
   EXPECT_EQ(ui.lastSelection.names[0], "Doc");
 }
 
+TEST_F(StarterAppTest, AHugeFileCountIsCapped) {
+  Config(
+      "SingleFile=0\r\nMultiSourceFileCount=2147483647\r\nMultiSourceFile1=doc.pdf\r\n"
+      "MultiSelectTitle=Pick\r\n");
+  Run();
+  EXPECT_EQ(ui.lastSelection.targets.size(), size_t{StarterApp::kMaxSourceFiles});
+  EXPECT_EQ(ui.lastSelection.targets[0], "doc.pdf");
+}
+
 struct SplitCase {
   const char* line;
   std::vector<std::string> args;
