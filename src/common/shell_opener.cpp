@@ -122,6 +122,9 @@ bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& par
   const std::string quoted = "\"" + parameters + "\"";
 
   const FilePath path(target);
+  // A folder opens in a shell window that does not end with the user's work:
+  // waiting for it would never end.
+  if (path.Name().empty() && !IsUrl(target)) wait = false;
   bool callFailed = false;
   resultCode_ = -1;
   if (parameters.empty() && !path.Name().empty() && !IsUrl(target) && !fs_.FindFile(target)) {

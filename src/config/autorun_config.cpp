@@ -38,6 +38,11 @@ std::string Unquote(std::string_view value) {
 
 std::string ReadProfileString(std::string_view contents, std::string_view section,
                               std::string_view key) {
+  return FindProfileString(contents, section, key).value_or(std::string());
+}
+
+std::optional<std::string> FindProfileString(std::string_view contents, std::string_view section,
+                                             std::string_view key) {
   if (text::StartsWith(contents, kUtf8Bom)) contents.remove_prefix(kUtf8Bom.size());
   section = TrimProfile(section);
   key = TrimProfile(key);
@@ -56,7 +61,7 @@ std::string ReadProfileString(std::string_view contents, std::string_view sectio
     if (!line.empty() && line.front() == '[') {
       size_t close = line.find(']');
       if (close != std::string_view::npos) {
-        if (inSection) return std::string();
+        if (inSection) return std::nullopt;
         std::string_view name = TrimProfile(UpToNul(line.substr(1, close - 1)));
         inSection = !sectionSeen && text::EqualsNoCase(name, section);
         sectionSeen = sectionSeen || inSection;
@@ -73,7 +78,7 @@ std::string ReadProfileString(std::string_view contents, std::string_view sectio
     if (equals == std::string_view::npos) return std::string();
     return Unquote(UpToNul(TrimProfile(line.substr(equals + 1))));
   }
-  return std::string();
+  return std::nullopt;
 }
 
 bool IsOn(std::string_view value) { return value == "1"; }
@@ -118,6 +123,12 @@ std::string AutorunConfig::ReadConfigValue(std::string_view key) const {
   std::string contents;
   if (!fs_.ReadWholeFile(Path(), &contents)) return std::string();
   return text::Trim(config::ReadProfileString(contents, "autorun", key));
+}
+
+bool AutorunConfig::HasKey(std::string_view key) const {
+  std::string contents;
+  if (!fs_.ReadWholeFile(Path(), &contents)) return false;
+  return config::FindProfileString(contents, "autorun", key).has_value();
 }
 
 std::string AutorunConfig::File(std::string_view key) const {

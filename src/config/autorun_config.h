@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ constexpr size_t kValueBufferSize = 5000;
 // when the section or key is missing. Not trimmed further.
 std::string ReadProfileString(std::string_view contents, std::string_view section,
                               std::string_view key);
+// The same, telling a key that is not there (nullopt) from an empty one.
+std::optional<std::string> FindProfileString(std::string_view contents, std::string_view section,
+                                             std::string_view key);
 
 // Typed readings of a trimmed value.
 bool IsOn(std::string_view value);                                 // exactly "1"
@@ -46,6 +50,8 @@ class AutorunConfig {
 
   // The trimmed value of `key`, or empty when the file, section or key is missing.
   std::string ReadConfigValue(std::string_view key) const;
+  // Whether the key is written in the section at all, even with no value.
+  bool HasKey(std::string_view key) const;
 
   bool Flag(std::string_view key) const { return config::IsOn(ReadConfigValue(key)); }
   bool Keyword(std::string_view key, std::string_view word) const {

@@ -9,6 +9,16 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 constexpr int kEndOfFileMark = 0x1A;  // Ctrl+Z: end of a text file
+
+// Moves the head of an over-long line into `text`, ended by a line break after
+// its last blank (or, without a blank, at the limit); the rest stays in `line`.
+void BreakLongLine(std::string* text, std::string* line) {
+  size_t blank = line->find_last_of(' ');
+  size_t cut = blank == std::string::npos || blank == 0 ? line->size() : blank + 1;
+  *text += line->substr(0, cut);
+  *text += "\r\n";
+  line->erase(0, cut);
+}
 }  // namespace
 
 std::string ReadLicenceText(const std::string& fileName, size_t maxBytes) {
@@ -31,6 +41,7 @@ std::string ReadLicenceText(const std::string& fileName, size_t maxBytes) {
     } else if (c != '\0') {
       line += static_cast<char>(c);
       pending = true;
+      if (line.size() >= kMaxLineChars) BreakLongLine(&text, &line);
     } else {
       pending = true;
     }

@@ -11,6 +11,9 @@ inline constexpr const char* kOpenFailed = "Failed to open the license agreement
 // The text box gets at most this much of the file: enough for any real
 // agreement, small enough that a huge or wrong file cannot exhaust memory.
 inline constexpr size_t kMaxTextBytes = 4 * 1024 * 1024;
+// Longer lines are broken (after their last blank, if any): a word-wrapping
+// text box lays out a line of megabytes for minutes.
+inline constexpr size_t kMaxLineChars = 1024;
 
 // Every line of the file followed by "\r\n" (the last one too; an empty
 // file gives an empty text), read as a text file: a line ends at LF with an

@@ -361,10 +361,20 @@ void StarterApp::OpenSeveralFiles() {
   const int32_t count = SeveralFilesCount(config_.Number("MultiSourceFileCount", 0));
   if (config_.Flag("OpenAllFiles")) {
     bool wait = config_.Flag("WaitForPrevious");
+    // Entries past the last one written are no spacers but a count larger
+    // than the list; each would open another window on the CD root.
+    std::vector<std::string> targets;
     for (int32_t n = 1; n <= count; ++n) {
+      targets.push_back(ReadConfigValue(text::Format("MultiSourceFile%d", n)));
+    }
+    while (!targets.empty() && targets.back().empty() &&
+           !config_.HasKey(text::Format("MultiSourceFile%d", static_cast<int>(targets.size())))) {
+      targets.pop_back();
+    }
+    const int32_t last = static_cast<int32_t>(targets.size());
+    for (int32_t n = 1; n <= last; ++n) {
       std::string programs = ReadConfigValue(text::Format("MultiSourceForceOpen%d", n));
-      std::string target = ReadConfigValue(text::Format("MultiSourceFile%d", n));
-      OpenFile(target, programs, n == count, wait, true);
+      OpenFile(targets[n - 1], programs, n == last, wait, true);
     }
     return;
   }

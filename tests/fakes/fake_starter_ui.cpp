@@ -84,7 +84,7 @@ void FakeStarterUi::CloseBackground() {
 
 void FakeStarterUi::CreateCloseEvent() {
   Log("EventCreate");
-  eventCreated = true;
+  eventCreated = !eventCreationFails;
 }
 
 void FakeStarterUi::ResetCloseEvent() {

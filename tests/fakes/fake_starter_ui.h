@@ -19,6 +19,8 @@ class FakeStarterUi : public StarterUi {
   bool licenceAccepted = true;
   int splashShowFor = 0;
   bool createsSplash = true;
+  // CreateCloseEvent fails (no event handle), as CreateEventA can.
+  bool eventCreationFails = false;
   std::deque<int> picks;  // selection indexes, tried in order
   WelcomeSettings lastWelcome;
   SelectionSettings lastSelection;

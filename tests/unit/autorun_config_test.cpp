@@ -176,3 +176,17 @@ TEST_F(AutorunConfigTest, EveryReadSeesTheFileAsItIsNow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FindProfileString, TellsAMissingKeyFromAnEmptyOne) {
+  const std::string contents = "[autorun]\r\nEmpty=\r\nBare\r\nFull=x\r\n[other]\r\nLater=y\r\n";
+  EXPECT_EQ(config::FindProfileString(contents, "autorun", "empty"), "");
+  EXPECT_EQ(config::FindProfileString(contents, "autorun", "Bare"), "");
+  EXPECT_EQ(config::FindProfileString(contents, "autorun", "Full"), "x");
+  EXPECT_EQ(config::FindProfileString(contents, "autorun", "Later"), std::nullopt);
+  EXPECT_EQ(config::FindProfileString(contents, "autorun", "Absent"), std::nullopt);
+  EXPECT_EQ(config::FindProfileString(contents, "none", "Full"), std::nullopt);
+}
+
+}  // namespace

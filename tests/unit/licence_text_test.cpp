@@ -64,3 +64,19 @@ TEST_F(LicenceTextTest, ReadingStopsAtTheCap) {
 }
 
 }  // namespace
+
+namespace {
+
+// A line of megabytes would keep a word-wrapping text box busy for minutes:
+// long lines are broken after their last blank, or at the limit without one.
+TEST_F(LicenceTextTest, OverlongLinesAreBroken) {
+  const size_t limit = licence_text::kMaxLineChars;
+  const std::string words = std::string(limit - 10, 'a') + " " + std::string(20, 'b');
+  Write(words + "\n" + std::string(limit * 2 + 5, 'c'));
+  const std::string text = licence_text::ReadLicenceText(path_);
+  EXPECT_EQ(text, std::string(limit - 10, 'a') + " \r\n" + std::string(20, 'b') + "\r\n" +
+                      std::string(limit, 'c') + "\r\n" + std::string(limit, 'c') + "\r\n" +
+                      std::string(5, 'c') + "\r\n");
+}
+
+}  // namespace

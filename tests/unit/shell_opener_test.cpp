@@ -282,3 +282,16 @@ TEST_F(ShellOpenerTest, BrowseToReportsFailureInItsOwnWords) {
 }
 
 }  // namespace
+
+namespace {
+
+// A folder's shell window does not end when the user's work does: a wait on
+// it (an installer or a file list naming a folder) would never end.
+TEST_F(ShellOpenerTest, AFolderIsOpenedWithoutWaiting) {
+  shell_.processRunMs = 1'000'000'000;
+  EXPECT_TRUE(opener_.OpenTarget("E:\\cd\\\\\\\\\\", "", false, false, true));
+  EXPECT_THAT(shell_.Actions(), ElementsAre("ShellOpen(E:\\cd\\|E:\\)"));
+  EXPECT_EQ(shell_.Count("Wait(process,50)"), 0);
+}
+
+}  // namespace

@@ -505,7 +505,8 @@ TEST(SeveralFilesCountTest, NegativeIsNoneAndTheCapHolds) {
   }
 }
 
-// A CD may claim any count; both modes stop at the cap (or take none).
+// A CD may claim any count; both modes stop at the cap (or take none), and
+// "open all" opens no entry past the last one written.
 struct HugeCountCase {
   const char* lines;
   size_t openings;
@@ -532,8 +533,7 @@ TEST_P(SeveralFilesCountCapTest, TakesAtMostTheCap) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, SeveralFilesCountCapTest,
-    ::testing::Values(HugeCountCase{"OpenAllFiles=1\r\nMultiSourceFileCount=2147483647\r\n",
-                                    kMaxSeveralFiles, ""},
+    ::testing::Values(HugeCountCase{"OpenAllFiles=1\r\nMultiSourceFileCount=2147483647\r\n", 1, ""},
                       HugeCountCase{"OpenAllFiles=1\r\nMultiSourceFileCount=-5\r\n", 0, ""},
                       HugeCountCase{"MultiSourceFileCount=2147483647\r\n", 0, "Select(|1000)"},
                       HugeCountCase{"MultiSourceFileCount=-5\r\n", 0, "Select(|0)"}));
@@ -604,3 +604,15 @@ TEST(FileFromCommandLine, FirstArgumentThatIsNotAnOption) {
 }
 
 }  // namespace
+
+// A count far beyond the list (capped at 1000) must not open the CD root once
+// for every entry that is not there; a written spacer still opens it.
+TEST_F(StarterAppTest, OpenAllStopsAtTheLastWrittenEntry) {
+  Config(
+      "SingleFile=0\r\nOpenAllFiles=1\r\nMultiSourceFileCount=2147483647\r\n"
+      "MultiSourceFile1=doc.pdf\r\nMultiSourceFile2=\r\nMultiSourceFile3=other.pdf\r\n"
+      "MultiSourceFile4=\r\n");
+  Run();
+  EXPECT_THAT(Seen(),
+              ElementsAre("Open(E:\\doc.pdf)", "Open(E:\\)", "Open(E:\\other.pdf)", "Open(E:\\)"));
+}
