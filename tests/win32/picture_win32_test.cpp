@@ -1,9 +1,8 @@
 // Pictures loaded through the OLE picture loader and drawn into a memory DC,
 // checked pixel by pixel.
-#include <windows.h>
-#include <ole2.h>
-
 #include <gtest/gtest.h>
+#include <ole2.h>
+#include <windows.h>
 
 #include <string>
 
@@ -103,6 +102,42 @@ TEST_F(PictureTest, FailedLoadKeepsThePreviousPictureDrawable) {
   EXPECT_EQ(picture.Path(), VENDISC_TEST_DATA);
   EXPECT_EQ(picture.Geometry().width, 40);
   EXPECT_EQ(DrawAndRead(picture, RGB(255, 255, 255), 1, 1), RGB(255, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// A picture that loaded but cannot be drawn: scaled to nothing, or drawn into
+// no device context. Drawing says so (or draws nothing) and never crashes,
+// and a window showing it still paints.
+TEST_F(PictureTest, PictureThatCannotBeDrawnNeverCrashes) {
+  win32::Picture picture;
+  ASSERT_TRUE(picture.Load(DataFile("red-40x30.bmp")));
+  picture.Scale(100000.0f);
+  EXPECT_EQ(picture.Geometry().width, 0);
+  EXPECT_EQ(picture.Geometry().height, 0);
+  picture.Draw(nullptr, RECT{0, 0, 10, 10});
+  // Nothing of the picture reaches the bitmap.
+  win32::WindowDc screen(nullptr);
+  HDC dc = CreateCompatibleDC(screen.get());
+  win32::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), 10, 10));
+  HGDIOBJ previous = SelectObject(dc, bitmap.get());
+  RECT all = {0, 0, 10, 10};
+  win32::BrushHandle brush(CreateSolidBrush(RGB(255, 255, 255)));
+  FillRect(dc, &all, brush.get());
+  picture.Draw(dc, all);
+  EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+
+  win32::PictureWindow window;
+  ASSERT_TRUE(window.Create(nullptr, 0, 0, WS_POPUP | WS_VISIBLE));
+  window.AttachPicture(&picture);
+  UpdateWindow(window.Handle());
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  window.Close();
 }
 
 }  // namespace
