@@ -38,6 +38,7 @@ constexpr const char* kWelcomeTemplateTitle = "Welcome";
 constexpr const char* kLicenceTitle = "License Agreement";
 constexpr const char* kSelectionTemplateTitle = "CD AutoRun: Please select a file";
 constexpr const char* kPropertiesTitle = "Autorun File Properties";
+constexpr const char* kErrorTitle = "Error Opening File";
 constexpr const char* kNotepadClass = "Notepad";
 constexpr const char* kMenuClass = "#32768";
 constexpr const char* kAutorunSection = "autorun";
@@ -75,6 +76,9 @@ class Tour {
   HWND WaitForStop(const std::vector<Stop>& stops, size_t index);
   void Shoot(const std::string& window, Ms paintTime = kPaintTime);
   void CloseNotepads();
+  // A failure to open shows the starter's error dialog instead of the next
+  // window: photographed and closed, so that the starter can end.
+  void ShootError();
 
   // The actions.
   void OnWelcome(HWND welcome);
@@ -292,6 +296,15 @@ void Tour::OnNotepad(HWND notepad) {
   WaitForWindowGone(notepad, kWindowTimeout);
 }
 
+void Tour::ShootError() {
+  HWND error = FindWindowOf(starter_->Pid(), kErrorTitle, kDialogClass);
+  if (!error) return;
+  Say("shown instead: the error dialog: \"%s\"", ControlText(error, IDE_ERROR_MESSAGE).c_str());
+  Shoot("error");
+  ClickButtonByText(error, "&Close");
+  WaitForWindowGone(error, kWindowTimeout);
+}
+
 void Tour::CloseNotepads() {
   for (int i = 0; i < 10; ++i) {
     HWND notepad = ::FindWindowA(kNotepadClass, nullptr);
@@ -311,6 +324,7 @@ int Tour::Run() {
     if (!window) {
       Say("not shown: %s", stops[i].name.c_str());
       ++missed_;
+      ShootError();
       continue;
     }
     Say("shown: %s \"%s\"", stops[i].name.c_str(), WindowText(window).c_str());
