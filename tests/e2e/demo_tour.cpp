@@ -10,10 +10,11 @@
 // and also written to OUTPUT_FOLDER\NAME-tour.txt.
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/text.h"
@@ -67,7 +68,7 @@ class Tour {
     std::function<void(HWND)> act;
   };
 
-  void Say(const char* format, ...);
+  void Say(const std::string& line);
   std::string Value(const std::string& key) const;
   bool Flag(const std::string& key) const { return Value(key) == "1"; }
   std::vector<Stop> Plan();
@@ -95,16 +96,11 @@ class Tour {
   int missed_ = 0;
 };
 
-void Tour::Say(const char* format, ...) {
-  char line[1024];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(line, sizeof line, format, args);
-  va_end(args);
-  std::printf("tour %s: %s\n", name_.c_str(), line);
+void Tour::Say(const std::string& line) {
+  std::printf("tour %s: %s\n", name_.c_str(), line.c_str());
   std::fflush(stdout);
   if (log_) {
-    std::fprintf(log_, "%s\n", line);
+    std::fprintf(log_, "%s\n", line.c_str());
     std::fflush(log_);
   }
 }
@@ -122,9 +118,9 @@ void Tour::Shoot(const std::string& window, Ms paintTime) {
   ++shot_;
   const std::string file = text::Format("%s-%02d-%s.bmp", name_.c_str(), shot_, window.c_str());
   if (SaveScreenshot(out_ + "\\" + file))
-    Say("screenshot %s", file.c_str());
+    Say(text::Format("screenshot %s", file.c_str()));
   else
-    Say("screenshot %s failed", file.c_str());
+    Say(text::Format("screenshot %s failed", file.c_str()));
 }
 
 HWND Tour::WaitForStop(const std::vector<Stop>& stops, size_t index) {
@@ -157,12 +153,13 @@ bool Tour::StartStarter() {
   }
   arguments = std::string(text::Trim(arguments));
   if (program.empty()) {
-    Say("autorun.inf in %s has no OPEN line", cd_.c_str());
+    Say(text::Format("autorun.inf in %s has no OPEN line", cd_.c_str()));
     return false;
   }
-  Say("starting %s %s in %s", program.c_str(), arguments.c_str(), cd_.c_str());
+  const std::string command = arguments.empty() ? program : program + " " + arguments;
+  Say(text::Format("starting %s in %s", command.c_str(), cd_.c_str()));
   starter_ = Process::Start(cd_ + "\\" + program, arguments, cd_);
-  if (!starter_) Say("could not start %s", program.c_str());
+  if (!starter_) Say(text::Format("could not start %s", program.c_str()));
   return starter_.has_value();
 }
 
@@ -221,7 +218,7 @@ void Tour::OnLicence(HWND licence) {
 void Tour::OnSelection(HWND selection) {
   Shoot("selection");
   const std::vector<std::string> entries = ListBoxItems(selection, IDL_SELECTION_FILES);
-  Say("the list holds %d entries", static_cast<int>(entries.size()));
+  Say(text::Format("the list holds %d entries", static_cast<int>(entries.size())));
   if (entries.empty()) return;
   const int chosen = entries.size() > 1 ? 1 : 0;
 
@@ -231,7 +228,7 @@ void Tour::OnSelection(HWND selection) {
   ::SendMessageTimeoutA(list, LB_GETITEMHEIGHT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                         &itemHeight);
   const int y = chosen * static_cast<int>(itemHeight) + static_cast<int>(itemHeight) / 2;
-  Say("right-clicking \"%s\"", entries[chosen].c_str());
+  Say(text::Format("right-clicking \"%s\"", entries[chosen].c_str()));
   ::PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, y));
   ::PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(20, y));
   HWND menu = nullptr;
@@ -263,9 +260,9 @@ void Tour::OnSelection(HWND selection) {
   }
   if (properties) {
     Shoot("properties");
-    Say("properties: name \"%s\", file \"%s\"",
-        ControlText(properties, IDE_PROPERTIES_NAME).c_str(),
-        ControlText(properties, IDE_PROPERTIES_FILE).c_str());
+    Say(text::Format("properties: name \"%s\", file \"%s\"",
+                     ControlText(properties, IDE_PROPERTIES_NAME).c_str(),
+                     ControlText(properties, IDE_PROPERTIES_FILE).c_str()));
     ClickButtonByText(properties, "&Close");
     WaitForWindowGone(properties, kWindowTimeout);
   } else {
@@ -280,14 +277,15 @@ void Tour::OnSelection(HWND selection) {
 }
 
 void Tour::OnNotepad(HWND notepad) {
-  Say("the document is open: \"%s\"", WindowText(notepad).c_str());
+  Say(text::Format("the document is open: \"%s\"", WindowText(notepad).c_str()));
   Shoot("notepad");
   HWND background = FindWindowOf(starter_->Pid(), background::kWindowText);
   if (background) {
     std::string caption = Value("BackgroundCloseButtonText");
     if (caption.empty()) caption = "Close";
-    Say("clicking \"%s\" on the background", caption.c_str());
-    if (!ClickButtonByText(background, caption)) Say("could not click \"%s\"", caption.c_str());
+    Say(text::Format("clicking \"%s\" on the background", caption.c_str()));
+    if (!ClickButtonByText(background, caption))
+      Say(text::Format("could not click \"%s\"", caption.c_str()));
     if (!WaitForWindowGone(background, kWindowTimeout)) Say("the background stays");
     Shoot("closed-background");
   }
@@ -299,7 +297,8 @@ void Tour::OnNotepad(HWND notepad) {
 void Tour::ShootError() {
   HWND error = FindWindowOf(starter_->Pid(), kErrorTitle, kDialogClass);
   if (!error) return;
-  Say("shown instead: the error dialog: \"%s\"", ControlText(error, IDE_ERROR_MESSAGE).c_str());
+  Say(text::Format("shown instead: the error dialog: \"%s\"",
+                   ControlText(error, IDE_ERROR_MESSAGE).c_str()));
   Shoot("error");
   ClickButtonByText(error, "&Close");
   WaitForWindowGone(error, kWindowTimeout);
@@ -322,23 +321,25 @@ int Tour::Run() {
   for (size_t i = 0; i < stops.size(); ++i) {
     HWND window = WaitForStop(stops, i);
     if (!window) {
-      Say("not shown: %s", stops[i].name.c_str());
+      Say(text::Format("not shown: %s", stops[i].name.c_str()));
       ++missed_;
       ShootError();
       continue;
     }
-    Say("shown: %s \"%s\"", stops[i].name.c_str(), WindowText(window).c_str());
+    Say(text::Format("shown: %s \"%s\"", stops[i].name.c_str(), WindowText(window).c_str()));
     stops[i].act(window);
   }
   const auto code = starter_->WaitForExit(kWindowTimeout);
   if (code) {
-    Say("the starter ended with code %lu", static_cast<unsigned long>(*code));
+    Say(text::Format("the starter ended with code %lu", static_cast<unsigned long>(*code)));
   } else {
-    Say("the starter was still running after %d s; stopped it",
-        static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(kWindowTimeout).count()));
+    Say(text::Format(
+        "the starter was still running after %d s; stopped it",
+        static_cast<int>(
+            std::chrono::duration_cast<std::chrono::seconds>(kWindowTimeout).count())));
   }
   CloseNotepads();
-  Say("%d screenshots, %d windows not shown", shot_, missed_);
+  Say(text::Format("%d screenshots, %d windows not shown", shot_, missed_));
   return 0;
 }
 
