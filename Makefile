@@ -1,6 +1,7 @@
 # Entry points. Each target does its own set-up on a fresh Debian machine.
 #   make test   every test: host unit tests, Windows tests under Wine, end to end
-#   make demo   runs Vendisc on the sample CD under Wine and saves screenshots
+#   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
+#               tour photographs every window into build/win32/demo-screenshots
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
