@@ -1,14 +1,22 @@
 # Entry points. Each target does its own set-up on a fresh Debian machine.
-#   make test   every test: host unit tests, Windows tests under Wine, end to end
+#   make test   every test: host unit tests (also under sanitizers), a short run of
+#               every fuzz target, Windows tests under Wine, end to end
+#   make fuzz   every fuzz target for FUZZ_SECONDS (60) seconds each
 #   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
 #               tour photographs every window into build/win32/demo-screenshots
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
 WIN_DIR := $(BUILD)/win32
+SANITIZE_DIR := $(BUILD)/sanitize
+FUZZ_DIR := $(BUILD)/fuzz
+# make fuzz: seconds per target; the smoke run in make test is short.
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 3
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps host win32 test test-host test-win32 demo clean format
+.PHONY: all deps host win32 test test-host test-win32 test-sanitize test-fuzz-smoke fuzz \
+        fuzz-build demo clean format
 
 all: host win32
 
@@ -29,7 +37,28 @@ test-host: host
 test-win32: win32
 	@tools/run-win32-tests $(WIN_DIR)
 
-test: test-host test-win32
+# The host unit tests again, built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the test that made it.
+test-sanitize: deps
+	@cmake --preset sanitize -B $(SANITIZE_DIR) >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	@cmake --preset fuzz -B $(FUZZ_DIR) >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each.
+fuzz: fuzz-build
+	@tools/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# A few seconds per target, so that the targets keep building and the seeds
+# keep passing.
+test-fuzz-smoke: fuzz-build
+	@tools/fuzz $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
+
+test: test-host test-sanitize test-fuzz-smoke test-win32
 
 demo: win32
 	@tools/demo $(WIN_DIR)

@@ -54,7 +54,9 @@ Size HimetricToPixels(Size himetric, int32_t pixelsPerInchX, int32_t pixelsPerIn
 }
 
 float SingleQuotient(double a, double b) {
-  return RoundToSingle(static_cast<float>(a) / static_cast<float>(b));
+  const float divisor = static_cast<float>(b);
+  if (divisor == 0.0f) return std::numeric_limits<float>::quiet_NaN();
+  return RoundToSingle(static_cast<float>(a) / divisor);
 }
 
 int32_t TruncatedProduct(int32_t value, double factor) {

@@ -17,7 +17,8 @@ Size HimetricToPixels(Size himetric, int32_t pixelsPerInchX, int32_t pixelsPerIn
 
 // The quotient a / b rounded to single precision, as the pictures' scale
 // factors are kept. Rounded through memory so that the x87 unit of the 32-bit
-// build gives the same factor as the host.
+// build gives the same factor as the host. A zero divisor gives NaN rather
+// than a division by zero; ScaleSize leaves a size alone for it.
 float SingleQuotient(double a, double b);
 
 // `value` × `factor` in double precision, truncated toward zero (the

@@ -56,6 +56,12 @@ TEST(PictureGeometry, ScaleIgnoresFactorsThatCannotShrink) {
   for (float factor : bad) {
     EXPECT_EQ(ScaleSize({40, 30}, factor), (Size{40, 30})) << factor;
   }
+  // A zero divisor (1e-50 is zero in single precision) gives a factor that is
+  // ignored, not a division by zero.
+  for (double zero : {0.0, -0.0, 1e-50}) {
+    EXPECT_TRUE(std::isnan(SingleQuotient(5, zero))) << zero;
+    EXPECT_EQ(ScaleSize({40, 30}, SingleQuotient(40, zero)), (Size{40, 30}));
+  }
   // A tiny factor enlarges past 32 bits: clamped, not undefined.
   EXPECT_EQ(ScaleSize({2000000000, 1}, 1e-6f).width, std::numeric_limits<int32_t>::max());
 }

@@ -4,12 +4,14 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "config/autorun_config.h"
 #include "starter/background_settings.h"
 #include "starter/win32/background_window.h"
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
-#include "starter/win32/welcome_dialog.h"
 #include "starter/win32/selection_dialog.h"
+#include "starter/win32/splash_window.h"
+#include "starter/win32/welcome_dialog.h"
 
 namespace {
 // The event every copy of the starter shares: set when a window is dismissed
@@ -48,14 +50,39 @@ void Win32StarterUi::ShowAuthorError(const std::string& url, const std::string& 
   ShowCustomErrorDialog(nullptr, CustomErrorDialogTexts{url, linkText, errorText, codeLine});
 }
 
-bool Win32StarterUi::CreateSplash(const std::string&) { return false; }
-void Win32StarterUi::UpdateSplash(const std::string&, bool) {}
-bool Win32StarterUi::SplashExists() const { return false; }
-int Win32StarterUi::SplashShowForSeconds() const { return 0; }
-void Win32StarterUi::RaiseSplash() {}
-void Win32StarterUi::HideSplash() {}
-void Win32StarterUi::CloseSplash() {}
-void Win32StarterUi::SetSplashSignalOnHide(bool) {}
+bool Win32StarterUi::CreateSplash(const std::string& fileName) {
+  if (!config_.Flag("ShowSplashScreen")) return false;
+  // The event may be made after the splash, so the window asks for it when hiding.
+  splash_ = std::make_unique<SplashWindow>(config_, fileName, [this] { return closeEvent_.get(); });
+  // A splash that cannot be shown still counts: the CD goes on without it.
+  splash_->ShowModeless(true);
+  return true;
+}
+
+void Win32StarterUi::UpdateSplash(const std::string& fileName, bool showAgain) {
+  if (splash_) splash_->UpdateSplash(fileName, showAgain);
+}
+
+bool Win32StarterUi::SplashExists() const { return splash_ != nullptr; }
+
+int Win32StarterUi::SplashShowForSeconds() const { return splash_ ? splash_->ShowForSeconds() : 0; }
+
+void Win32StarterUi::RaiseSplash() {
+  if (splash_ && splash_->hwnd()) SetForegroundWindow(splash_->hwnd());
+}
+
+void Win32StarterUi::HideSplash() {
+  if (splash_ && splash_->hwnd()) ShowWindow(splash_->hwnd(), SW_HIDE);
+}
+
+void Win32StarterUi::CloseSplash() {
+  if (splash_) splash_->CloseSplash();
+  splash_.reset();
+}
+
+void Win32StarterUi::SetSplashSignalOnHide(bool on) {
+  if (splash_) splash_->SetSignalOnHide(on);
+}
 
 bool Win32StarterUi::CreateBackground() {
   if (!background_) {

@@ -10,6 +10,7 @@
 class AutorunConfig;
 class BackgroundWindow;
 class SelectionDialog;
+class SplashWindow;
 
 class Win32StarterUi : public StarterUi {
  public:
@@ -57,4 +58,5 @@ class Win32StarterUi : public StarterUi {
   win32::KernelHandle closeEvent_;
   std::unique_ptr<BackgroundWindow> background_;
   std::unique_ptr<SelectionDialog> selection_;  // while the selection list runs
+  std::unique_ptr<SplashWindow> splash_;
 };

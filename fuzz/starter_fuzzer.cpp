@@ -1,0 +1,95 @@
+// The whole start-up sequence driven by a hostile autorun.inf, over the fakes
+// of every port. The input is the file itself (so the corpus is made of real
+// autorun.inf files); its last bytes, which libFuzzer's data provider reads
+// from the end, script the user's answers and the shell's results. A
+// [fuzz] section may give the rest of the command line.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/registry_store.h"
+#include "common/text.h"
+#include "config/autorun_config.h"
+#include "fake_file_system.h"
+#include "fake_registry_backend.h"
+#include "fake_shell_port.h"
+#include "fake_starter_ui.h"
+#include "fuzz_check.h"
+#include "starter/starter_app.h"
+
+namespace {
+
+// Every wait or sleep moves the clock on by a thousand days as well, so that an author's
+// linger time of billions of seconds costs a few thousand passes, not years.
+class FastShellPort : public FakeShellPort {
+ public:
+  WaitResult Wait(OsHandle process, OsHandle event, int ms) override {
+    const WaitResult result = FakeShellPort::Wait(process, event, ms);
+    nowMs += kJumpMs;
+    return result;
+  }
+  void Sleep(int ms) override {
+    FakeShellPort::Sleep(ms);
+    nowMs += kJumpMs;
+  }
+
+ private:
+  static constexpr int64_t kJumpMs = 86'400'000LL * 1000;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider in(data, size);
+  FakeFileSystem fs;
+  FastShellPort shell;
+  FakeRegistryBackend registry;
+  FakeStarterUi ui;
+
+  // Scripts, from the end of the input.
+  const bool opensSucceed = in.ConsumeBool();
+  const int32_t code = in.ConsumeIntegralInRange<int32_t>(-1, 40);
+  shell.execResult = {opensSucceed, opensSucceed ? 42 : code,
+                      opensSucceed ? FakeShellPort::kProcess : nullptr};
+  shell.startOk = opensSucceed;
+  shell.startError = code;
+  shell.openResult = opensSucceed ? 42 : code;
+  shell.processRunMs = in.ConsumeIntegralInRange<int64_t>(0, 1000);
+  shell.closeEventAfterWaits = in.ConsumeIntegralInRange<int>(-1, 3);
+  ui.welcomeAccepted = in.ConsumeBool();
+  ui.licenceAccepted = in.ConsumeBool();
+  ui.createsSplash = in.ConsumeBool();
+  ui.splashShowFor = in.ConsumeIntegralInRange(0, 10);
+  for (int i = in.ConsumeIntegralInRange(0, 3); i > 0; --i) {
+    ui.answers.push_back(in.ConsumeBool() ? StarterUi::Answer::kYes : StarterUi::Answer::kNo);
+  }
+  for (int i = in.ConsumeIntegralInRange(0, 3); i > 0; --i) {
+    ui.picks.push_back(in.ConsumeIntegralInRange(-1, 5));
+  }
+  if (in.ConsumeBool()) {
+    registry.PutText(RegistryRoot::kLocalMachine, kRegistryBasePath, "IsRunning", "yes");
+  }
+  const std::string contents = in.ConsumeRemainingBytesAsString();
+
+  fs.Put("autorun.inf", contents);
+  // The files it names exist, so that the shell is asked to open them.
+  for (const char* key : {"Open", "MultiSourceFile1", "MultiSourceFile2", "InstallerFile"}) {
+    const std::string value = text::Trim(config::ReadProfileString(contents, "autorun", key));
+    const std::string file = config::FileFromOpenValue(value);
+    if (!file.empty()) fs.files[config::JoinToFolder(fs.currentDirectory, file)] = "";
+  }
+  const std::string commandLine =
+      "\"E:\\Vendisc.exe\" " + config::ReadProfileString(contents, "fuzz", "CommandLine");
+
+  {
+    StarterApp app(fs, shell, registry, ui);
+    app.Run(commandLine);
+  }
+  // Nothing is left open at the end, whatever the file said.
+  FUZZ_CHECK(registry.OpenHandles().empty());
+  FUZZ_CHECK(!ui.SplashExists() && !ui.BackgroundExists());
+  FUZZ_CHECK(ui.CloseEventHandle() == nullptr);
+  return 0;
+}
