@@ -2,7 +2,8 @@
 #   make test   every test: host unit tests (also under sanitizers), a short run of
 #               every fuzz target, Windows tests under Wine, end to end
 #   make fuzz   every fuzz target for FUZZ_SECONDS (60) seconds each
-#   make demo   runs Vendisc on the sample CD under Wine and saves screenshots
+#   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
+#               tour photographs every window into build/win32/demo-screenshots
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
