@@ -1,13 +1,14 @@
 # Entry points. Each target does its own set-up on a fresh Debian machine.
 #   make test   every test: host unit tests, Windows tests under Wine, end to end
 #   make demo   runs Vendisc on the sample CD under Wine and saves screenshots
+#   make bench  builds the release programs and prints the performance figures
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
 WIN_DIR := $(BUILD)/win32
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps host win32 test test-host test-win32 demo clean format
+.PHONY: all deps host win32 test test-host test-win32 demo bench clean format
 
 all: host win32
 
@@ -32,6 +33,9 @@ test: test-host test-win32
 
 demo: win32
 	@tools/demo $(WIN_DIR)
+
+bench: deps
+	@bench/run $(BUILD)/bench
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -4,6 +4,7 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/ui_setup.h"
 #include "starter/win32/error_dialogs.h"
 #include "starter/win32/licence_dialog.h"
 
@@ -27,26 +28,33 @@ StarterUi::Answer Win32StarterUi::AskYesNo(const std::string& text, Answer defau
 }
 
 bool Win32StarterUi::RunWelcome(const WelcomeSettings&) {
+  win32::EnsureUiReady();
   // The welcome window is not part of this build yet: the CD goes on as if
   // the user had confirmed it.
   return true;
 }
 
 bool Win32StarterUi::RunLicence(const std::string& agreementFile) {
+  win32::EnsureUiReady();
   return RunLicenceDialog(nullptr, LicenceDialogInputs{agreementFile}) == IDOK;
 }
 
 void Win32StarterUi::ShowError(const std::string& message, const std::string& fileLine,
                                const std::string& codeLine) {
+  win32::EnsureUiReady();
   ShowErrorDialog(nullptr, ErrorDialogTexts{message, fileLine, codeLine});
 }
 
 void Win32StarterUi::ShowAuthorError(const std::string& url, const std::string& linkText,
                                      const std::string& errorText, const std::string& codeLine) {
+  win32::EnsureUiReady();
   ShowCustomErrorDialog(nullptr, CustomErrorDialogTexts{url, linkText, errorText, codeLine});
 }
 
-bool Win32StarterUi::CreateSplash(const std::string&) { return false; }
+bool Win32StarterUi::CreateSplash(const std::string&) {
+  win32::EnsureUiReady();
+  return false;
+}
 void Win32StarterUi::UpdateSplash(const std::string&, bool) {}
 bool Win32StarterUi::SplashExists() const { return false; }
 int Win32StarterUi::SplashShowForSeconds() const { return 0; }
@@ -55,7 +63,10 @@ void Win32StarterUi::HideSplash() {}
 void Win32StarterUi::CloseSplash() {}
 void Win32StarterUi::SetSplashSignalOnHide(bool) {}
 
-bool Win32StarterUi::CreateBackground() { return false; }
+bool Win32StarterUi::CreateBackground() {
+  win32::EnsureUiReady();
+  return false;
+}
 bool Win32StarterUi::BackgroundExists() const { return false; }
 void Win32StarterUi::SetBackgroundSignalOnHide(bool) {}
 void Win32StarterUi::CloseBackground() {}
@@ -74,7 +85,9 @@ void Win32StarterUi::SetCloseEvent() {
 
 void Win32StarterUi::ReleaseCloseEvent() { closeEvent_.reset(); }
 
-void Win32StarterUi::RunSelection(const SelectionSettings&, const OpenSelectedFn&) {}
+void Win32StarterUi::RunSelection(const SelectionSettings&, const OpenSelectedFn&) {
+  win32::EnsureUiReady();
+}
 void Win32StarterUi::DisableSelection() {}
 
 bool Win32StarterUi::PumpMessages() { return win32::PumpWaitingMessages(); }
