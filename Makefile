@@ -4,6 +4,7 @@
 #   make fuzz   every fuzz target for FUZZ_SECONDS (60) seconds each
 #   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
 #               tour photographs every window into build/win32/demo-screenshots
+#   make bench  builds the release programs and prints the performance figures
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
@@ -16,7 +17,7 @@ FUZZ_SMOKE_SECONDS ?= 3
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps host win32 test test-host test-win32 test-sanitize test-fuzz-smoke fuzz \
-        fuzz-build demo clean format
+        fuzz-build demo bench clean format
 
 all: host win32
 
@@ -62,6 +63,9 @@ test: test-host test-sanitize test-fuzz-smoke test-win32
 
 demo: win32
 	@tools/demo $(WIN_DIR)
+
+bench: deps
+	@bench/run $(BUILD)/bench
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

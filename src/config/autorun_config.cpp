@@ -1,5 +1,7 @@
 #include "config/autorun_config.h"
 
+#include <utility>
+
 #include "common/file_system.h"
 #include "common/text.h"
 #include "config/file_path.h"
@@ -36,18 +38,18 @@ std::string Unquote(std::string_view value) {
 
 }  // namespace
 
-std::string ReadProfileString(std::string_view contents, std::string_view section,
-                              std::string_view key) {
-  return FindProfileString(contents, section, key).value_or(std::string());
-}
+namespace {
 
-std::optional<std::string> FindProfileString(std::string_view contents, std::string_view section,
-                                             std::string_view key) {
+// Walks the entries of the first section named `section`, in file order:
+// visit(name, value) gets each name (trimmed, up to a NUL) and its value
+// (quotes removed, cut to the buffer; empty for a line without '=') and
+// returns false to stop. One pass over the text.
+template <typename Visit>
+void ForEachEntry(std::string_view contents, std::string_view section, Visit visit) {
   if (text::StartsWith(contents, kUtf8Bom)) contents.remove_prefix(kUtf8Bom.size());
   section = TrimProfile(section);
-  key = TrimProfile(key);
   // Only the first section of the name counts: a later section that repeats
-  // it is not searched. One pass over the text, stopping at the answer.
+  // it is not searched.
   bool inSection = false;
   bool sectionSeen = false;
   size_t pos = 0;
@@ -61,7 +63,7 @@ std::optional<std::string> FindProfileString(std::string_view contents, std::str
     if (!line.empty() && line.front() == '[') {
       size_t close = line.find(']');
       if (close != std::string_view::npos) {
-        if (inSection) return std::nullopt;
+        if (inSection) return;
         std::string_view name = TrimProfile(UpToNul(line.substr(1, close - 1)));
         inSection = !sectionSeen && text::EqualsNoCase(name, section);
         sectionSeen = sectionSeen || inSection;
@@ -70,15 +72,50 @@ std::optional<std::string> FindProfileString(std::string_view contents, std::str
     }
     if (!inSection || line.empty()) continue;
 
-    // A line without '=' is a key with an empty value; being first, it wins
-    // over a later line that gives the key a value, as the system has it.
+    // A line without '=' is a key with an empty value.
     size_t equals = line.find('=');
     std::string_view name = UpToNul(TrimProfile(line.substr(0, equals)));
-    if (!text::EqualsNoCase(name, key)) continue;
-    if (equals == std::string_view::npos) return std::string();
-    return Unquote(UpToNul(TrimProfile(line.substr(equals + 1))));
+    std::string value;
+    if (equals != std::string_view::npos)
+      value = Unquote(UpToNul(TrimProfile(line.substr(equals + 1))));
+    if (!visit(name, std::move(value))) return;
   }
-  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ReadProfileString(std::string_view contents, std::string_view section,
+                              std::string_view key) {
+  // The first line of the name wins, even one without '=' over a later line
+  // that gives the key a value, as the system has it.
+  return FindProfileString(contents, section, key).value_or(std::string());
+}
+
+std::optional<std::string> FindProfileString(std::string_view contents, std::string_view section,
+                                             std::string_view key) {
+  key = TrimProfile(key);
+  std::optional<std::string> found;
+  ForEachEntry(contents, section, [&](std::string_view name, std::string&& value) {
+    if (!text::EqualsNoCase(name, key)) return true;
+    found = std::move(value);
+    return false;
+  });
+  return found;
+}
+
+ProfileSection ProfileSection::Parse(std::string_view contents, std::string_view section) {
+  ProfileSection parsed;
+  ForEachEntry(contents, section, [&](std::string_view name, std::string&& value) {
+    // emplace keeps the first line of a name, the later ones are ignored.
+    parsed.values_.emplace(text::ToLower(name), std::move(value));
+    return true;
+  });
+  return parsed;
+}
+
+const std::string* ProfileSection::Find(std::string_view key) const {
+  auto it = values_.find(text::ToLower(TrimProfile(key)));
+  return it == values_.end() ? nullptr : &it->second;
 }
 
 bool IsOn(std::string_view value) { return value == "1"; }
@@ -118,17 +155,35 @@ std::string AutorunConfig::Path() const {
 
 bool AutorunConfig::Exists() const { return fs_.FindFile(Path()); }
 
+const config::ProfileSection* AutorunConfig::Section() const {
+  // Every read must see the file as it is now, but a CD with many keys must
+  // not pay a read and a scan per key: the parsed section is kept while the
+  // file's size and last-write time stay what they were when it was read.
+  const std::string path = Path();
+  uint64_t size = 0;
+  uint64_t writeTime = 0;
+  if (!fs_.Stamp(path, &size, &writeTime)) {
+    cache_.reset();
+    return nullptr;
+  }
+  if (!cache_ || cache_->path != path || cache_->size != size || cache_->writeTime != writeTime) {
+    cache_.reset();
+    std::string contents;
+    if (!fs_.ReadWholeFile(path, &contents)) return nullptr;
+    cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, "autorun")};
+  }
+  return &cache_->section;
+}
+
 std::string AutorunConfig::ReadConfigValue(std::string_view key) const {
-  // Read afresh every time: the starter must see the file as it is now.
-  std::string contents;
-  if (!fs_.ReadWholeFile(Path(), &contents)) return std::string();
-  return text::Trim(config::ReadProfileString(contents, "autorun", key));
+  const config::ProfileSection* section = Section();
+  const std::string* value = section ? section->Find(key) : nullptr;
+  return value ? text::Trim(*value) : std::string();
 }
 
 bool AutorunConfig::HasKey(std::string_view key) const {
-  std::string contents;
-  if (!fs_.ReadWholeFile(Path(), &contents)) return false;
-  return config::FindProfileString(contents, "autorun", key).has_value();
+  const config::ProfileSection* section = Section();
+  return section && section->Find(key) != nullptr;
 }
 
 std::string AutorunConfig::File(std::string_view key) const {

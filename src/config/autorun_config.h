@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,20 @@ std::string ReadProfileString(std::string_view contents, std::string_view sectio
 std::optional<std::string> FindProfileString(std::string_view contents, std::string_view section,
                                              std::string_view key);
 
+// One section of a profile file's contents, parsed once: each name (without
+// regard to case, first occurrence wins) with its value as ReadProfileString
+// gives it.
+class ProfileSection {
+ public:
+  static ProfileSection Parse(std::string_view contents, std::string_view section);
+  // The value of `key`, or null when the section has no such key.
+  const std::string* Find(std::string_view key) const;
+  size_t Size() const { return values_.size(); }
+
+ private:
+  std::map<std::string, std::string, std::less<>> values_;  // lower-case name -> value
+};
+
 // Typed readings of a trimmed value.
 bool IsOn(std::string_view value);                                 // exactly "1"
 bool IsSeveralFiles(std::string_view singleFile);                  // SingleFile is exactly "0"
@@ -38,7 +53,9 @@ std::string FileFromOpenValue(std::string_view openValue);
 
 }  // namespace config
 
-// Reads keys from autorun.inf in the current directory, afresh at every call.
+// Reads keys from autorun.inf in the current directory. Every read sees the
+// file as it is now: the parsed section is reused only while the file's path,
+// size and last-write time are unchanged.
 class AutorunConfig {
  public:
   explicit AutorunConfig(const FileSystem& fs) : fs_(fs) {}
@@ -64,5 +81,16 @@ class AutorunConfig {
   std::string File(std::string_view key) const;
 
  private:
+  // The parsed [autorun] section as the file is now; null when it cannot be read.
+  const config::ProfileSection* Section() const;
+
+  struct Cache {
+    std::string path;
+    uint64_t size = 0;
+    uint64_t writeTime = 0;
+    config::ProfileSection section;
+  };
+
   const FileSystem& fs_;
+  mutable std::optional<Cache> cache_;
 };

@@ -69,9 +69,10 @@ void StarterApp::StartUp(std::string_view commandLine) {
 
   // One copy at a time. The store is kept for the writes at every end; a key
   // that cannot be opened reads false and ignores writes, so it never stops a start.
-  machineStore_ = std::make_unique<RegistryStore>(registry_, kRegistryBasePath);
+  // It is opened when first used, so that a plain CD opens its file first.
+  machineStoreWanted_ = true;
   if (config_.Flag("RunOneAtATime")) {
-    if (machineStore_->ReadBool(kIsRunning, false) &&
+    if (MachineStore().ReadBool(kIsRunning, false) &&
         ui_.AskYesNo(starter_texts::kAlreadyRunning, StarterUi::Answer::kNo) ==
             StarterUi::Answer::kNo) {
       return;
@@ -132,6 +133,7 @@ void StarterApp::Exit() {
   if (ui_.BackgroundExists()) ui_.CloseBackground();
   if (ui_.CloseEventHandle()) ui_.ReleaseCloseEvent();
   machineStore_.reset();
+  machineStoreWanted_ = false;
 }
 
 WelcomeSettings StarterApp::ReadWelcomeSettings() const {
@@ -150,8 +152,13 @@ WelcomeSettings StarterApp::ReadWelcomeSettings() const {
   return settings;
 }
 
+RegistryStore& StarterApp::MachineStore() {
+  if (!machineStore_) machineStore_ = std::make_unique<RegistryStore>(registry_, kRegistryBasePath);
+  return *machineStore_;
+}
+
 void StarterApp::WriteIsRunning(bool running) {
-  if (machineStore_) machineStore_->WriteBool(kIsRunning, running);
+  if (machineStoreWanted_) MachineStore().WriteBool(kIsRunning, running);
 }
 
 bool StarterApp::PumpMessages() { return ui_.PumpMessages(); }

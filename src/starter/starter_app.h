@@ -61,6 +61,7 @@ class StarterApp {
   bool CreateSplash(const std::string& fileName);
   void EnsureCloseEvent();
   void WriteIsRunning(bool running);
+  RegistryStore& MachineStore();
   WelcomeSettings ReadWelcomeSettings() const;
   std::string JoinToCurrentDirectory(const std::string& target) const;
   void ShowOpenError(const std::string& target, const std::string& programList,
@@ -74,6 +75,7 @@ class StarterApp {
   int32_t autorunTimeout_ = 0;
   bool exited_ = false;
   std::unique_ptr<RegistryStore> machineStore_;  // holds IsRunning
+  bool machineStoreWanted_ = false;              // set once the sequence reaches it
 };
 
 // The most entries of a several-files CD the starter takes. The count is the

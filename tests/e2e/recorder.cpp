@@ -5,6 +5,9 @@
 //   --sleep=MS  or RECORDER_SLEEP_MS     sleep before exiting
 //   --exit=N    or RECORDER_EXIT_CODE    exit code
 //   --log=PATH                           log file
+//   RECORDER_CLOCK=us                    the time in microseconds of the
+//                                        performance counter instead (for
+//                                        timings against another process)
 // Started through a file association, it records the document it was given.
 #include <windows.h>
 
@@ -22,6 +25,16 @@ unsigned long long NowMs() {
   t.LowPart = ft.dwLowDateTime;
   t.HighPart = ft.dwHighDateTime;
   return t.QuadPart / 10000ULL;
+}
+
+unsigned long long CounterUs() {
+  LARGE_INTEGER count;
+  LARGE_INTEGER frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<unsigned long long>(count.QuadPart / frequency.QuadPart * 1000000 +
+                                         count.QuadPart % frequency.QuadPart * 1000000 /
+                                             frequency.QuadPart);
 }
 
 std::string Env(const char* name) {
@@ -57,6 +70,8 @@ void Append(const std::string& path, const std::string& line) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Taken first, so that a timing ends as close to the start as it can.
+  const unsigned long long startUs = CounterUs();
   const char* cmd = GetCommandLineA();
   char exe[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
@@ -74,11 +89,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::string exitCode = Flag(cmd, "--exit=");
   if (exitCode.empty()) exitCode = Env("RECORDER_EXIT_CODE");
 
+  const bool microseconds = Env("RECORDER_CLOCK") == "us";
   char head[64];
-  std::snprintf(head, sizeof head, "%llu\tstart\t", NowMs());
+  std::snprintf(head, sizeof head, "%llu\tstart\t", microseconds ? startUs : NowMs());
   Append(log, head + std::string(folder) + "\t" + cmd + "\r\n");
   if (!sleepMs.empty()) Sleep(static_cast<DWORD>(std::atoi(sleepMs.c_str())));
-  std::snprintf(head, sizeof head, "%llu\tend\t", NowMs());
+  std::snprintf(head, sizeof head, "%llu\tend\t", microseconds ? CounterUs() : NowMs());
   Append(log, head + std::string(folder) + "\t" + cmd + "\r\n");
   return exitCode.empty() ? 0 : std::atoi(exitCode.c_str());
 }

@@ -45,7 +45,26 @@ TEST(ReadProfileString, FollowsTheProfileRules) {
       {"Ctrl-Z is white space", "[autorun]\nA=1\x1A", "A", "1"},
       {"empty file", "", "A", ""},
   };
-  for (const auto& row : rows) EXPECT_EQ(Read(row.contents, row.key), row.expected) << row.what;
+  for (const auto& row : rows) {
+    EXPECT_EQ(Read(row.contents, row.key), row.expected) << row.what;
+    // The parsed section that AutorunConfig keeps gives the same answers.
+    const std::string* parsed =
+        config::ProfileSection::Parse(row.contents, "autorun").Find(row.key);
+    EXPECT_EQ(parsed ? *parsed : std::string(), row.expected) << row.what;
+  }
+}
+
+TEST(ProfileSection, KeepsTheFirstLineOfEveryName) {
+  auto section = config::ProfileSection::Parse(
+      "[other]\nA=x\n[AUTORUN]\nA=1\nb\na=2\nB=3\n C = 4 \n[autorun]\nD=5\n", "autorun");
+  EXPECT_EQ(section.Size(), 3u);
+  ASSERT_NE(section.Find("a"), nullptr);
+  EXPECT_EQ(*section.Find("a"), "1");
+  ASSERT_NE(section.Find(" B "), nullptr);
+  EXPECT_EQ(*section.Find(" B "), "");
+  ASSERT_NE(section.Find("c"), nullptr);
+  EXPECT_EQ(*section.Find("c"), "4");
+  EXPECT_EQ(section.Find("D"), nullptr);
 }
 
 TEST(ReadProfileString, CutsValuesToTheBuffer) {
@@ -168,11 +187,65 @@ TEST_F(AutorunConfigTest, ValuesAreTrimmedAndTyped) {
 }
 
 TEST_F(AutorunConfigTest, EveryReadSeesTheFileAsItIsNow) {
-  fs.Put("autorun.inf", "[autorun]\r\nShowSplashScreen=1\r\n");
-  EXPECT_TRUE(autorun.Flag("ShowSplashScreen"));
-  fs.Put("autorun.inf", "[autorun]\r\nShowSplashScreen=0\r\n");
-  EXPECT_FALSE(autorun.Flag("ShowSplashScreen"));
-  EXPECT_EQ(fs.reads, 2);
+  const std::string path = "E:\\autorun.inf";
+  struct Row {
+    const char* what;
+    std::string contents;
+    uint64_t writeTime;
+    const char* expected;
+    int reads;  // reads of the file after the change, over three key reads
+  } rows[] = {
+      {"unchanged: parsed once", "[autorun]\r\nOPEN=a.exe\r\n", 100, "a.exe", 0},
+      {"size changed", "[autorun]\r\nOPEN=bb.exe\r\n", 100, "bb.exe", 1},
+      {"same size, time changed", "[autorun]\r\nOPEN=cc.exe\r\n", 101, "cc.exe", 1},
+      {"time moved back", "[autorun]\r\nOPEN=dd.exe\r\n", 50, "dd.exe", 1},
+  };
+  fs.files[path] = rows[0].contents;
+  fs.writeTimes[path] = rows[0].writeTime;
+  ASSERT_EQ(autorun.ReadConfigValue("Open"), "a.exe");
+  for (const auto& row : rows) {
+    fs.files[path] = row.contents;
+    fs.writeTimes[path] = row.writeTime;
+    fs.reads = 0;
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(autorun.ReadConfigValue("OPEN"), row.expected) << row.what;
+    EXPECT_EQ(fs.reads, row.reads) << row.what;
+  }
+}
+
+TEST_F(AutorunConfigTest, AGoneFileOrAnotherFolderIsNotServedFromTheCopy) {
+  fs.Put("autorun.inf", "[autorun]\r\nOPEN=a.exe\r\n");
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "a.exe");
+  fs.currentDirectory = "F:\\";
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "");
+  fs.Put("autorun.inf", "[autorun]\r\nOPEN=a.exe\r\n");
+  fs.currentDirectory = "E:\\";
+  fs.files.erase("E:\\autorun.inf");
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "");
+  // Back with the same size and time: read again, not the copy from before it went.
+  fs.Put("autorun.inf", "[autorun]\r\nOPEN=b.exe\r\n");
+  fs.reads = 0;
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "b.exe");
+  EXPECT_EQ(fs.reads, 1);
+}
+
+TEST_F(AutorunConfigTest, AFileThatCannotBeReadGivesEmptyValues) {
+  // Examined but not readable (locked, or gone between the two calls).
+  struct UnreadableFileSystem : FakeFileSystem {
+    bool ReadWholeFile(const std::string&, std::string*) const override { return false; }
+  } unreadable;
+  unreadable.Put("autorun.inf", "[autorun]\r\nOPEN=a.exe\r\n");
+  EXPECT_EQ(AutorunConfig(unreadable).ReadConfigValue("OPEN"), "");
+}
+
+TEST_F(AutorunConfigTest, ReadingEveryKeyOfALargeFileReadsItOnce) {
+  std::string contents = "[autorun]\r\n";
+  for (int n = 1; n <= 3000; ++n) contents += "MultiSourceFile" + std::to_string(n) + "=f.txt\r\n";
+  fs.Put("autorun.inf", contents);
+  for (int n = 1; n <= 3000; ++n) {
+    ASSERT_EQ(autorun.ReadConfigValue("multisourcefile" + std::to_string(n)), "f.txt");
+  }
+  EXPECT_EQ(fs.reads, 1);
 }
 
 }  // namespace

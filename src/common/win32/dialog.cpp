@@ -1,5 +1,6 @@
 #include "common/win32/dialog.h"
 
+#include "common/win32/ui_setup.h"
 #include "common/win32/window_util.h"
 
 namespace win32 {
@@ -22,6 +23,7 @@ Dialog::~Dialog() {
 }
 
 INT_PTR Dialog::RunModal(HWND parent) {
+  EnsureUiReady();
   modal_ = true;
   INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_),
                                      parent, Procedure, reinterpret_cast<LPARAM>(this));
@@ -31,6 +33,7 @@ INT_PTR Dialog::RunModal(HWND parent) {
 
 bool Dialog::CreateModeless(HWND parent) {
   if (hwnd_) return false;
+  EnsureUiReady();
   modal_ = false;
   return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
                               Procedure, reinterpret_cast<LPARAM>(this)) != nullptr;

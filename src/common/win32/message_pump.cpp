@@ -5,6 +5,9 @@
 namespace win32 {
 
 bool PumpWaitingMessages() {
+  // Without user32 in the process no window or message queue can exist yet;
+  // asking would load it (and the display driver) for nothing.
+  if (!GetModuleHandleA("user32.dll")) return false;
   MSG msg;
   if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return false;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

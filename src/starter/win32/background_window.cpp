@@ -4,6 +4,7 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/ui_setup.h"
 #include "resource.h"
 #include "starter/background_layout.h"
 
@@ -41,6 +42,7 @@ BackgroundWindow::~BackgroundWindow() { Close(); }
 
 bool BackgroundWindow::Create() {
   if (window_) return true;
+  win32::EnsureUiReady();  // its pictures load while the window is created
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA windowClass = {};
   if (!GetClassInfoA(instance, kClassName, &windowClass)) {

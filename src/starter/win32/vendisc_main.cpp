@@ -2,10 +2,9 @@
 // runs it once. The starter has no window of its own and no message loop:
 // every window it shows runs inside the sequence.
 #include <windows.h>
-#include <commctrl.h>
-#include <ole2.h>
 
 #include "common/win32/app_message.h"
+#include "common/win32/ui_setup.h"
 #include "common/win32/win32_file_system.h"
 #include "common/win32/win32_registry_backend.h"
 #include "common/win32/win32_shell_port.h"
@@ -15,10 +14,9 @@
 #include "starter/win32/win32_starter_ui.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  // Once, for the picture loader and the link's Internet Shortcut object.
-  const bool ole = SUCCEEDED(OleInitialize(nullptr));
+  // The common controls and OLE are set up by the first window
+  // (win32::EnsureUiReady): a CD that opens its file without one starts it
+  // without loading the windowing libraries at all.
   win32::SetAppMessageStyle(starter_texts::kTitle, MB_ICONEXCLAMATION);
 
   {
@@ -31,6 +29,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.Run(GetCommandLineA());
   }
 
-  if (ole) OleUninitialize();
+  win32::EndUi();
   return 0;
 }
