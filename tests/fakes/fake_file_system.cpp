@@ -16,6 +16,8 @@ void FakeFileSystem::Put(const std::string& name, const std::string& contents) {
   std::string folder = currentDirectory;
   if (!text::EndsWith(folder, "\\")) folder += "\\";
   files[folder + name] = contents;
+  // Every write moves the file's time on, as a real file system does.
+  writeTimes[folder + name] = ++writeClock_;
 }
 
 bool FakeFileSystem::FindFile(const std::string& pattern) const {

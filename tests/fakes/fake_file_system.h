@@ -12,7 +12,7 @@ class FakeFileSystem : public FileSystem {
  public:
   std::string currentDirectory = "E:\\";
   std::map<std::string, std::string> files;  // full path -> contents
-  std::map<std::string, uint64_t> writeTimes;
+  std::map<std::string, uint64_t> writeTimes;  // Put moves a file's time on
   std::set<std::string> failWrites;   // paths whose WriteWholeFile fails
   bool failReplace = false;
   int reads = 0;
@@ -27,4 +27,7 @@ class FakeFileSystem : public FileSystem {
   bool WriteWholeFile(const std::string& path, const std::string& contents) override;
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   bool DeletePath(const std::string& path) override;
+
+ private:
+  uint64_t writeClock_ = 1000;
 };
