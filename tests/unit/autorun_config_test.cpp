@@ -48,8 +48,8 @@ TEST(ReadProfileString, FollowsTheProfileRules) {
   for (const auto& row : rows) {
     EXPECT_EQ(Read(row.contents, row.key), row.expected) << row.what;
     // The parsed section that AutorunConfig keeps gives the same answers.
-    const std::string* parsed =
-        config::ProfileSection::Parse(row.contents, "autorun").Find(row.key);
+    const config::ProfileSection section = config::ProfileSection::Parse(row.contents, "autorun");
+    const std::string* parsed = section.Find(row.key);
     EXPECT_EQ(parsed ? *parsed : std::string(), row.expected) << row.what;
   }
 }
