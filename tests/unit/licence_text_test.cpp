@@ -8,14 +8,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace {
 
 class LicenceTextTest : public testing::Test {
  protected:
   void SetUp() override {
+    // One file per test: ctest runs the tests of this file side by side.
     path_ = (std::filesystem::temp_directory_path() /
-             ("licence_text_test_" +
-              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt"))
+             (std::string("licence_text_test_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+              std::to_string(::getpid()) + ".txt"))
                 .string();
   }
   void TearDown() override { std::remove(path_.c_str()); }
