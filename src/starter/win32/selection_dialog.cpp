@@ -74,6 +74,9 @@ void SelectionDialog::FillList() {
   paths_ = settings_.targets;
   paths_.resize(settings_.names.size());
   HWND list = Item(IDL_SELECTION_FILES);
+  // A long list is filled in one go: room reserved up front, no redraw per entry.
+  ::SendMessageA(list, LB_INITSTORAGE, settings_.names.size(), 64 * settings_.names.size());
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   for (size_t i = 0; i < settings_.names.size(); ++i) {
     const LRESULT index =
         ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(settings_.names[i].c_str()));
@@ -81,6 +84,8 @@ void SelectionDialog::FillList() {
       ::SendMessageA(list, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(&paths_[i]));
     }
   }
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
 }
 
 void SelectionDialog::Layout() {
