@@ -33,4 +33,9 @@ inline constexpr const char* kNothingSelected = "Sorry, but no file was selected
 inline constexpr const char* kWebSite = "http://www.zoruzaz.example";
 inline constexpr const char* kErrorPage = "/prod_quav_err.html";
 
+// The welcome and selection dialogs, when their picture cannot be loaded;
+// followed by the picture's path.
+inline constexpr const char* kDialogPictureLoadFailed =
+    "Sorry, but the system was unable to load the following image:\n\n";
+
 }  // namespace starter_texts

@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include "common/win32/app_message.h"
+#include "common/win32/wait_cursor.h"
 
 namespace win32 {
 namespace {
@@ -43,17 +44,6 @@ bool IsTextStatic(HWND window) {
   const LONG_PTR type = ::GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
   return type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
 }
-
-class WaitCursor {
- public:
-  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { ::SetCursor(previous_); }
-
- private:
-  HCURSOR previous_;
-};
 
 }  // namespace
 

@@ -5,24 +5,13 @@
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/ui_setup.h"
+#include "common/win32/wait_cursor.h"
 #include "resource.h"
 #include "starter/background_layout.h"
 
 namespace {
 
 constexpr const char* kClassName = "VendiscBackground";
-
-// Shows the wait cursor while pictures load; the previous cursor comes back.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { SetCursor(previous_); }
-
- private:
-  HCURSOR previous_;
-};
 
 win32::FontHandle MakeButtonFont(HDC dc, const char* face) {
   LOGFONTA font = {};
@@ -155,7 +144,7 @@ void BackgroundWindow::LayOutPicture(size_t index) {
   const background::PictureSetting& own = settings_.pictures[index];
   const background::PictureSetting& other = settings_.pictures[1 - index];
   if (own.path.empty()) return;
-  WaitCursor waitCursor;
+  win32::WaitCursor waitCursor;
   win32::Picture& picture = pictures_[index];
   if (!picture.Load(own.path)) {
     win32::ShowAppMessage(nullptr, std::string(background::kFailedToLoad) + own.path);

@@ -2,28 +2,16 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/handles.h"
+#include "common/win32/wait_cursor.h"
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
 #include "starter/selection_layout.h"
 #include "starter/starter_app.h"
+#include "starter/starter_texts.h"
 
 namespace {
 
 constexpr const char* kDefaultPrompt = "Please select a file from the list below:";
-constexpr const char* kPictureLoadFailed =
-    "Sorry, but the system was unable to load the following image:\n\n";
-
-// The wait cursor for as long as the object lives.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { ::SetCursor(previous_); }
-
- private:
-  HCURSOR previous_;
-};
 
 void MoveTo(win32::Dialog& dialog, int id, const layout::Rect& r) {
   dialog.MoveItem(id, r.left, r.top, r.width, r.height);
@@ -118,7 +106,7 @@ void SelectionDialog::Layout() {
   };
 
   if (settings_.usePicture) {
-    WaitCursor wait;
+    win32::WaitCursor wait;
     if (picture_.Load(settings_.picturePath)) {
       const layout::PictureGeometry& g = picture_.Geometry();
       in.picture = layout::Size{g.width, g.height};
@@ -130,7 +118,8 @@ void SelectionDialog::Layout() {
         in.pictureWindowFailed = true;
       }
     } else {
-      win32::ShowAppMessage(hwnd(), kPictureLoadFailed + settings_.picturePath);
+      win32::ShowAppMessage(hwnd(),
+                            starter_texts::kDialogPictureLoadFailed + settings_.picturePath);
       settings_.usePicture = false;
     }
   }

@@ -6,6 +6,7 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/wait_cursor.h"
 #include "config/autorun_config.h"
 #include "resource.h"
 #include "starter/splash_layout.h"
@@ -13,18 +14,6 @@
 namespace {
 
 constexpr const char* kPictureTitle = "CD AutoRun";
-
-// The wait cursor while the splash is being built.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { ::SetCursor(previous_); }
-
- private:
-  HCURSOR previous_;
-};
 
 int TemplateFor(const splash::Settings& settings) {
   return settings.untitled ? IDD_SPLASH_UNTITLED : IDD_SPLASH_TITLED;
@@ -72,7 +61,7 @@ std::vector<win32::TextBinding> SplashWindow::TextBindings() {
 }
 
 bool SplashWindow::ShowModeless(bool centre) {
-  WaitCursor wait;
+  win32::WaitCursor wait;
   if (!CreateModeless(nullptr)) {
     win32::PumpWaitingMessages();
     return false;
@@ -99,7 +88,7 @@ bool SplashWindow::OnInit() {
 }
 
 void SplashWindow::InitPicture() {
-  WaitCursor wait;
+  win32::WaitCursor wait;
   ::SetWindowTextA(hwnd(), kPictureTitle);
   if (!picture_.Load(settings_.picturePath)) {
     win32::ShowAppMessage(hwnd(), splash::kLoadFailedPrefix + settings_.picturePath, MB_OK);

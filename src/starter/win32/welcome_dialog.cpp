@@ -4,27 +4,15 @@
 #include "common/win32/app_message.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/wait_cursor.h"
 #include "resource.h"
+#include "starter/starter_texts.h"
 
 namespace {
 
 constexpr int kEditMargin = 3;  // pixels left and right of the message
 constexpr DWORD kPictureWindowStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
-constexpr const char* kLoadFailed =
-    "Sorry, but the system was unable to load the following image:\n\n";
 constexpr const char* kWindowFailed = "Sorry, but the system was create the welcome screen.";
-
-// Shows the wait cursor while loading a picture from a slow CD.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { ::SetCursor(previous_); }
-
- private:
-  HCURSOR previous_;
-};
 
 SIZE TextExtent(HDC dc, std::string_view text) {
   SIZE size{};
@@ -95,7 +83,7 @@ bool WelcomeDialog::OnInit() {
   in.titleLineHeight = lineHeight;
 
   if (settings_.usePicture) {
-    WaitCursor wait;
+    win32::WaitCursor wait;
     in.picture = LoadPicture();
     layout_ = layout::LayoutWelcome(in);
     if (layout_.dialog) {
@@ -121,7 +109,7 @@ bool WelcomeDialog::OnInit() {
 
 std::optional<layout::Size> WelcomeDialog::LoadPicture() {
   if (!picture_.Load(settings_.picturePath)) {
-    win32::ShowAppMessage(hwnd(), kLoadFailed + settings_.picturePath);
+    win32::ShowAppMessage(hwnd(), starter_texts::kDialogPictureLoadFailed + settings_.picturePath);
     return std::nullopt;
   }
   return picture_.Geometry().natural;
