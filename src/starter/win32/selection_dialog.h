@@ -46,7 +46,6 @@ class SelectionDialog : public win32::Dialog {
 
  protected:
   win32::DispatchTable Table() const override;
-  std::vector<win32::ControlBinding> ControlBindings() override;
   bool OnInit() override;
   void Accept() override;  // "&Open" and Enter
   void Cancel() override;  // "&Close" and Esc
