@@ -125,26 +125,8 @@ bool Picture::Draw(HDC target, const RECT& bounds) const {
   return bitmap ? true : false;
 }
 
-PictureWindow::~PictureWindow() {
-  if (window_ && IsWindow(window_)) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-}
-
 bool PictureWindow::Create(HWND parent, int width, int height, DWORD style) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass = {};
-  if (!GetClassInfoA(instance, kPictureWindowClass, &windowClass)) {
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = &PictureWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kPictureWindowClass;
-    if (!RegisterClassA(&windowClass)) return false;
-  }
-  window_ = CreateWindowExA(0, kPictureWindowClass, kPictureWindowText, style, 0, 0, width, height,
-                            parent, nullptr, instance, this);
-  return window_ != nullptr;
+  return CreateCustom(kPictureWindowClass, kPictureWindowText, style, 0, 0, width, height, parent);
 }
 
 void PictureWindow::AttachPicture(const Picture* picture) {
@@ -159,22 +141,6 @@ void PictureWindow::ArmMenu() {
 
 void PictureWindow::Close() {
   if (window_ && IsWindow(window_)) SendMessageA(window_, WM_CLOSE, 0, 0);
-}
-
-LRESULT CALLBACK PictureWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PictureWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    self->window_ = window;
-    return self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
 }
 
 LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -209,14 +175,8 @@ LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(window_, kArmTimer);
       break;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void PictureWindow::TrackMenu() {

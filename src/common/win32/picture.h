@@ -3,13 +3,14 @@
 // owner sets; and PictureWindow, the child window that shows one.
 #pragma once
 
-#include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <string>
 
 #include "common/picture_geometry.h"
+#include "common/win32/custom_window.h"
 
 namespace win32 {
 
@@ -52,17 +53,13 @@ class Picture {
 // The child window "SplashScreenWnd" that paints a white (or hatched)
 // background and an attached Picture; in the starter it offers menu 142
 // ("&Hide") once armed.
-class PictureWindow {
+class PictureWindow : public CustomWindow {
  public:
   PictureWindow() = default;
-  PictureWindow(const PictureWindow&) = delete;
-  PictureWindow& operator=(const PictureWindow&) = delete;
-  ~PictureWindow();
 
   // A child of `parent` at (0, 0) with the given size and styles
   // (WS_CHILD | WS_VISIBLE, plus WS_BORDER in the dialogs).
   bool Create(HWND parent, int width, int height, DWORD style);
-  HWND Handle() const { return window_; }
 
   void AttachPicture(const Picture* picture);
   void SetOwner(HWND owner) { owner_ = owner; }
@@ -80,12 +77,12 @@ class PictureWindow {
   // What "&Hide" does: hide the owner, then set the event when signalling.
   void HideOwner();
 
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void TrackMenu();
 
-  HWND window_ = nullptr;
   const Picture* picture_ = nullptr;
   HWND owner_ = nullptr;
   HANDLE closeEvent_ = nullptr;

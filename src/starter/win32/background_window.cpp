@@ -32,19 +32,9 @@ BackgroundWindow::~BackgroundWindow() { Close(); }
 bool BackgroundWindow::Create() {
   if (window_) return true;
   win32::EnsureUiReady();  // its pictures load while the window is created
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass = {};
-  if (!GetClassInfoA(instance, kClassName, &windowClass)) {
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = &BackgroundWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassA(&windowClass)) return false;
-  }
   // Sized to the screen by its creation handler, from its own device context.
-  CreateWindowExA(0, kClassName, background::kWindowText, WS_POPUP | WS_VISIBLE, 0, 0, 0, 0,
-                  nullptr, nullptr, instance, this);
-  return window_ != nullptr;
+  return CreateCustom(kClassName, background::kWindowText, WS_POPUP | WS_VISIBLE, 0, 0, 0, 0,
+                      nullptr);
 }
 
 void BackgroundWindow::Hide() {
@@ -56,33 +46,14 @@ void BackgroundWindow::Hide() {
 void BackgroundWindow::Close() {
   if (window_ && IsWindow(window_)) SendMessageA(window_, WM_CLOSE, 0, 0);
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
-  window_ = nullptr;
   closeButton_ = nullptr;
   buttonFont_.reset();
-}
-
-LRESULT CALLBACK BackgroundWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<BackgroundWindow*>(create->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<BackgroundWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  // Nothing may escape a window procedure.
-  try {
-    return self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
 }
 
 LRESULT BackgroundWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
+      LRESULT result = Default(message, wParam, lParam);
       OnCreate();
       return result;
     }
@@ -108,15 +79,11 @@ LRESULT BackgroundWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_RBUTTONDBLCLK:
       TrackMenu();
       break;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
+    case WM_NCDESTROY:
       closeButton_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
+      break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void BackgroundWindow::OnCreate() {

@@ -8,23 +8,21 @@
 
 #include <functional>
 
+#include "common/win32/custom_window.h"
 #include "common/win32/handles.h"
 #include "common/win32/picture.h"
 #include "starter/background_settings.h"
 
-class BackgroundWindow {
+class BackgroundWindow : public win32::CustomWindow {
  public:
   // Gives the close event at the moment of hiding (it may be made after the window).
   using CloseEventFn = std::function<HANDLE()>;
 
   BackgroundWindow(background::Settings settings, CloseEventFn closeEvent);
-  BackgroundWindow(const BackgroundWindow&) = delete;
-  BackgroundWindow& operator=(const BackgroundWindow&) = delete;
-  ~BackgroundWindow();
+  ~BackgroundWindow() override;
 
   // Creates and shows the window; its creation lays out the pictures and the button.
   bool Create();
-  HWND Handle() const { return window_; }
   HWND CloseButton() const { return closeButton_; }
   const win32::Picture& PictureAt(size_t index) const { return pictures_[index]; }
 
@@ -34,9 +32,10 @@ class BackgroundWindow {
   // Sends WM_CLOSE if the window still exists and frees what it owns.
   void Close();
 
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void LayOutPicture(size_t index);
   void CreateCloseButton(HDC dc);
@@ -45,7 +44,6 @@ class BackgroundWindow {
 
   background::Settings settings_;
   CloseEventFn closeEvent_;
-  HWND window_ = nullptr;
   HWND closeButton_ = nullptr;
   win32::FontHandle buttonFont_;
   win32::Picture pictures_[2];
