@@ -24,6 +24,17 @@ std::string CodeLine(int32_t code) {
   return text::Format(starter_texts::kCodeLineFormat, code, static_cast<uint32_t>(code));
 }
 
+// The optional picture of the welcome or selection dialog: shown when the
+// use key is "1", from the file key joined to the CD root, at the location key.
+template <typename DialogSettings>
+void ReadDialogPicture(const AutorunConfig& config, const char* useKey, const char* fileKey,
+                       const char* locationKey, DialogSettings& settings) {
+  if (!config.Flag(useKey)) return;
+  settings.usePicture = true;
+  settings.picturePath = config.File(fileKey);
+  settings.pictureLocation = config.ReadConfigValue(locationKey);
+}
+
 }  // namespace
 
 std::vector<std::string> SplitProgramList(std::string_view list) {
@@ -140,11 +151,7 @@ WelcomeSettings StarterApp::ReadWelcomeSettings() const {
   WelcomeSettings settings;
   settings.title = ReadConfigValue("WelcomeTitle");
   settings.link = ReadConfigValue("WelcomeURL");
-  if (config_.Flag("WelcomeUseImage")) {
-    settings.usePicture = true;
-    settings.picturePath = config_.File("WelcomeImage");
-    settings.pictureLocation = ReadConfigValue("WelcomeImageLocation");
-  }
+  ReadDialogPicture(config_, "WelcomeUseImage", "WelcomeImage", "WelcomeImageLocation", settings);
   if (config_.Flag("WelcomeUseText")) {
     settings.useText = true;
     settings.message = ReadConfigValue("WelcomeMessage");
@@ -395,11 +402,8 @@ void StarterApp::OpenSeveralFiles() {
   settings.reselect = config_.Flag("MultiSelectAllowReselect");
   settings.title = ReadConfigValue("MultiSelectTitle");
   settings.help = ReadConfigValue("MultiSelectHelp");
-  if (config_.Flag("MultiSelectUseImage")) {
-    settings.usePicture = true;
-    settings.picturePath = config_.File("MultiSelectImage");
-    settings.pictureLocation = ReadConfigValue("MultiSelectImageLocation");
-  }
+  ReadDialogPicture(config_, "MultiSelectUseImage", "MultiSelectImage", "MultiSelectImageLocation",
+                    settings);
   ui_.RunSelection(settings,
                    [this, &settings](int index) { return OpenSelected(settings, index); });
 }

@@ -16,6 +16,7 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
+#include "starter_scenario.h"
 
 namespace e2e {
 namespace {
@@ -24,10 +25,8 @@ using Clock = std::chrono::steady_clock;
 using std::chrono_literals::operator""ms;
 using std::chrono_literals::operator""s;
 
-constexpr const char* kStarterTitle = "ZoruZaz AZ";
 constexpr const char* kOverlayTitle = "CD AutoRun";
 constexpr int kCloseButtonId = 1025;
-constexpr const char* kStarterKey = "SOFTWARE\\QUAV\\ZoruzazAZ";
 constexpr const char* kExtension = ".vdbgrec";
 constexpr const char* kProgId = "VendiscTestvdbgrecFile";
 constexpr const char* kDocument = "Film.vdbgrec";
@@ -40,12 +39,6 @@ constexpr const char* kWaitForDocument =
 std::string Source(const std::string& relative) {
   std::string path = std::string(E2E_BUILD_DIR) + "/../../tests/data/" + relative;
   return WindowsPath(path);
-}
-
-std::string ScreenshotPath(const std::string& name) {
-  const std::string folder = WindowsPath(E2E_BUILD_DIR "/e2e-screenshots");
-  ::CreateDirectoryA(folder.c_str(), nullptr);
-  return folder + "\\" + name + ".bmp";
 }
 
 // The colour at (x, y) of a 24-bit bottom-up .bmp written by SaveScreenshot.

@@ -14,6 +14,7 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
+#include "starter_scenario.h"
 #include "starter/res/resource.h"
 
 namespace e2e {
@@ -25,15 +26,11 @@ using testing::ElementsAre;
 constexpr const char* kTitle = "ZoruZaz AZ";
 constexpr const char* kSelectionTitle = "CD AutoRun: Please select a file";
 constexpr const char* kPropertiesTitle = "Autorun File Properties";
-constexpr const char* kErrorTitle = "Error Opening File";
-constexpr const char* kStarterKey = "SOFTWARE\\QUAV\\ZoruzazAZ";
 // Documents of these scenarios open the recorder through this extension.
 constexpr const char* kExtension = ".vdsel";
 // An extension nothing opens until the "viewer installer" registers it.
 constexpr const char* kViewerExtension = ".vdview";
 
-std::string VendiscExe() { return WindowsPath(E2E_VENDISC_EXE); }
-std::string RecorderExe() { return WindowsPath(E2E_RECORDER_EXE); }
 
 std::optional<std::string> IsRunningValue() {
   char buffer[64] = {};
@@ -42,17 +39,6 @@ std::optional<std::string> IsRunningValue() {
       ERROR_SUCCESS)
     return std::nullopt;
   return std::string(buffer);
-}
-
-std::string ScreenshotPath(const std::string& name) {
-  const std::string folder = WindowsPath(E2E_BUILD_DIR "/e2e-screenshots");
-  ::CreateDirectoryA(folder.c_str(), nullptr);
-  return folder + "\\" + name + ".bmp";
-}
-
-void Photograph(HWND window, const std::string& name) {
-  ::Sleep(300);  // time to paint
-  EXPECT_TRUE(SaveScreenshot(ScreenshotPath(name), window)) << name;
 }
 
 // A 24-bit bottom-up BMP of `width` x `height` with a diagonal gradient.

@@ -12,6 +12,7 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
+#include "starter_scenario.h"
 
 namespace e2e {
 namespace {
@@ -57,13 +58,6 @@ std::string GradientBmp(int width, int height) {
   return data;
 }
 
-std::string VendiscExe() { return WindowsPath(E2E_VENDISC_EXE); }
-
-std::string ScreenshotPath(const std::string& name) {
-  const std::string folder = WindowsPath(E2E_BUILD_DIR) + "\\e2e-screenshots";
-  ::CreateDirectoryA(folder.c_str(), nullptr);
-  return folder + "\\" + name + ".bmp";
-}
 
 // Sets IsRunning for the scenario and puts back what was there.
 class IsRunningValue {

@@ -10,6 +10,7 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
+#include "starter_scenario.h"
 #include "starter/res/resource.h"
 
 namespace e2e {
@@ -17,7 +18,6 @@ namespace {
 
 using std::chrono_literals::operator""s;
 
-constexpr const char* kStarterKey = "SOFTWARE\\QUAV\\ZoruzazAZ";
 constexpr const char* kExtension = ".vwelc";
 constexpr const char* kTitle = "Welcome to the Test CD";
 constexpr const char* kBaseAutorun =
@@ -39,26 +39,11 @@ void ClearIsRunning() {
   ::SHSetValueA(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning", REG_SZ, "no", 3);
 }
 
-std::string ScreenshotPath(const std::string& name) {
-  const std::string folder = WindowsPath(E2E_BUILD_DIR "/e2e-screenshots");
-  ::CreateDirectoryA(folder.c_str(), nullptr);
-  return folder + "\\" + name + ".bmp";
-}
-
 // A picture of the source tree's test data, found from this file's path.
 std::string TestPicture(const std::string& name) {
   std::string here = WindowsPath(__FILE__);
   here.resize(here.find_last_of('\\') + 1);
   return here + "..\\data\\pictures\\" + name;
-}
-
-int EditLineCount(HWND dialog, int id) {
-  DWORD_PTR lines = 0;
-  if (!::SendMessageTimeoutA(Control(dialog, id), EM_GETLINECOUNT, 0, 0, SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &lines)) {
-    return -1;
-  }
-  return static_cast<int>(lines);
 }
 
 class StarterWelcome : public testing::Test {
