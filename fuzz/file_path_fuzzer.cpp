@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/file_path.h"
+#include "common/file_path.h"
 #include "fake_file_system.h"
 #include "fuzz_check.h"
 

@@ -4,7 +4,7 @@
 
 #include "common/file_system.h"
 #include "common/text.h"
-#include "config/file_path.h"
+#include "common/file_path.h"
 
 namespace config {
 namespace {

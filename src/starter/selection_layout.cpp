@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "common/shell_opener.h"
+#include "config/autorun_config.h"
+
 namespace layout {
 namespace {
 
@@ -68,3 +71,8 @@ SelectionLayout LayoutSelection(const SelectionInput& in) {
 }
 
 }  // namespace layout
+
+std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory) {
+  if (path.empty() || IsUrl(path)) return std::string(path);
+  return config::JoinToFolder(currentDirectory, path);
+}

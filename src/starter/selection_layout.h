@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/geometry.h"
@@ -46,3 +47,7 @@ std::optional<PictureSide> ParseSelectionPictureSide(std::string_view name);
 SelectionLayout LayoutSelection(const SelectionInput& in);
 
 }  // namespace layout
+
+// The file the properties of a selection entry show: a URL or an empty path
+// as configured, anything else joined to the current directory.
+std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory);

@@ -6,7 +6,7 @@
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
 #include "common/text.h"
-#include "config/file_path.h"
+#include "common/file_path.h"
 #include "starter/command_line.h"
 #include "starter/starter_texts.h"
 
@@ -46,11 +46,6 @@ std::vector<std::string> SplitProgramList(std::string_view list) {
 
 int32_t SeveralFilesCount(int32_t configured) {
   return std::clamp(configured, 0, kMaxSeveralFiles);
-}
-
-std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory) {
-  if (path.empty() || IsUrl(path)) return std::string(path);
-  return config::JoinToFolder(currentDirectory, path);
 }
 
 std::string ShownBeforeKeyName(std::string_view fileToOpen) {

@@ -92,10 +92,6 @@ int32_t SeveralFilesCount(int32_t configured);
 // comma stays even when empty, an empty last part is dropped.
 std::vector<std::string> SplitProgramList(std::string_view list);
 
-// The file the properties of a selection entry show: a URL or an empty path
-// as configured, anything else joined to the current directory.
-std::string SelectionEntryFile(std::string_view path, std::string_view currentDirectory);
-
 // The per-user key below the base key for a file to open: the name with
 // every "\", "/", ":" and ";" removed.
 std::string ShownBeforeKeyName(std::string_view fileToOpen);

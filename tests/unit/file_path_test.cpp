@@ -1,4 +1,4 @@
-#include "config/file_path.h"
+#include "common/file_path.h"
 
 #include <gtest/gtest.h>
 

@@ -130,3 +130,14 @@ TEST(SelectionLayout, SideListTooWideNarrowsTheColumn) {
 
 }  // namespace
 }  // namespace layout
+
+TEST(SelectionEntryFileTest, JoinsOnlyFilesToTheCurrentDirectory) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"", ""},
+      {"http://cd.example/a", "http://cd.example/a"},
+      {"mailto:me@example.com", "mailto:me@example.com"},
+      {"docs\\a.pdf", "E:\\docs\\a.pdf"},
+      {"docs\\\\a.pdf", "E:\\docs\\a.pdf"},
+  };
+  for (const auto& [path, shown] : rows) EXPECT_EQ(SelectionEntryFile(path, "E:\\"), shown) << path;
+}

@@ -559,17 +559,6 @@ TEST_F(StarterAppTest, PickingASpacerOpensNothingAndEndsTheList) {
   EXPECT_THAT(Seen(), ElementsAre("Select(|2)"));
 }
 
-TEST(SelectionEntryFileTest, JoinsOnlyFilesToTheCurrentDirectory) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"", ""},
-      {"http://cd.example/a", "http://cd.example/a"},
-      {"mailto:me@example.com", "mailto:me@example.com"},
-      {"docs\\a.pdf", "E:\\docs\\a.pdf"},
-      {"docs\\\\a.pdf", "E:\\docs\\a.pdf"},
-  };
-  for (const auto& [path, shown] : rows) EXPECT_EQ(SelectionEntryFile(path, "E:\\"), shown) << path;
-}
-
 struct SplitCase {
   const char* line;
   std::vector<std::string> args;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config/autorun_config.h"
-#include "config/file_path.h"
+#include "common/file_path.h"
 
 namespace {
 

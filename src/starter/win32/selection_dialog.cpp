@@ -6,7 +6,6 @@
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
 #include "starter/selection_layout.h"
-#include "starter/starter_app.h"
 #include "starter/starter_texts.h"
 
 namespace {
