@@ -334,6 +334,22 @@ std::vector<HostileCase> HostileCases() {
         {Fixed("a.doc", "a")});
   }
 
+  // ---- One flat name longer than Windows takes, in every path key ----
+  for (const PathKey& key : PathKeys()) {
+    add(std::string("flat_name_5000_") + key.name, key.lines(std::string(5000, 'A')),
+        {Fixed("a.doc", "a")});
+  }
+  // A quoted name of a megabyte, cut to 4,999 characters by the profile rules.
+  // It is reported as a file that cannot be found.
+  add("open_quoted_megabyte_name",
+      "OPEN=Vendisc.exe \"" + std::string(kMegabyte, 'A') + "\"\r\nQUAVAutorunTimeout=1\r\n")
+      ->mustShow = "Error Opening File";
+  add("open_quoted_megabyte_name_with_licence",
+      "OPEN=Vendisc.exe \"" + std::string(kMegabyte, 'A') +
+          "\"\r\nQUAVAutorunTimeout=1\r\nQUAVLicenseFile=licence.txt\r\n",
+      {Fixed("licence.txt", "You agree.\r\n")})
+      ->mustShow = "Error Opening File";
+
   // ---- Broken pictures in every picture key ----
   for (const PictureKey& key : PictureKeys()) {
     for (const BadPicture& picture : BadPictures()) {

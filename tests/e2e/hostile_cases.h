@@ -29,6 +29,8 @@ struct HostileCase {
   // Dialogs are answered "yes" (open, accept) or "no" (cancel, refuse).
   bool accept = true;
   IsRunningState isRunning = IsRunningState::kAbsent;
+  // When set, the title of a window the user must have met (e.g. the error dialog).
+  std::string mustShow;
 };
 
 // Every case; at least 50.

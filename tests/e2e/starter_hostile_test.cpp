@@ -268,6 +268,10 @@ TEST_P(StarterHostile, EndsInTimeWithoutCrashOrForeignRegistryWrites) {
       << "still running after " << kCaseBound.count() << " ms; acted: " << Joined(result.actions);
   EXPECT_EQ(*result.exitCode, 0u) << std::hex << "exit code 0x" << *result.exitCode;
   EXPECT_TRUE(ForeignChanges(before, after).empty()) << Joined(ForeignChanges(before, after));
+  if (!hostileCase.mustShow.empty()) {
+    EXPECT_NE(Joined(result.actions).find("'" + hostileCase.mustShow + "'"), std::string::npos)
+        << Joined(result.actions);
+  }
 }
 
 std::vector<size_t> CaseIndexes() {
