@@ -2,9 +2,10 @@
 
 #include <utility>
 
+#include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/text.h"
-#include "common/file_path.h"
+#include "config/autorun_keys.h"
 
 namespace config {
 namespace {
@@ -150,7 +151,7 @@ std::string FileFromOpenValue(std::string_view openValue) {
 }  // namespace config
 
 std::string AutorunConfig::Path() const {
-  return CollapseDoubledBackslashes(fs_.CurrentDirectory() + "\\autorun.inf");
+  return CollapseDoubledBackslashes(fs_.CurrentDirectory() + "\\" + keys::kFileName);
 }
 
 bool AutorunConfig::Exists() const { return fs_.FindFile(Path()); }
@@ -170,7 +171,7 @@ const config::ProfileSection* AutorunConfig::Section() const {
     cache_.reset();
     std::string contents;
     if (!fs_.ReadWholeFile(path, &contents)) return nullptr;
-    cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, "autorun")};
+    cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, keys::kSection)};
   }
   return &cache_->section;
 }
