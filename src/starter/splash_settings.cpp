@@ -1,5 +1,7 @@
 #include "starter/splash_settings.h"
 
+#include <algorithm>
+
 #include "common/text.h"
 #include "config/autorun_config.h"
 #include "config/autorun_keys.h"
@@ -14,6 +16,11 @@ Lines ReadLines(const AutorunConfig& config, const std::string& fileName) {
                                 fileName);
   }
   return lines;
+}
+
+uint32_t HideTimerPeriodMs(int32_t seconds) {
+  if (seconds <= 0) return 0;
+  return static_cast<uint32_t>(std::min<int64_t>(int64_t{seconds} * 1000, kMaxTimerPeriodMs));
 }
 
 Lines LinesToShow(Lines lines) {
