@@ -170,7 +170,10 @@ const config::ProfileSection* AutorunConfig::Section() const {
   if (!cache_ || cache_->path != path || cache_->size != size || cache_->writeTime != writeTime) {
     cache_.reset();
     std::string contents;
-    if (!fs_.ReadWholeFile(path, &contents)) return nullptr;
+    if (!fs_.ReadFileHead(path, config::kMaxAutorunBytes, &contents)) return nullptr;
+    // A line cut by the limit would give its key a shortened value (a count
+    // of 12 read as 1): it goes with the rest.
+    if (size > config::kMaxAutorunBytes) contents.erase(contents.find_last_of("\r\n") + 1);
     cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, keys::kSection)};
   }
   return &cache_->section;
