@@ -7,17 +7,18 @@
 
 #include "common/text.h"
 #include "config/autorun_config.h"
+#include "config/autorun_keys.h"
 #include "fake_file_system.h"
 #include "fuzz_check.h"
 
 namespace {
 
 // Keys the starter reads, a name in another case and a name with blanks.
-constexpr const char* kKeys[] = {"Open",
-                                 "ShowSplashScreen",
-                                 "QUAVAutorunTimeout",
-                                 "BackgroundWhenToShow",
-                                 "WelcomeMessage",
+constexpr const char* kKeys[] = {keys::kOpen,
+                                 keys::kShowSplashScreen,
+                                 keys::kQUAVAutorunTimeout,
+                                 keys::kBackgroundWhenToShow,
+                                 keys::kWelcomeMessage,
                                  "multisourcefile1",
                                  " SingleFile ",
                                  "",
@@ -50,16 +51,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string contents(reinterpret_cast<const char*>(data), size);
 
   FakeFileSystem fs;
-  fs.Put("autorun.inf", contents);
+  fs.Put(keys::kFileName, contents);
   const AutorunConfig config(fs);
   for (const char* key : kKeys) {
-    const std::string value = config::ReadProfileString(contents, "autorun", key);
+    const std::string value = config::ReadProfileString(contents, keys::kSection, key);
     CheckValue(value);
     FUZZ_CHECK(config.ReadConfigValue(key) == text::Trim(value));
   }
   // Another section, named with blanks around it.
   CheckValue(config::ReadProfileString(contents, " Fuzz ", "Open"));
-  const std::string picture = config.File("WelcomeImage");
+  const std::string picture = config.File(keys::kWelcomeImage);
   FUZZ_CHECK(picture.rfind("E:\\", 0) == 0);
   return 0;
 }

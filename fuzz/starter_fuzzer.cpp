@@ -12,6 +12,7 @@
 #include "common/registry_store.h"
 #include "common/text.h"
 #include "config/autorun_config.h"
+#include "config/autorun_keys.h"
 #include "fake_file_system.h"
 #include "fake_registry_backend.h"
 #include "fake_shell_port.h"
@@ -73,10 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const std::string contents = in.ConsumeRemainingBytesAsString();
 
-  fs.Put("autorun.inf", contents);
+  fs.Put(keys::kFileName, contents);
   // The files it names exist, so that the shell is asked to open them.
-  for (const char* key : {"Open", "MultiSourceFile1", "MultiSourceFile2", "InstallerFile"}) {
-    const std::string value = text::Trim(config::ReadProfileString(contents, "autorun", key));
+  for (const std::string& key : {std::string(keys::kOpen), keys::MultiSourceFile(1),
+                                 keys::MultiSourceFile(2), std::string(keys::InstallerFile(1))}) {
+    const std::string value = text::Trim(config::ReadProfileString(contents, keys::kSection, key));
     const std::string file = config::FileFromOpenValue(value);
     if (!file.empty()) fs.files[config::JoinToFolder(fs.currentDirectory, file)] = "";
   }

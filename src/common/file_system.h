@@ -2,6 +2,7 @@
 // The Win32 implementation is in win32/; tests use an in-memory fake.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,10 @@ class FileSystem {
   virtual bool FindFile(const std::string& pattern) const = 0;
   // Reads a whole file; false when it cannot be opened or read.
   virtual bool ReadWholeFile(const std::string& path, std::string* contents) const = 0;
+  // Reads at most `maxBytes` from the start of a file, so that a huge file
+  // costs no more memory than that; false when it cannot be opened or read.
+  virtual bool ReadFileHead(const std::string& path, size_t maxBytes,
+                            std::string* contents) const = 0;
   // Size and last-write time; false when the file cannot be examined.
   virtual bool Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const = 0;
   // Creates or truncates `path` and writes `contents`; false on any failure.

@@ -2,9 +2,10 @@
 
 #include <utility>
 
+#include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/text.h"
-#include "common/file_path.h"
+#include "config/autorun_keys.h"
 
 namespace config {
 namespace {
@@ -150,7 +151,7 @@ std::string FileFromOpenValue(std::string_view openValue) {
 }  // namespace config
 
 std::string AutorunConfig::Path() const {
-  return CollapseDoubledBackslashes(fs_.CurrentDirectory() + "\\autorun.inf");
+  return CollapseDoubledBackslashes(fs_.CurrentDirectory() + "\\" + keys::kFileName);
 }
 
 bool AutorunConfig::Exists() const { return fs_.FindFile(Path()); }
@@ -169,8 +170,11 @@ const config::ProfileSection* AutorunConfig::Section() const {
   if (!cache_ || cache_->path != path || cache_->size != size || cache_->writeTime != writeTime) {
     cache_.reset();
     std::string contents;
-    if (!fs_.ReadWholeFile(path, &contents)) return nullptr;
-    cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, "autorun")};
+    if (!fs_.ReadFileHead(path, config::kMaxAutorunBytes, &contents)) return nullptr;
+    // A line cut by the limit would give its key a shortened value (a count
+    // of 12 read as 1): it goes with the rest.
+    if (size > config::kMaxAutorunBytes) contents.erase(contents.find_last_of("\r\n") + 1);
+    cache_ = Cache{path, size, writeTime, config::ProfileSection::Parse(contents, keys::kSection)};
   }
   return &cache_->section;
 }

@@ -16,6 +16,11 @@ namespace config {
 // to kValueBufferSize - 1 characters.
 constexpr size_t kValueBufferSize = 5000;
 
+// Only this much of autorun.inf is read: far more than any real section
+// needs, little enough that a huge or wrong file on a CD cannot exhaust a
+// 32-bit process. Keys beyond it read as absent.
+constexpr size_t kMaxAutorunBytes = 4 * 1024 * 1024;
+
 // The value of `key` in `section` of a profile file's contents, following the
 // Windows profile rules (names without regard to case, first occurrence wins,
 // one pair of enclosing quotes removed, cut to kValueBufferSize - 1). Empty

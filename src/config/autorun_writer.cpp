@@ -2,6 +2,7 @@
 
 #include "common/file_system.h"
 #include "common/text.h"
+#include "config/autorun_keys.h"
 
 namespace {
 
@@ -24,9 +25,10 @@ class LineWriter {
     out_ += OneLine(value);
     out_ += "\r\n";
   }
-  void Raw(const char* line) {
-    out_ += line;
-    out_ += "\r\n";
+  void Section(const char* name) {
+    out_ += '[';
+    out_ += name;
+    out_ += "]\r\n";
   }
 
   // The text setting named like the key.
@@ -58,146 +60,137 @@ class LineWriter {
   std::string out_;
 };
 
+namespace ws = wizard_settings;
+
 void WriteLicence(LineWriter& w) {
-  if (!w.Bool("LicenseAgreementEnabled", false)) return;
-  w.Raw("LicenseAgreementEnabled=1");
-  w.Line("QUAVLicenseFile", w.Str("LicenseAgreementFile"));
-  w.Line("QUAVLicenseFileShowAlways", w.Str("LicenseAgreementFileShowEveryTime"));
+  if (!w.Bool(keys::kLicenseAgreementEnabled, false)) return;
+  w.Line(keys::kLicenseAgreementEnabled, "1");
+  w.Line(keys::kQUAVLicenseFile, w.Str(ws::kLicenseAgreementFile));
+  w.Line(keys::kQUAVLicenseFileShowAlways, w.Str(ws::kLicenseAgreementFileShowEveryTime));
 }
 
 void WriteInstallers(LineWriter& w) {
-  if (!w.Bool("SpecifyFileOpenOptions", false)) return;
+  if (!w.Bool(ws::kSpecifyFileOpenOptions, false)) return;
   bool prompt = false;
-  std::string howToRun = w.Str("InstallerHowToRunNew");
+  std::string howToRun = w.Str(ws::kInstallerHowToRunNew);
   if (!howToRun.empty()) {
-    w.Line("InstallerFileOpenOptions", howToRun);
+    w.Line(keys::kInstallerFileOpenOptions, howToRun);
     // The starter reads this keyword trimmed and without regard to case.
-    prompt = text::EqualsNoCase(text::Trim(howToRun), "Prompt");
+    prompt = text::EqualsNoCase(text::Trim(howToRun), keywords::kPrompt);
   } else {
     // Settings from an older wizard kept only a number: run always or on failure.
-    w.Raw(w.Num("InstallerHowToRun", 1) != 0 ? "InstallerFileOpenOptions=Always"
-                                             : "InstallerFileOpenOptions=NoViewer");
+    w.Line(keys::kInstallerFileOpenOptions,
+           w.Num(ws::kInstallerHowToRun, 1) != 0 ? keywords::kAlways : keywords::kNoViewer);
   }
-  static const struct {
-    const char* file;
-    const char* query;
-  } kInstallers[] = {{"InstallerFile", "InstallerUserQuery"},
-                     {"InstallerFile2", "InstallerUserQuery2"},
-                     {"InstallerFile3", "InstallerUserQuery3"}};
-  for (const auto& installer : kInstallers) {
-    std::string name = AutorunFileName(w.Str(installer.file));
+  for (int n = 1; n <= keys::kInstallerCount; ++n) {
+    std::string name = AutorunFileName(w.Str(keys::InstallerFile(n)));
     if (name.empty()) continue;
-    w.Line(installer.file, name);
-    if (prompt) w.Text(installer.query);
+    w.Line(keys::InstallerFile(n), name);
+    if (prompt) w.Text(keys::InstallerUserQuery(n));
   }
 }
 
 // Returns true when the user picks files from a list ("OpenAllFiles=0").
 bool WriteSeveralFiles(LineWriter& w) {
-  if (w.Bool("SingleFile", true)) return false;
-  w.Raw("SingleFile=0");
-  bool openAll = w.Bool("OpenAllFiles", true);
-  w.Raw(openAll ? "OpenAllFiles=1" : "OpenAllFiles=0");
-  if (w.Bool("WaitForPrevious", true)) w.Raw("WaitForPrevious=1");
-  if (w.Bool("MultiSelectAllowReselect", true)) w.Raw("MultiSelectAllowReselect=1");
-  w.Text("MultiSelectTitle");
-  w.Text("MultiSelectHelp");
-  if (w.Bool("MultiSelectUseImage", false)) {
-    w.Raw("MultiSelectUseImage=1");
-    w.FileName("MultiSelectImage");
-    w.Text("MultiSelectImageLocation");
+  if (w.Bool(keys::kSingleFile, true)) return false;
+  w.Line(keys::kSingleFile, "0");
+  bool openAll = w.Bool(keys::kOpenAllFiles, true);
+  w.Line(keys::kOpenAllFiles, openAll ? "1" : "0");
+  if (w.Bool(keys::kWaitForPrevious, true)) w.Line(keys::kWaitForPrevious, "1");
+  if (w.Bool(keys::kMultiSelectAllowReselect, true)) w.Line(keys::kMultiSelectAllowReselect, "1");
+  w.Text(keys::kMultiSelectTitle);
+  w.Text(keys::kMultiSelectHelp);
+  if (w.Bool(keys::kMultiSelectUseImage, false)) {
+    w.Line(keys::kMultiSelectUseImage, "1");
+    w.FileName(keys::kMultiSelectImage);
+    w.Text(keys::kMultiSelectImageLocation);
   }
-  int32_t count = w.Num("MultiSourceFileCount", 1);
-  w.Line("MultiSourceFileCount", text::Format("%d", count));
+  int32_t count = w.Num(keys::kMultiSourceFileCount, 1);
+  w.Line(keys::kMultiSourceFileCount, text::Format("%d", count));
   // A 64-bit counter, so that the largest count still ends; a negative count
   // writes no entries.
   for (int64_t n = 1; n <= count; ++n) {
     const int i = static_cast<int>(n);
-    w.Text(text::Format("MultiSourceFile%d", i));
-    w.Text(text::Format("MultiSourceFileName%d", i));
-    w.Text(text::Format("MultiSourceForceOpen%d", i));
+    w.Text(keys::MultiSourceFile(i));
+    w.Text(keys::MultiSourceFileName(i));
+    w.Text(keys::MultiSourceForceOpen(i));
   }
   return !openAll;
 }
 
 void WriteSplash(LineWriter& w) {
-  if (!w.Bool("ShowSplashScreen", false)) return;
-  w.Raw("ShowSplashScreen=1");
-  bool useImage = w.Bool("SplashScreenUseImage", false);
-  w.Raw(useImage ? "SplashScreenUseImage=1" : "SplashScreenUseImage=0");
-  w.Number("SplashScreenImageShowForSecs", 0);
-  w.Text("SplashScreenWhenToShow");
+  if (!w.Bool(keys::kShowSplashScreen, false)) return;
+  w.Line(keys::kShowSplashScreen, "1");
+  bool useImage = w.Bool(keys::kSplashScreenUseImage, false);
+  w.Line(keys::kSplashScreenUseImage, useImage ? "1" : "0");
+  w.Number(keys::kSplashScreenImageShowForSecs, 0);
+  w.Text(keys::kSplashScreenWhenToShow);
   if (useImage) {
-    w.FileName("SplashScreenImage");
+    w.FileName(keys::kSplashScreenImage);
     return;
   }
-  w.Text("SplashScreenLine1");
-  w.Text("SplashScreenLine2");
-  w.Text("SplashScreenLine3");
-  w.Text("SplashFontName");
-  w.Number("SplashFontWeight", 0);
-  w.Flag01("SplashFontItalic", false);
-  w.Number("SplashFontHeight", 0);
+  for (int n = 1; n <= keys::kSplashLineCount; ++n) w.Text(keys::SplashScreenLine(n));
+  w.Text(keys::kSplashFontName);
+  w.Number(keys::kSplashFontWeight, 0);
+  w.Flag01(keys::kSplashFontItalic, false);
+  w.Number(keys::kSplashFontHeight, 0);
 }
 
 void WriteErrors(LineWriter& w) {
-  if (!w.Bool("UserDefinedErrors", false)) return;
-  std::string url = w.Str("ErrorContactURL");
-  std::string urlTitle = w.Str("ErrorContactURLTitle");
-  std::string errorText = w.Str("ErrorText");
+  if (!w.Bool(keys::kUserDefinedErrors, false)) return;
+  std::string url = w.Str(keys::kErrorContactURL);
+  std::string urlTitle = w.Str(keys::kErrorContactURLTitle);
+  std::string errorText = w.Str(keys::kErrorText);
   if (url.empty() && urlTitle.empty() && errorText.empty()) return;
-  w.Raw("UserDefinedErrors=1");
-  w.Line("ErrorContactURL", url);
-  w.Line("ErrorContactURLTitle", urlTitle);
-  w.Line("ErrorText", errorText);
+  w.Line(keys::kUserDefinedErrors, "1");
+  w.Line(keys::kErrorContactURL, url);
+  w.Line(keys::kErrorContactURLTitle, urlTitle);
+  w.Line(keys::kErrorText, errorText);
 }
 
 void WriteBackground(LineWriter& w, bool picksFiles) {
-  if (!w.Bool("ShowBackgroundWindow", false)) return;
-  w.Raw("ShowBackgroundWindow=1");
-  w.Text("BackgroundWhenToShow");
-  if (w.Bool("BackgroundWindowLeaveOpenUntilFileClosed", true)) {
-    w.Raw("BackgroundWindowLeaveOpenUntilFileClosed=1");
-    // Closing the background would end the wait of a file picked from the list.
-    if (w.Bool("BackgroundHaveCloseButton", true) && !picksFiles) {
-      w.Raw("BackgroundHaveCloseButton=1");
-      w.Text("BackgroundCloseButtonText");
-    }
-  } else {
-    w.Raw("BackgroundWindowLeaveOpenUntilFileClosed=0");
+  if (!w.Bool(keys::kShowBackgroundWindow, false)) return;
+  w.Line(keys::kShowBackgroundWindow, "1");
+  w.Text(keys::kBackgroundWhenToShow);
+  bool leaveOpen = w.Bool(keys::kBackgroundWindowLeaveOpenUntilFileClosed, true);
+  w.Line(keys::kBackgroundWindowLeaveOpenUntilFileClosed, leaveOpen ? "1" : "0");
+  // Closing the background would end the wait of a file picked from the list.
+  if (leaveOpen && w.Bool(keys::kBackgroundHaveCloseButton, true) && !picksFiles) {
+    w.Line(keys::kBackgroundHaveCloseButton, "1");
+    w.Text(keys::kBackgroundCloseButtonText);
   }
-  bool fullScreen = w.Bool("BackgroundFullScreenImage", true);
-  w.Raw(fullScreen ? "BackgroundFullScreenImage=1" : "BackgroundFullScreenImage=0");
+  bool fullScreen = w.Bool(keys::kBackgroundFullScreenImage, true);
+  w.Line(keys::kBackgroundFullScreenImage, fullScreen ? "1" : "0");
   if (fullScreen) {
     // No colour or border: the starter then uses black and no border.
-    w.FileName("BackgroundFullScreenImageFile1", "BackgroundFullScreenImageFile");
-    w.Line("BackgroundFullScreenImageFileMode1", w.Str("BackgroundFullScreenImageFileMode"));
+    w.FileName(keys::BackgroundFullScreenImageFile(1), ws::kBackgroundFullScreenImageFile);
+    w.Line(keys::BackgroundFullScreenImageFileMode(1),
+           w.Str(ws::kBackgroundFullScreenImageFileMode));
     return;
   }
-  w.Number("BackgroundWindowColour", 0);
-  w.FileName("BackgroundFullScreenImageFile1");
-  w.Text("BackgroundFullScreenImageFileMode1");
-  w.Number("BackgroundFullScreenImageFileBorder1", 0);
-  w.FileName("BackgroundFullScreenImageFile2");
-  w.Text("BackgroundFullScreenImageFileMode2");
-  w.Number("BackgroundFullScreenImageFileBorder2", 0);
+  w.Number(keys::kBackgroundWindowColour, 0);
+  for (int n = 1; n <= keys::kBackgroundPictureCount; ++n) {
+    w.FileName(keys::BackgroundFullScreenImageFile(n));
+    w.Text(keys::BackgroundFullScreenImageFileMode(n));
+    w.Number(keys::BackgroundFullScreenImageFileBorder(n), 0);
+  }
 }
 
 void WriteWelcome(LineWriter& w) {
-  std::string message = w.Str("WelcomeMessage");
-  if (!w.Bool("WelcomeEnabled", !message.empty())) return;
-  w.Raw("WelcomeEnabled=1");
-  w.Text("WelcomeTitle");
-  w.Text("WelcomeURL");
-  bool useText = w.Bool("WelcomeUseText", true);
-  if (w.Bool("WelcomeUseImage", true)) {
-    w.Raw("WelcomeUseImage=1");
-    w.FileName("WelcomeImage");
-    if (useText) w.Text("WelcomeImageLocation");
+  std::string message = w.Str(keys::kWelcomeMessage);
+  if (!w.Bool(keys::kWelcomeEnabled, !message.empty())) return;
+  w.Line(keys::kWelcomeEnabled, "1");
+  w.Text(keys::kWelcomeTitle);
+  w.Text(keys::kWelcomeURL);
+  bool useText = w.Bool(keys::kWelcomeUseText, true);
+  if (w.Bool(keys::kWelcomeUseImage, true)) {
+    w.Line(keys::kWelcomeUseImage, "1");
+    w.FileName(keys::kWelcomeImage);
+    if (useText) w.Text(keys::kWelcomeImageLocation);
   }
   if (useText) {
-    w.Raw("WelcomeUseText=1");
-    w.Line("WelcomeMessage", message);
+    w.Line(keys::kWelcomeUseText, "1");
+    w.Line(keys::kWelcomeMessage, message);
   }
 }
 
@@ -211,31 +204,31 @@ std::string AutorunFileName(const std::string& path) {
 
 std::string AutorunStarterName(const AutorunSettings& settings) {
   std::string name;
-  if (settings.ReadBool("AutoRunExeNameEnabled", false)) {
-    name = settings.ReadString("AutoRunExeName");
+  if (settings.ReadBool(ws::kAutoRunExeNameEnabled, false)) {
+    name = settings.ReadString(ws::kAutoRunExeName);
   }
   return name.empty() ? std::string(kDefaultStarterName) : name;
 }
 
 std::string BuildAutorunText(const AutorunSettings& settings) {
   LineWriter w(settings);
-  w.Raw("[autorun]");
-  w.Line("OPEN",
-         AutorunStarterName(settings) + " \"" + AutorunFileName(w.Str("SourceFile")) + "\"");
+  w.Section(keys::kSection);
+  w.Line(keys::kOpen,
+         AutorunStarterName(settings) + " \"" + AutorunFileName(w.Str(ws::kSourceFile)) + "\"");
   WriteLicence(w);
-  if (w.Bool("ForceExecuteOption", false))
-    w.Line("QUAVForceExecuteWith", w.Str("ForceExecuteWith"));
+  if (w.Bool(ws::kForceExecuteOption, false))
+    w.Line(keys::kQUAVForceExecuteWith, w.Str(ws::kForceExecuteWith));
   WriteInstallers(w);
   bool picksFiles = WriteSeveralFiles(w);
   WriteSplash(w);
   WriteErrors(w);
   WriteBackground(w, picksFiles);
   WriteWelcome(w);
-  if (w.Bool("EnableIcon", false)) {
-    std::string icon = w.Str("icon");
-    if (!icon.empty()) w.Line("icon", AutorunFileName(icon));
+  if (w.Bool(ws::kEnableIcon, false)) {
+    std::string icon = w.Str(keys::kIcon);
+    if (!icon.empty()) w.Line(keys::kIcon, AutorunFileName(icon));
   }
-  if (w.Bool("RunOneAtATime", false)) w.Raw("RunOneAtATime=1");
+  if (w.Bool(keys::kRunOneAtATime, false)) w.Line(keys::kRunOneAtATime, "1");
   return w.Take();
 }
 

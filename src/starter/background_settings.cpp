@@ -2,18 +2,18 @@
 
 #include "common/text.h"
 #include "config/autorun_config.h"
+#include "config/autorun_keys.h"
 
 namespace background {
 namespace {
 
 PictureSetting ReadPicture(const AutorunConfig& config, int n) {
   PictureSetting picture;
-  const std::string suffix = std::to_string(n);
-  const std::string fileKey = "BackgroundFullScreenImageFile" + suffix;
+  const char* fileKey = keys::BackgroundFullScreenImageFile(n);
   if (config.ReadConfigValue(fileKey).empty()) return picture;
   picture.path = config.File(fileKey);
-  picture.position = config.ReadConfigValue("BackgroundFullScreenImageFileMode" + suffix);
-  picture.border = config.Number("BackgroundFullScreenImageFileBorder" + suffix, 0);
+  picture.position = config.ReadConfigValue(keys::BackgroundFullScreenImageFileMode(n));
+  picture.border = config.Number(keys::BackgroundFullScreenImageFileBorder(n), 0);
   return picture;
 }
 
@@ -31,11 +31,11 @@ std::string CloseButtonCaption(const std::string& configured) {
 
 Settings ReadSettings(const AutorunConfig& config) {
   Settings settings;
-  settings.colour = ColourFromValue(config.ReadConfigValue("BackgroundWindowColour"));
+  settings.colour = ColourFromValue(config.ReadConfigValue(keys::kBackgroundWindowColour));
   settings.pictures = {ReadPicture(config, 1), ReadPicture(config, 2)};
-  if (config.Flag("BackgroundHaveCloseButton")) {
+  if (config.Flag(keys::kBackgroundHaveCloseButton)) {
     settings.hasCloseButton = true;
-    settings.closeButtonText = config.ReadConfigValue("BackgroundCloseButtonText");
+    settings.closeButtonText = config.ReadConfigValue(keys::kBackgroundCloseButtonText);
   }
   return settings;
 }

@@ -24,6 +24,10 @@ inline constexpr const char* kDisplayFailedMessage =
     "Sorry, it was not possible to display the splash screen.";
 inline constexpr const char* kNoLinesText = "Please wait whilst the file loads.";
 
+// The longest period a window timer takes (USER_TIMER_MAXIMUM, about 24.8
+// days); a longer one is not honoured as asked.
+inline constexpr uint32_t kMaxTimerPeriodMs = 0x7FFFFFFF;
+
 using Lines = std::array<std::string, 3>;
 
 // The author's font for the lines; each empty key leaves its field 0.
@@ -41,6 +45,11 @@ struct Settings {
   Lines lines;                 // text mode only
   std::optional<Font> font;    // text mode with a face name only
 };
+
+// The hide timer's period for a display time of `seconds`, clamped to
+// kMaxTimerPeriodMs before it can wrap in 32 bits; 0 (for 0 or fewer
+// seconds) means no timer.
+uint32_t HideTimerPeriodMs(int32_t seconds);
 
 // Settings for a splash about `fileName` (empty at start-up).
 Settings ReadSettings(const AutorunConfig& config, const std::string& fileName);

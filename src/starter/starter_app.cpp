@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
 #include "common/text.h"
-#include "common/file_path.h"
+#include "config/autorun_keys.h"
 #include "starter/command_line.h"
 #include "starter/starter_texts.h"
 
@@ -15,10 +16,9 @@ namespace {
 constexpr const char* kIsRunning = "IsRunning";
 constexpr const char* kShownBefore = "ShownBefore";
 
-// Keywords of the when-to-show keys.
-constexpr const char* kStartup = "Startup";
-constexpr const char* kBeforeWelcome = "BeforeWelcome";
-constexpr const char* kAfterWelcome = "AfterWelcome";
+using keywords::kAfterWelcome;
+using keywords::kBeforeWelcome;
+using keywords::kStartup;
 
 std::string CodeLine(int32_t code) {
   return text::Format(starter_texts::kCodeLineFormat, code, static_cast<uint32_t>(code));
@@ -67,17 +67,17 @@ void StarterApp::Run(std::string_view commandLine) {
 }
 
 void StarterApp::StartUp(std::string_view commandLine) {
-  if (config_.Keyword("BackgroundWhenToShow", kStartup)) CreateBackground(false);
+  if (config_.Keyword(keys::kBackgroundWhenToShow, kStartup)) CreateBackground(false);
 
-  autorunTimeout_ = config_.Number("QUAVAutorunTimeout", 0);
+  autorunTimeout_ = config_.Number(keys::kQUAVAutorunTimeout, 0);
 
-  if (config_.Keyword("SplashScreenWhenToShow", kStartup)) ShowSplash("");
+  if (config_.Keyword(keys::kSplashScreenWhenToShow, kStartup)) ShowSplash("");
 
   // One copy at a time. The store is kept for the writes at every end; a key
   // that cannot be opened reads false and ignores writes, so it never stops a start.
   // It is opened when first used, so that a plain CD opens its file first.
   machineStoreWanted_ = true;
-  if (config_.Flag("RunOneAtATime")) {
+  if (config_.Flag(keys::kRunOneAtATime)) {
     if (MachineStore().ReadBool(kIsRunning, false) &&
         ui_.AskYesNo(starter_texts::kAlreadyRunning, StarterUi::Answer::kNo) ==
             StarterUi::Answer::kNo) {
@@ -86,18 +86,18 @@ void StarterApp::StartUp(std::string_view commandLine) {
     WriteIsRunning(true);
   }
 
-  if (config_.Keyword("BackgroundWhenToShow", kBeforeWelcome)) CreateBackground(false);
+  if (config_.Keyword(keys::kBackgroundWhenToShow, kBeforeWelcome)) CreateBackground(false);
 
-  if (config_.Flag("WelcomeEnabled") && !ui_.RunWelcome(ReadWelcomeSettings())) {
+  if (config_.Flag(keys::kWelcomeEnabled) && !ui_.RunWelcome(ReadWelcomeSettings())) {
     WriteIsRunning(false);
     return;
   }
 
-  std::string when = ReadConfigValue("BackgroundWhenToShow");
+  std::string when = ReadConfigValue(keys::kBackgroundWhenToShow);
   if (when.empty() || text::EqualsNoCase(when, kAfterWelcome)) CreateBackground(false);
 
   std::string file = FileFromCommandLine(commandLine);
-  if (file.empty()) file = config::FileFromOpenValue(ReadConfigValue("Open"));
+  if (file.empty()) file = config::FileFromOpenValue(ReadConfigValue(keys::kOpen));
 
   std::string failure;
   int32_t failureCode = 0;
@@ -112,14 +112,15 @@ void StarterApp::StartUp(std::string_view commandLine) {
       WriteIsRunning(false);
       return;
     }
-    std::string installers = ReadConfigValue("InstallerFileOpenOptions");
-    if (text::EqualsNoCase(installers, "Always") || text::EqualsNoCase(installers, "Prompt")) {
+    std::string installers = ReadConfigValue(keys::kInstallerFileOpenOptions);
+    if (text::EqualsNoCase(installers, keywords::kAlways) ||
+        text::EqualsNoCase(installers, keywords::kPrompt)) {
       if (RunInstallers().aborted) {
         WriteIsRunning(false);
         return;
       }
     }
-    if (config::IsSeveralFiles(ReadConfigValue("SingleFile"))) {
+    if (config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile))) {
       OpenSeveralFiles();
     } else {
       OpenFile(file, "", true, false, false);
@@ -144,12 +145,13 @@ void StarterApp::Exit() {
 
 WelcomeSettings StarterApp::ReadWelcomeSettings() const {
   WelcomeSettings settings;
-  settings.title = ReadConfigValue("WelcomeTitle");
-  settings.link = ReadConfigValue("WelcomeURL");
-  ReadDialogPicture(config_, "WelcomeUseImage", "WelcomeImage", "WelcomeImageLocation", settings);
-  if (config_.Flag("WelcomeUseText")) {
+  settings.title = ReadConfigValue(keys::kWelcomeTitle);
+  settings.link = ReadConfigValue(keys::kWelcomeURL);
+  ReadDialogPicture(config_, keys::kWelcomeUseImage, keys::kWelcomeImage,
+                    keys::kWelcomeImageLocation, settings);
+  if (config_.Flag(keys::kWelcomeUseText)) {
     settings.useText = true;
-    settings.message = ReadConfigValue("WelcomeMessage");
+    settings.message = ReadConfigValue(keys::kWelcomeMessage);
   }
   return settings;
 }
@@ -171,7 +173,7 @@ void StarterApp::EnsureCloseEvent() {
 
 bool StarterApp::ShowSplash(const std::string& fileName) {
   if (ui_.SplashExists()) {
-    ui_.UpdateSplash(fileName, !config_.Keyword("SplashScreenWhenToShow", kStartup));
+    ui_.UpdateSplash(fileName, !config_.Keyword(keys::kSplashScreenWhenToShow, kStartup));
     PumpMessages();
     return true;
   }
@@ -179,14 +181,14 @@ bool StarterApp::ShowSplash(const std::string& fileName) {
 }
 
 bool StarterApp::CreateSplash(const std::string& fileName) {
-  if (!config_.Flag("ShowSplashScreen")) return false;
+  if (!config_.Flag(keys::kShowSplashScreen)) return false;
   bool created = ui_.CreateSplash(fileName);
   EnsureCloseEvent();
   return created;
 }
 
 bool StarterApp::CreateBackground(bool wait) {
-  if (!config_.Flag("ShowBackgroundWindow")) {
+  if (!config_.Flag(keys::kShowBackgroundWindow)) {
     PumpMessages();
     return wait;
   }
@@ -194,7 +196,7 @@ bool StarterApp::CreateBackground(bool wait) {
     EnsureCloseEvent();
     ui_.CreateBackground();
   }
-  bool result = config_.Flag("BackgroundWindowLeaveOpenUntilFileClosed") || wait;
+  bool result = config_.Flag(keys::kBackgroundWindowLeaveOpenUntilFileClosed) || wait;
   if (ui_.SplashExists()) ui_.RaiseSplash();
   PumpMessages();
   return result;
@@ -209,7 +211,7 @@ void StarterApp::SignalClose() {
 }
 
 bool StarterApp::LicenceGate(const std::string& fileToOpen) {
-  std::string agreement = ReadConfigValue("QUAVLicenseFile");
+  std::string agreement = ReadConfigValue(keys::kQUAVLicenseFile);
   if (agreement.empty()) return true;
 
   // Accepted once per user and per file to open. A name with nothing left
@@ -223,7 +225,7 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
 
   bool show = !store.ReadBool(kShownBefore, false);
   if (!show) {
-    std::string always = ReadConfigValue("QUAVLicenseFileShowAlways");
+    std::string always = ReadConfigValue(keys::kQUAVLicenseFileShowAlways);
     show = !always.empty() && !text::EqualsNoCase(always, "no");
   }
   if (!show) return true;
@@ -235,14 +237,12 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
 
 StarterApp::InstallerOutcome StarterApp::RunInstallers() {
   InstallerOutcome outcome;
-  std::string option = ReadConfigValue("InstallerFileOpenOptions");
-  bool prompt = text::EqualsNoCase(option, "Prompt");
+  std::string option = ReadConfigValue(keys::kInstallerFileOpenOptions);
+  bool prompt = text::EqualsNoCase(option, keywords::kPrompt);
 
-  for (int n = 1; n <= 3; ++n) {
-    std::string fileKey = n == 1 ? "InstallerFile" : text::Format("InstallerFile%d", n);
-    std::string queryKey = n == 1 ? "InstallerUserQuery" : text::Format("InstallerUserQuery%d", n);
-    std::string file = ReadConfigValue(fileKey);
-    std::string query = ReadConfigValue(queryKey);
+  for (int n = 1; n <= keys::kInstallerCount; ++n) {
+    std::string file = ReadConfigValue(keys::InstallerFile(n));
+    std::string query = ReadConfigValue(keys::InstallerUserQuery(n));
     if (file.empty()) continue;
 
     // Dismissing the background or splash while an installer runs must not end its wait.
@@ -288,7 +288,7 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
                           bool wait, bool several) {
   int32_t timeout = autorunTimeout_;
   bool splashUsed = false;
-  if (!config_.Keyword("SplashScreenWhenToShow", kStartup)) {
+  if (!config_.Keyword(keys::kSplashScreenWhenToShow, kStartup)) {
     // Shown per file: every file lingers so the splash can be read. Without a
     // splash there is nothing to read, and a pick from the list or the next
     // of several files must not wait for it.
@@ -308,10 +308,11 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
   const bool url = IsUrl(target);
   std::string programList;
   if (!url && !FilePath(target).Name().empty()) {
-    programList = programs.empty() ? ReadConfigValue("QUAVForceExecuteWith") : programs;
+    programList = programs.empty() ? ReadConfigValue(keys::kQUAVForceExecuteWith) : programs;
   }
   const std::string fullTarget = url ? target : JoinToCurrentDirectory(target);
-  const bool noViewer = text::EqualsNoCase(ReadConfigValue("InstallerFileOpenOptions"), "NoViewer");
+  const bool noViewer =
+      text::EqualsNoCase(ReadConfigValue(keys::kInstallerFileOpenOptions), keywords::kNoViewer);
 
   ShellOpener opener(shell_, fs_);
   opener.SetLingerTime(timeout);
@@ -350,7 +351,7 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
 
 void StarterApp::ShowOpenError(const std::string& fullTarget, const std::string& programList,
                                const std::string& errorText, int32_t errorCode) {
-  if (!config_.Flag("UserDefinedErrors")) {
+  if (!config_.Flag(keys::kUserDefinedErrors)) {
     std::string fileLine = programList.empty()
                                ? fullTarget
                                : text::ReplaceAll(programList + " " + fullTarget, ",",
@@ -358,31 +359,32 @@ void StarterApp::ShowOpenError(const std::string& fullTarget, const std::string&
     ui_.ShowError(errorText, fileLine, CodeLine(errorCode));
     return;
   }
-  std::string url = ReadConfigValue("ErrorContactURL");
-  std::string linkText = ReadConfigValue("ErrorContactURLTitle");
+  std::string url = ReadConfigValue(keys::kErrorContactURL);
+  std::string linkText = ReadConfigValue(keys::kErrorContactURLTitle);
   if (linkText.empty()) linkText = url;
-  ui_.ShowAuthorError(url, linkText, text::ReplaceAll(ReadConfigValue("ErrorText"), "<br>", "\r\n"),
+  ui_.ShowAuthorError(url, linkText,
+                      text::ReplaceAll(ReadConfigValue(keys::kErrorText), "<br>", "\r\n"),
                       text::Format(starter_texts::kAuthorCodeLineFormat, errorCode,
                                    static_cast<uint32_t>(errorCode), errorText.c_str()));
 }
 
 void StarterApp::OpenSeveralFiles() {
-  const int32_t count = SeveralFilesCount(config_.Number("MultiSourceFileCount", 0));
-  if (config_.Flag("OpenAllFiles")) {
-    bool wait = config_.Flag("WaitForPrevious");
+  const int32_t count = SeveralFilesCount(config_.Number(keys::kMultiSourceFileCount, 0));
+  if (config_.Flag(keys::kOpenAllFiles)) {
+    bool wait = config_.Flag(keys::kWaitForPrevious);
     // Entries past the last one written are no spacers but a count larger
     // than the list; each would open another window on the CD root.
     std::vector<std::string> targets;
     for (int32_t n = 1; n <= count; ++n) {
-      targets.push_back(ReadConfigValue(text::Format("MultiSourceFile%d", n)));
+      targets.push_back(ReadConfigValue(keys::MultiSourceFile(n)));
     }
     while (!targets.empty() && targets.back().empty() &&
-           !config_.HasKey(text::Format("MultiSourceFile%d", static_cast<int>(targets.size())))) {
+           !config_.HasKey(keys::MultiSourceFile(static_cast<int>(targets.size())))) {
       targets.pop_back();
     }
     const int32_t last = static_cast<int32_t>(targets.size());
     for (int32_t n = 1; n <= last; ++n) {
-      std::string programs = ReadConfigValue(text::Format("MultiSourceForceOpen%d", n));
+      std::string programs = ReadConfigValue(keys::MultiSourceForceOpen(n));
       OpenFile(targets[n - 1], programs, n == last, wait, true);
     }
     return;
@@ -390,15 +392,15 @@ void StarterApp::OpenSeveralFiles() {
 
   SelectionSettings settings;
   for (int32_t n = 1; n <= count; ++n) {
-    settings.targets.push_back(ReadConfigValue(text::Format("MultiSourceFile%d", n)));
-    settings.names.push_back(ReadConfigValue(text::Format("MultiSourceFileName%d", n)));
-    settings.programLists.push_back(ReadConfigValue(text::Format("MultiSourceForceOpen%d", n)));
+    settings.targets.push_back(ReadConfigValue(keys::MultiSourceFile(n)));
+    settings.names.push_back(ReadConfigValue(keys::MultiSourceFileName(n)));
+    settings.programLists.push_back(ReadConfigValue(keys::MultiSourceForceOpen(n)));
   }
-  settings.reselect = config_.Flag("MultiSelectAllowReselect");
-  settings.title = ReadConfigValue("MultiSelectTitle");
-  settings.help = ReadConfigValue("MultiSelectHelp");
-  ReadDialogPicture(config_, "MultiSelectUseImage", "MultiSelectImage", "MultiSelectImageLocation",
-                    settings);
+  settings.reselect = config_.Flag(keys::kMultiSelectAllowReselect);
+  settings.title = ReadConfigValue(keys::kMultiSelectTitle);
+  settings.help = ReadConfigValue(keys::kMultiSelectHelp);
+  ReadDialogPicture(config_, keys::kMultiSelectUseImage, keys::kMultiSelectImage,
+                    keys::kMultiSelectImageLocation, settings);
   ui_.RunSelection(settings,
                    [this, &settings](int index) { return OpenSelected(settings, index); });
 }

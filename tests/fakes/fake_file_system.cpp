@@ -1,5 +1,7 @@
 #include "fake_file_system.h"
 
+#include <algorithm>
+
 #include "common/text.h"
 
 namespace {
@@ -29,6 +31,15 @@ bool FakeFileSystem::ReadWholeFile(const std::string& path, std::string* content
   const std::string* found = Find(files, path);
   if (!found) return false;
   *contents = *found;
+  return true;
+}
+
+bool FakeFileSystem::ReadFileHead(const std::string& path, size_t maxBytes,
+                                  std::string* contents) const {
+  auto* self = const_cast<FakeFileSystem*>(this);
+  self->largestHeadAsked = std::max(largestHeadAsked, maxBytes);
+  if (!ReadWholeFile(path, contents)) return false;
+  if (contents->size() > maxBytes) contents->resize(maxBytes);
   return true;
 }
 

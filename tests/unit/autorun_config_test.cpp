@@ -248,6 +248,30 @@ TEST_F(AutorunConfigTest, ReadingEveryKeyOfALargeFileReadsItOnce) {
   EXPECT_EQ(fs.reads, 1);
 }
 
+TEST_F(AutorunConfigTest, OnlyTheHeadOfAHugeFileIsRead) {
+  constexpr size_t kCap = config::kMaxAutorunBytes;
+  // Pads the text with a filler line so that it ends `before` bytes short of the cap.
+  auto padded = [](std::string head, size_t before) {
+    head += "Filler=";
+    head += std::string(kCap - before - head.size() - 2, 'x') + "\r\n";
+    return head;
+  };
+  const std::string head = "[autorun]\r\nOPEN=a.exe\r\n";
+
+  // "Cut=12" lies inside the cap and "345" beyond: the line goes, not a shortened value.
+  fs.Put("autorun.inf", padded(head, 6) + "Cut=12345\r\nAfter=1\r\n" + std::string(1000, 'z'));
+  EXPECT_EQ(autorun.ReadConfigValue("OPEN"), "a.exe");
+  EXPECT_FALSE(autorun.HasKey("Cut"));
+  EXPECT_FALSE(autorun.HasKey("After"));
+  EXPECT_GT(fs.largestHeadAsked, 0u);
+  EXPECT_LE(fs.largestHeadAsked, kCap);
+
+  // A file of exactly the cap is read whole, its last line too.
+  fs.Put("autorun.inf", padded(head, 6) + "Last=7");
+  ASSERT_EQ(fs.files["E:\\autorun.inf"].size(), kCap);
+  EXPECT_EQ(autorun.ReadConfigValue("Last"), "7");
+}
+
 }  // namespace
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "config/autorun_config.h"
 #include "fake_file_system.h"
 
@@ -43,6 +45,27 @@ TEST_F(SplashSettingsTest, ShowForTimeIsTheLeadingNumber) {
   for (const Row& row : rows) {
     Autorun(std::string("SplashScreenImageShowForSecs=") + row.value + "\r\n");
     EXPECT_EQ(splash::ReadSettings(config, "").showForSeconds, row.seconds) << row.value;
+  }
+}
+
+TEST(SplashHideTimer, SecondsBecomeAPeriodThatNeverWraps) {
+  struct Row {
+    int32_t seconds;
+    uint32_t periodMs;
+  } rows[] = {
+      {0, 0},
+      {-1, 0},
+      {INT32_MIN, 0},
+      {1, 1000},
+      {2147483, 2147483000u},
+      // Past the largest period a window timer takes: clamped, not cut short.
+      {2147484, splash::kMaxTimerPeriodMs},
+      // Times 1000 this wraps to 704 ms in 32 bits.
+      {4294968, splash::kMaxTimerPeriodMs},
+      {INT32_MAX, splash::kMaxTimerPeriodMs},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(splash::HideTimerPeriodMs(row.seconds), row.periodMs) << row.seconds;
   }
 }
 

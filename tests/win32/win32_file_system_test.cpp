@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "config/autorun_config.h"
 #include "common/file_path.h"
+#include "config/autorun_config.h"
 
 namespace {
 
@@ -67,6 +67,21 @@ TEST_F(Win32FileSystemTest, ReadsAFileLargerThanOneChunk) {
   std::string back;
   ASSERT_TRUE(fs_.ReadWholeFile(In("big.bin"), &back));
   EXPECT_EQ(back, big);
+}
+
+TEST_F(Win32FileSystemTest, ReadsOnlyTheHeadAskedFor) {
+  ASSERT_TRUE(fs_.WriteWholeFile(In("head.bin"), "0123456789"));
+  struct Row {
+    size_t maxBytes;
+    const char* expected;
+  } rows[] = {{4, "0123"}, {10, "0123456789"}, {100, "0123456789"}, {0, ""}};
+  for (const Row& row : rows) {
+    std::string back = "old";
+    ASSERT_TRUE(fs_.ReadFileHead(In("head.bin"), row.maxBytes, &back)) << row.maxBytes;
+    EXPECT_EQ(back, row.expected) << row.maxBytes;
+  }
+  std::string back;
+  EXPECT_FALSE(fs_.ReadFileHead(In("missing.bin"), 4, &back));
 }
 
 TEST_F(Win32FileSystemTest, AutorunConfigReadsTheFileInTheCurrentDirectory) {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/win32/handles.h"
 
 std::string Win32FileSystem::CurrentDirectory() const {
@@ -20,14 +23,20 @@ bool Win32FileSystem::FindFile(const std::string& pattern) const {
   return true;
 }
 
-bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string* contents) const {
-  win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+namespace {
+
+// Reads the first `maxBytes` of a file (the whole file when it is shorter).
+// With `whole`, a longer file is a failure instead. The buffer never grows
+// past `maxBytes`, whatever size the file claims.
+bool ReadStart(const std::string& path, uint64_t maxBytes, bool whole, std::string* contents) {
+  win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
-  std::string data(static_cast<size_t>(size.QuadPart), '\0');
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return false;
+  const uint64_t fileSize = static_cast<uint64_t>(size.QuadPart);
+  if (whole && fileSize > maxBytes) return false;
+  std::string data(static_cast<size_t>(std::min(fileSize, maxBytes)), '\0');
   size_t done = 0;
   while (done < data.size()) {
     DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
@@ -39,6 +48,18 @@ bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string* conten
   data.resize(done);
   *contents = std::move(data);
   return true;
+}
+
+}  // namespace
+
+bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string* contents) const {
+  // A 32-bit process cannot hold more in one string.
+  return ReadStart(path, 0x7FFFFFFF, true, contents);
+}
+
+bool Win32FileSystem::ReadFileHead(const std::string& path, size_t maxBytes,
+                                   std::string* contents) const {
+  return ReadStart(path, maxBytes, false, contents);
 }
 
 bool Win32FileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const {

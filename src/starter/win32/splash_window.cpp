@@ -153,8 +153,8 @@ void SplashWindow::ApplyFont() {
 }
 
 void SplashWindow::StartHideTimer() {
-  if (settings_.showForSeconds > 0) {
-    ::SetTimer(hwnd(), kHideTimer, static_cast<UINT>(settings_.showForSeconds) * 1000u, nullptr);
+  if (const UINT periodMs = splash::HideTimerPeriodMs(settings_.showForSeconds)) {
+    ::SetTimer(hwnd(), kHideTimer, periodMs, nullptr);
   }
 }
 

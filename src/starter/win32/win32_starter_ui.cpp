@@ -5,6 +5,7 @@
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
 #include "config/autorun_config.h"
+#include "config/autorun_keys.h"
 #include "starter/background_settings.h"
 #include "starter/win32/background_window.h"
 #include "starter/win32/error_dialogs.h"
@@ -51,7 +52,7 @@ void Win32StarterUi::ShowAuthorError(const std::string& url, const std::string& 
 }
 
 bool Win32StarterUi::CreateSplash(const std::string& fileName) {
-  if (!config_.Flag("ShowSplashScreen")) return false;
+  if (!config_.Flag(keys::kShowSplashScreen)) return false;
   // The event may be made after the splash, so the window asks for it when hiding.
   splash_ = std::make_unique<SplashWindow>(config_, fileName, [this] { return closeEvent_.get(); });
   // A splash that cannot be shown still counts: the CD goes on without it.

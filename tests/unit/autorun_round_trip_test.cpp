@@ -1,0 +1,270 @@
+// The wizard's autorun.inf read back by the starter's own readings: for many
+// drawn configurations, every feature the writer wrote must read as the
+// settings say, and every feature it left out must read as off.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "common/text.h"
+#include "config/autorun_config.h"
+#include "config/autorun_keys.h"
+#include "config/autorun_writer.h"
+#include "fake_autorun_settings.h"
+#include "fake_file_system.h"
+#include "starter/background_settings.h"
+#include "starter/splash_settings.h"
+
+namespace {
+
+using namespace keys;
+namespace ws = wizard_settings;
+
+// What a profile file makes awkward: blanks at the ends, line breaks, quotes,
+// '=', ';', a section head, and a line break that would inject a key.
+// clang-format off
+const char* const kPieces[] = {"Hello", "a b", " ", "\t", "\r", "\"", "'", "=", ";", "[autorun]",
+                               "<br>", "<FILE_NAME>", "\xE9t\xE9", "\r\nRunOneAtATime=1",
+                               "http://example.com/?a=b;c", "\r\n", "\n"};
+const char* const kFolders[] = {"", "C:\\cd\\", "C:\\cd\\sub dir\\", "D:\\a.b\\"};
+// Legal file names, one without an extension (written as empty), one quoted.
+const char* const kNames[] = {"a.jpg", "my file.gif", "x=y;z.bmp", "README", " pad .jpg",
+                              "[1].jpeg", "\xE9t\xE9.exe", "'quoted.png'"};
+const char* const kTargets[] = {"docs\\a b.pdf", "folder\\", "http://example.com/x?a=b;c", "",
+                                " mailto:me@example.com ", "\"C:\\Program Files\\v.exe\", b.exe"};
+// clang-format on
+
+class Draw {
+ public:
+  explicit Draw(uint32_t seed) : rng_(seed) {}
+  uint32_t Below(uint32_t n) { return rng_() % n; }
+  template <size_t N>
+  const char* OneOf(const char* const (&options)[N]) {
+    return options[Below(N)];
+  }
+  std::string Text() {
+    std::string text;
+    for (uint32_t n = Below(6); n > 0; --n) text += OneOf(kPieces);
+    return text;
+  }
+  std::string Path() { return std::string(OneOf(kFolders)) + OneOf(kNames); }
+  int32_t Number() {
+    const int32_t edges[] = {0, 1, -1, 400, 700, INT32_MAX, INT32_MIN};
+    return Below(4) ? edges[Below(7)] : static_cast<int32_t>(rng_());
+  }
+
+ private:
+  std::mt19937 rng_;  // the same sequence on every platform
+};
+
+// Every setting the writer reads, each stored or (one time in four) left to its default.
+FakeAutorunSettings Generate(uint32_t seed) {
+  Draw d(seed);
+  FakeAutorunSettings s;
+  auto stored = [&] { return d.Below(4) != 0; };
+  // clang-format off
+  for (const char* name : {ws::kAutoRunExeNameEnabled, kLicenseAgreementEnabled,
+       ws::kForceExecuteOption, ws::kSpecifyFileOpenOptions, kSingleFile, kOpenAllFiles,
+       kWaitForPrevious, kMultiSelectAllowReselect, kMultiSelectUseImage, kShowSplashScreen,
+       kSplashScreenUseImage, kSplashFontItalic, kUserDefinedErrors, kShowBackgroundWindow,
+       kBackgroundWindowLeaveOpenUntilFileClosed, kBackgroundHaveCloseButton,
+       kBackgroundFullScreenImage, kWelcomeEnabled, kWelcomeUseImage, kWelcomeUseText,
+       ws::kEnableIcon, kRunOneAtATime}) {
+    if (stored()) s.Flag(name, d.Below(2));
+  }
+  for (const char* name : {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime,
+       ws::kForceExecuteWith, kMultiSelectTitle, kMultiSelectHelp, kMultiSelectImageLocation,
+       SplashScreenLine(1), SplashScreenLine(2), SplashScreenLine(3), kSplashFontName,
+       kErrorContactURL, kErrorContactURLTitle, kErrorText, kBackgroundWhenToShow,
+       kBackgroundCloseButtonText, ws::kBackgroundFullScreenImageFileMode,
+       BackgroundFullScreenImageFileMode(1), BackgroundFullScreenImageFileMode(2), kWelcomeTitle,
+       kWelcomeURL, kWelcomeImageLocation, kWelcomeMessage, InstallerUserQuery(1),
+       InstallerUserQuery(2), InstallerUserQuery(3)}) {
+    if (stored()) s.Text(name, d.Text());
+  }
+  // clang-format on
+  for (const char* name :
+       {ws::kSourceFile, ws::kAutoRunExeName, kMultiSelectImage, kSplashScreenImage,
+        ws::kBackgroundFullScreenImageFile, BackgroundFullScreenImageFile(1),
+        BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon, InstallerFile(1), InstallerFile(2),
+        InstallerFile(3)}) {
+    if (stored()) s.Text(name, d.Path());
+  }
+  for (const char* name :
+       {ws::kInstallerHowToRun, kSplashScreenImageShowForSecs, kSplashFontWeight, kSplashFontHeight,
+        kBackgroundWindowColour, BackgroundFullScreenImageFileBorder(1),
+        BackgroundFullScreenImageFileBorder(2)}) {
+    if (stored()) s.Number(name, d.Number());
+  }
+  // Keywords come from lists, in the forms an older wizard or a hand may leave.
+  const char* const howToRun[] = {"Always", "Prompt", "NoViewer", " prompt ", ""};
+  if (stored()) s.Text(ws::kInstallerHowToRunNew, d.OneOf(howToRun));
+  const char* const when[] = {"Startup", "FileLoad", "startup\t", ""};
+  if (stored()) s.Text(kSplashScreenWhenToShow, d.OneOf(when));
+  if (stored()) s.Number(kMultiSourceFileCount, static_cast<int32_t>(d.Below(8)) - 1);
+  for (int n = 1; n <= 6; ++n) {
+    s.Text(MultiSourceFile(n), d.Below(3) ? d.OneOf(kTargets) : d.Text());
+    s.Text(MultiSourceFileName(n), d.Text());
+    if (stored()) s.Text(MultiSourceForceOpen(n), d.OneOf(kTargets));
+  }
+  return s;
+}
+
+// What the round trip promises for a stored text: line breaks read as "<br>",
+// blanks at the ends are trimmed, and one pair of quotes around the whole
+// value is taken by the profile rules (there is no escaping).
+std::string AsRead(const std::string& stored) {
+  std::string v = text::ReplaceAll(text::ReplaceAll(stored, "\r\n", "<br>"), "\r", "<br>");
+  v = text::Trim(text::ReplaceAll(v, "\n", "<br>"));
+  if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) {
+    v = text::Trim(v.substr(1, v.size() - 2));
+  }
+  return v;
+}
+
+void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
+  auto value = [&](const std::string& key) { return c.ReadConfigValue(key); };
+  auto textOf = [&](const std::string& setting) { return AsRead(s.ReadString(setting)); };
+  auto nameOf = [&](const std::string& setting) {
+    return AsRead(AutorunFileName(s.ReadString(setting)));
+  };
+  auto on = [&](const char* setting, bool fallback) { return s.ReadBool(setting, fallback); };
+  auto number = [&](const std::string& setting) { return s.ReadNumber(setting, 0); };
+
+  // The quoted file name, blanks and all; with none, the lone quote the rules leave.
+  const std::string source = AutorunFileName(s.ReadString(ws::kSourceFile));
+  EXPECT_EQ(config::FileFromOpenValue(value(kOpen)), source.empty() ? "\"" : source);
+
+  const bool licence = on(kLicenseAgreementEnabled, false);
+  EXPECT_EQ(value(kQUAVLicenseFile), licence ? textOf(ws::kLicenseAgreementFile) : "");
+  EXPECT_EQ(value(kQUAVLicenseFileShowAlways),
+            licence ? textOf(ws::kLicenseAgreementFileShowEveryTime) : "");
+  EXPECT_EQ(value(kQUAVForceExecuteWith),
+            on(ws::kForceExecuteOption, false) ? textOf(ws::kForceExecuteWith) : "");
+
+  const bool installers = on(ws::kSpecifyFileOpenOptions, false);
+  std::string mode = s.ReadString(ws::kInstallerHowToRunNew);
+  if (mode.empty()) mode = s.ReadNumber(ws::kInstallerHowToRun, 1) ? "Always" : "NoViewer";
+  EXPECT_EQ(value(kInstallerFileOpenOptions), installers ? AsRead(mode) : "");
+  const bool prompt = c.Keyword(kInstallerFileOpenOptions, keywords::kPrompt);
+  for (int n = 1; n <= kInstallerCount; ++n) {
+    const std::string file = installers ? nameOf(InstallerFile(n)) : "";
+    EXPECT_EQ(value(InstallerFile(n)), file);
+    EXPECT_EQ(value(InstallerUserQuery(n)),
+              prompt && !file.empty() ? textOf(InstallerUserQuery(n)) : "");
+  }
+
+  const bool several = !on(kSingleFile, true);
+  const bool openAll = several && on(kOpenAllFiles, true);
+  const bool listImage = several && on(kMultiSelectUseImage, false);
+  EXPECT_EQ(config::IsSeveralFiles(value(kSingleFile)), several);
+  EXPECT_EQ(c.Flag(kOpenAllFiles), openAll);
+  EXPECT_EQ(c.Flag(kWaitForPrevious), several && on(kWaitForPrevious, true));
+  EXPECT_EQ(c.Flag(kMultiSelectAllowReselect), several && on(kMultiSelectAllowReselect, true));
+  EXPECT_EQ(value(kMultiSelectTitle), several ? textOf(kMultiSelectTitle) : "");
+  EXPECT_EQ(value(kMultiSelectHelp), several ? textOf(kMultiSelectHelp) : "");
+  EXPECT_EQ(c.Flag(kMultiSelectUseImage), listImage);
+  EXPECT_EQ(value(kMultiSelectImage), listImage ? nameOf(kMultiSelectImage) : "");
+  EXPECT_EQ(value(kMultiSelectImageLocation), listImage ? textOf(kMultiSelectImageLocation) : "");
+  const int32_t count = several ? s.ReadNumber(kMultiSourceFileCount, 1) : 0;
+  EXPECT_EQ(c.Number(kMultiSourceFileCount, 0), count);
+  for (int n = 1; n <= 7; ++n) {  // one past the most drawn reads absent
+    for (const std::string& key :
+         {MultiSourceFile(n), MultiSourceFileName(n), MultiSourceForceOpen(n)}) {
+      EXPECT_EQ(c.HasKey(key), n <= count) << key;
+      EXPECT_EQ(value(key), n <= count ? textOf(key) : "") << key;
+    }
+  }
+
+  const bool splash = on(kShowSplashScreen, false);
+  EXPECT_EQ(c.Flag(kShowSplashScreen), splash);
+  if (splash) {
+    EXPECT_EQ(c.Keyword(kSplashScreenWhenToShow, keywords::kStartup),
+              text::EqualsNoCase(textOf(kSplashScreenWhenToShow), "Startup"));
+    const splash::Settings read = splash::ReadSettings(c, "x.doc");
+    EXPECT_EQ(read.showForSeconds, number(kSplashScreenImageShowForSecs));
+    const bool image = on(kSplashScreenUseImage, false);
+    const std::string picture = image ? nameOf(kSplashScreenImage) : "";
+    EXPECT_EQ(read.untitled, !picture.empty());
+    EXPECT_EQ(read.picturePath, image ? "E:\\" + picture : "");
+    const std::string face = image ? "" : textOf(kSplashFontName);
+    ASSERT_EQ(read.font.has_value(), !face.empty());
+    if (read.font) {
+      EXPECT_EQ(read.font->face, face.substr(0, splash::kFaceNameChars));
+      EXPECT_EQ(read.font->weight, number(kSplashFontWeight));
+      EXPECT_EQ(read.font->italic, on(kSplashFontItalic, false));
+      EXPECT_EQ(read.font->points, number(kSplashFontHeight));
+    }
+    for (int n = 1; n <= kSplashLineCount; ++n) {
+      EXPECT_EQ(read.lines[n - 1],
+                image ? "" : text::ReplaceAll(textOf(SplashScreenLine(n)), "<FILE_NAME>", "x.doc"));
+    }
+  }
+
+  const bool authorErrors = on(kUserDefinedErrors, false) &&
+                            !(s.ReadString(kErrorContactURL) + s.ReadString(kErrorContactURLTitle) +
+                              s.ReadString(kErrorText))
+                                 .empty();
+  EXPECT_EQ(c.Flag(kUserDefinedErrors), authorErrors);
+  for (const char* key : {kErrorContactURL, kErrorContactURLTitle, kErrorText}) {
+    EXPECT_EQ(value(key), authorErrors ? textOf(key) : "") << key;
+  }
+
+  const bool overlay = on(kShowBackgroundWindow, false);
+  EXPECT_EQ(c.Flag(kShowBackgroundWindow), overlay);
+  if (overlay) {
+    EXPECT_EQ(value(kBackgroundWhenToShow), textOf(kBackgroundWhenToShow));
+    const bool leaveOpen = on(kBackgroundWindowLeaveOpenUntilFileClosed, true);
+    EXPECT_EQ(c.Flag(kBackgroundWindowLeaveOpenUntilFileClosed), leaveOpen);
+    const background::Settings read = background::ReadSettings(c);
+    // Closing the overlay would end the wait of a file picked from the list.
+    const bool button = leaveOpen && on(kBackgroundHaveCloseButton, true) && !(several && !openAll);
+    EXPECT_EQ(read.hasCloseButton, button);
+    EXPECT_EQ(read.closeButtonText, button ? textOf(kBackgroundCloseButtonText) : "");
+    const bool full = on(kBackgroundFullScreenImage, true);
+    EXPECT_EQ(read.colour, full ? 0u : static_cast<uint32_t>(number(kBackgroundWindowColour)));
+    for (int n = 1; n <= kBackgroundPictureCount; ++n) {
+      const std::string file = full ? (n == 1 ? nameOf(ws::kBackgroundFullScreenImageFile) : "")
+                                    : nameOf(BackgroundFullScreenImageFile(n));
+      const std::string position = full ? textOf(ws::kBackgroundFullScreenImageFileMode)
+                                        : textOf(BackgroundFullScreenImageFileMode(n));
+      const background::PictureSetting& picture = read.pictures[n - 1];
+      EXPECT_EQ(picture.path, file.empty() ? "" : "E:\\" + file);
+      EXPECT_EQ(picture.position, file.empty() ? "" : position);
+      EXPECT_EQ(picture.border,
+                file.empty() || full ? 0 : number(BackgroundFullScreenImageFileBorder(n)));
+    }
+  }
+
+  const bool welcome = on(kWelcomeEnabled, !s.ReadString(kWelcomeMessage).empty());
+  const bool useImage = welcome && on(kWelcomeUseImage, true);
+  const bool useText = welcome && on(kWelcomeUseText, true);
+  EXPECT_EQ(c.Flag(kWelcomeEnabled), welcome);
+  EXPECT_EQ(value(kWelcomeTitle), welcome ? textOf(kWelcomeTitle) : "");
+  EXPECT_EQ(value(kWelcomeURL), welcome ? textOf(kWelcomeURL) : "");
+  EXPECT_EQ(c.Flag(kWelcomeUseImage), useImage);
+  EXPECT_EQ(value(kWelcomeImage), useImage ? nameOf(kWelcomeImage) : "");
+  EXPECT_EQ(value(kWelcomeImageLocation), useImage && useText ? textOf(kWelcomeImageLocation) : "");
+  EXPECT_EQ(c.Flag(kWelcomeUseText), useText);
+  EXPECT_EQ(value(kWelcomeMessage), useText ? textOf(kWelcomeMessage) : "");
+
+  const bool icon = on(ws::kEnableIcon, false) && !s.ReadString(kIcon).empty();
+  EXPECT_EQ(value(kIcon), icon ? nameOf(kIcon) : "");
+  EXPECT_EQ(c.Flag(kRunOneAtATime), on(kRunOneAtATime, false));
+  EXPECT_FALSE(c.HasKey(kQUAVAutorunTimeout));
+}
+
+TEST(AutorunRoundTrip, EveryDrawnConfigurationReadsBackAsItsSettingsSay) {
+  for (uint32_t seed = 1; seed <= 500; ++seed) {
+    SCOPED_TRACE(seed);
+    const FakeAutorunSettings settings = Generate(seed);
+    FakeFileSystem fs;  // current directory E:\ .
+    fs.Put(kFileName, BuildAutorunText(settings));
+    const AutorunConfig config(fs);
+    ExpectReadBack(settings, config);
+    if (::testing::Test::HasFailure()) FAIL() << BuildAutorunText(settings);
+  }
+}
+
+}  // namespace
