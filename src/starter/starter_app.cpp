@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
 #include "common/text.h"
-#include "common/file_path.h"
 #include "starter/command_line.h"
 #include "starter/starter_texts.h"
 
@@ -254,10 +254,10 @@ StarterApp::InstallerOutcome StarterApp::RunInstallers() {
       ShowSplash(file);
       if (ui_.SplashExists()) ui_.SetSplashSignalOnHide(false);
 
-      ShellOpener opener(shell_, fs_);
+      ShellOpener opener(shell_, ui_, fs_);
       opener.SetCloseEvent(ui_.CloseEventHandle());
       opener.SetLingerTime(autorunTimeout_);
-      if (!opener.OpenTarget(JoinToCurrentDirectory(file), "", false, false, true)) {
+      if (!opener.OpenTarget(JoinToCurrentDirectory(file), "", false, true)) {
         std::string question = std::string(starter_texts::kInstallerFailedHead) + opener.Message() +
                                starter_texts::kInstallerFailedTail;
         if (ui_.AskYesNo(question, StarterUi::Answer::kYes) == StarterUi::Answer::kNo) {
@@ -313,15 +313,15 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
   const std::string fullTarget = url ? target : JoinToCurrentDirectory(target);
   const bool noViewer = text::EqualsNoCase(ReadConfigValue("InstallerFileOpenOptions"), "NoViewer");
 
-  ShellOpener opener(shell_, fs_);
+  ShellOpener opener(shell_, ui_, fs_);
   opener.SetLingerTime(timeout);
   opener.SetCloseEvent(ui_.CloseEventHandle());
   // One attempt, retried once when a viewer installer ran after a failure.
   auto attempt = [&](const std::string& file, const std::string& parameters) {
-    if (opener.OpenTarget(file, parameters, false, linger, wait)) return true;
+    if (opener.OpenTarget(file, parameters, linger, wait)) return true;
     if (noViewer && RunInstallers().ran) {
       opener.SetCloseEvent(ui_.CloseEventHandle());
-      return opener.OpenTarget(file, parameters, false, linger, wait);
+      return opener.OpenTarget(file, parameters, linger, wait);
     }
     return false;
   };

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "common/win32/app_message.h"
-#include "common/win32/message_pump.h"
 #include "config/autorun_config.h"
 #include "starter/background_settings.h"
 #include "starter/win32/background_window.h"
@@ -129,5 +128,3 @@ void Win32StarterUi::RunSelection(const SelectionSettings& settings,
 void Win32StarterUi::DisableSelection() {
   if (selection_) selection_->DisableChoice();
 }
-
-bool Win32StarterUi::PumpMessages() { return win32::PumpWaitingMessages(); }
