@@ -46,6 +46,11 @@ TEST_F(ShellOpenerTest, RootedAndDoubledPathsAreJoinedAndTidied) {
       {"E:\\cd", "\\docs\\a.pdf", "E:\\cd\\docs\\a.pdf"},
       {"E:\\cd\\", "/docs\\a.pdf", "E:\\cd\\docs\\a.pdf"},
       {"E:\\cd", "E:\\cd\\\\docs\\\\\\\\a.pdf", "E:\\cd\\docs\\a.pdf"},
+      // On a network folder: rooted targets join it, network targets stay whole.
+      {"\\\\server\\cd", "\\docs\\a.pdf", "\\\\server\\cd\\docs\\a.pdf"},
+      {"\\\\server\\cd\\", "\\docs\\a.pdf", "\\\\server\\cd\\docs\\a.pdf"},
+      {"\\\\server\\cd", "\\\\server\\cd\\doc.pdf", "\\\\server\\cd\\doc.pdf"},
+      {"E:\\", "\\\\server\\cd\\\\sub\\a.pdf", "\\\\server\\cd\\sub\\a.pdf"},
   };
   for (const Row& row : rows) {
     FakeFileSystem fs;
@@ -112,6 +117,53 @@ TEST_F(ShellOpenerTest, ParametersAreTidiedButWebAddressesKeepTheirSlashes) {
   EXPECT_THAT(shell_.Actions(),
               ElementsAre("ShellOpenEx(E:\\v.exe|\"E:\\cd/a\\b.txt\")", "Close(process)",
                           "ShellOpenEx(E:\\v.exe|\"http://host/a\")", "Close(process)"));
+}
+
+TEST_F(ShellOpenerTest, NetworkParametersKeepTheirOpeningPair) {
+  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "\\\\server\\cd\\\\doc.pdf", false, false));
+  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "//server/cd//doc.pdf", false, false));
+  EXPECT_THAT(shell_.Actions(),
+              ElementsAre("ShellOpenEx(E:\\v.exe|\"\\\\server\\cd\\doc.pdf\")", "Close(process)",
+                          "ShellOpenEx(E:\\v.exe|\"//server/cd/doc.pdf\")", "Close(process)"));
+}
+
+// The shell overruns its stack on a path longer than Windows takes: such a
+// path is reported as not found and never handed over. The length counts
+// after tidying and joining, as the shell would see it.
+TEST_F(ShellOpenerTest, PathsLongerThanWindowsTakesAreNotFoundWithoutAnyCall) {
+  const std::string fits = "E:\\" + std::string(kMaxPathChars - 7, 'a') + ".pdf";
+  const std::string tooLong = "E:\\" + std::string(kMaxPathChars - 6, 'a') + ".pdf";
+  ASSERT_EQ(fits.size(), kMaxPathChars);
+  struct Row {
+    std::string target;
+    std::string parameters;
+    bool opened;
+  } rows[] = {
+      {fits, "", true},
+      {tooLong, "", false},
+      {"E:\\\\" + fits.substr(3), "", true},  // doubled only before tidying
+      {"\\" + tooLong.substr(3), "", false},  // long only once joined
+      {"E:\\v.exe", fits, true},
+      {"E:\\v.exe", tooLong, false},
+      {std::string(kMaxPathChars, 'v') + ".exe", "E:\\doc.pdf", false},
+      {"http://host/" + std::string(300, 'q'), "", false},
+  };
+  for (const Row& row : rows) {
+    FakeFileSystem fs;
+    fs.files[fits] = "";
+    fs.files[tooLong] = "";
+    fs.files[row.target] = "";
+    FakeShellPort shell;
+    FakeOpenerUi ui(&shell.calls);
+    ShellOpener opener(shell, ui, fs);
+    EXPECT_EQ(opener.OpenTarget(row.target, row.parameters, false, false), row.opened)
+        << row.target.size() << " " << row.parameters.size();
+    EXPECT_EQ(shell.Actions().empty(), !row.opened) << row.target.size();
+    if (!row.opened) {
+      EXPECT_EQ(opener.ResultCode(), 2);
+      EXPECT_EQ(opener.Message().rfind("The specified file or folder ", 0), 0u);
+    }
+  }
 }
 
 TEST_F(ShellOpenerTest, ExeInAnyCaseStartsInItsOwnFolderAndBatGoesThroughTheShell) {
