@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "common/file_path.h"  // IsUrl, which callers of the opener use too
 #include "common/os_handle.h"
