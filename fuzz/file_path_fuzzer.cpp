@@ -48,6 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   path.SetFolder(folder);
   CheckParts(path);
 
+  // Tidying only ever shortens; a network path keeps its opening pair.
+  const std::string tidy = TidyPath(first);
+  FUZZ_CHECK(tidy.size() <= first.size());
+  FUZZ_CHECK(TidyParameters(first).size() <= first.size());
+  if (IsNetworkPath(first)) FUZZ_CHECK(tidy.substr(0, 2) == first.substr(0, 2));
+  const std::string resolved = ResolveRootedPath(first, folder);
+  FUZZ_CHECK(resolved.size() <= first.size() + folder.size());
+  if (IsNetworkPath(first)) FUZZ_CHECK(resolved == first);
+
   FakeFileSystem fs;
   fs.Put("x.txt", "");
   (void)path.Exists(fs);

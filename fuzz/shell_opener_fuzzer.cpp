@@ -8,6 +8,7 @@
 
 #include "common/shell_opener.h"
 #include "fake_file_system.h"
+#include "fake_opener_ui.h"
 #include "fake_shell_port.h"
 #include "fuzz_check.h"
 
@@ -15,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   FakeFileSystem fs;
   FakeShellPort shell;
+  FakeOpenerUi ui(&shell.calls);
 
   // The scripted answers, from the end of the input.
-  const bool showMessage = input.ConsumeBool();
   const bool linger = input.ConsumeBool();
   const bool wait = input.ConsumeBool();
   const bool targetExists = input.ConsumeBool();
@@ -42,11 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string parameters = input.ConsumeRemainingBytesAsString();
   if (targetExists) fs.files[target] = "";
 
-  ShellOpener opener(shell, fs, wording);
+  ShellOpener opener(shell, ui, fs, wording);
   opener.SetLingerTime(lingerSeconds);
   if (withEvent) opener.SetCloseEvent(FakeShellPort::kCloseEvent);
-  const bool opened = opener.OpenTarget(target, parameters, showMessage, linger, wait);
+  const bool opened = opener.OpenTarget(target, parameters, linger, wait);
   FUZZ_CHECK(opened == opener.Message().empty());
+  // No path longer than Windows takes ever reaches the shell (parameters are quoted).
+  FUZZ_CHECK(shell.longestFile <= kMaxPathChars);
+  FUZZ_CHECK(shell.longestParameters <= kMaxPathChars + 2);
 
   // Every process handle handed out is closed exactly once.
   int started = 0;

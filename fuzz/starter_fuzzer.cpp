@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/file_path.h"
 #include "common/registry_store.h"
 #include "common/text.h"
 #include "config/autorun_config.h"
@@ -93,5 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(registry.OpenHandles().empty());
   FUZZ_CHECK(!ui.SplashExists() && !ui.BackgroundExists());
   FUZZ_CHECK(ui.CloseEventHandle() == nullptr);
+  // However long the CD's values, no path longer than Windows takes reaches the shell.
+  FUZZ_CHECK(shell.longestFile <= kMaxPathChars);
+  FUZZ_CHECK(shell.longestParameters <= kMaxPathChars + 2);
   return 0;
 }

@@ -12,6 +12,68 @@ std::string CollapseDoubledBackslashes(std::string_view path) {
   return text::ReplaceAll(path, "\\\\", "\\");
 }
 
+bool IsUrl(std::string_view text) {
+  // "https" begins with "http"; both are listed for the reader.
+  for (const char* prefix : {"http", "https", "mailto", "ftp"}) {
+    if (text::StartsWithNoCase(text, prefix)) return true;
+  }
+  return false;
+}
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Applies `tidy` to the path after a network path's opening pair, so that
+// \\server\share does not turn into a folder on the current drive.
+template <typename Tidy>
+std::string KeepingNetworkPrefix(std::string_view path, Tidy tidy) {
+  if (!IsNetworkPath(path)) return tidy(path);
+  return std::string(path.substr(0, 2)) + tidy(path.substr(2));
+}
+
+std::string CollapseFourTimes(std::string_view path) {
+  std::string tidy(path);
+  for (int i = 0; i < 4; ++i) tidy = text::ReplaceAll(tidy, "\\\\", "\\");
+  return tidy;
+}
+
+}  // namespace
+
+bool IsNetworkPath(std::string_view path) {
+  return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]) &&
+         (path.size() == 2 || !IsSeparator(path[2]));
+}
+
+std::string TidyPath(std::string_view target) {
+  return KeepingNetworkPrefix(target, CollapseFourTimes);
+}
+
+std::string TidyParameters(std::string_view parameters) {
+  // A web address keeps its "//".
+  const bool url = IsUrl(parameters);
+  return KeepingNetworkPrefix(parameters, [url](std::string_view rest) {
+    std::string tidy(rest);
+    if (!url) tidy = text::ReplaceAll(tidy, "//", "/");
+    tidy = text::ReplaceAll(tidy, "\\/", "\\");
+    return CollapseFourTimes(tidy);
+  });
+}
+
+std::string ResolveRootedPath(std::string_view target, std::string_view currentDirectory) {
+  if (target.empty() || !IsSeparator(target[0]) || IsNetworkPath(target)) {
+    return std::string(target);
+  }
+  if (!currentDirectory.empty() && IsSeparator(currentDirectory.back())) target.remove_prefix(1);
+  const std::string joined = std::string(currentDirectory) + std::string(target);
+  // One pass of each, as for any joined path; TidyPath takes the rest.
+  return KeepingNetworkPrefix(joined, [](std::string_view rest) {
+    std::string tidy = text::ReplaceAll(rest, "//", "/");
+    tidy = text::ReplaceAll(tidy, "\\/", "\\");
+    return text::ReplaceAll(tidy, "\\\\", "\\");
+  });
+}
+
 namespace {
 
 std::string Normalize(std::string_view path) {

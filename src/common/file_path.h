@@ -2,14 +2,37 @@
 // "/" is accepted on input and becomes "\".
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 class FileSystem;
 
+// The longest path the Windows shell and process calls take: MAX_PATH (260)
+// counts the terminating zero. A longer one overruns the shell's own buffers.
+inline constexpr size_t kMaxPathChars = 259;
+
 // Every doubled "\" made single, scanning once from the left. The two
 // backslashes that open a network path (\\server\share) are kept.
 std::string CollapseDoubledBackslashes(std::string_view path);
+
+// True when the text begins, ignoring case, with "http", "https", "mailto" or "ftp".
+bool IsUrl(std::string_view text);
+
+// A network path opens with exactly two separators: \\server\share (or //server/share).
+bool IsNetworkPath(std::string_view path);
+
+// A target as the shell gets it: doubled "\" from joined or hand-typed paths
+// made single (four passes), keeping the pair that opens a network path.
+std::string TidyPath(std::string_view target);
+// The same for a parameter text, which also loses doubled "/" (unless it is
+// a web address) and "\/".
+std::string TidyParameters(std::string_view parameters);
+
+// A target beginning with "\" or "/" is relative to the current directory (the
+// CD root): the two are joined, with one separator between them. Any other
+// target, a network path included, is returned as it is.
+std::string ResolveRootedPath(std::string_view target, std::string_view currentDirectory);
 
 class FilePath {
  public:

@@ -2,10 +2,11 @@
 
 #include <optional>
 
+#include "common/file_path.h"
 #include "common/file_system.h"
+#include "common/opener_ui.h"
 #include "common/shell_port.h"
 #include "common/text.h"
-#include "common/file_path.h"
 
 namespace {
 
@@ -38,25 +39,7 @@ std::string NotFoundMessage(const std::string& target, const std::string& quoted
   return "The specified file or folder '" + target + "' was not found.";
 }
 
-// Doubled separators from joined or hand-typed paths. Parameters that are a
-// web address keep their "//".
-std::string TidyParameters(const std::string& parameters) {
-  std::string tidy = parameters;
-  if (!IsUrl(tidy)) tidy = text::ReplaceAll(tidy, "//", "/");
-  tidy = text::ReplaceAll(tidy, "\\/", "\\");
-  for (int i = 0; i < 4; ++i) tidy = text::ReplaceAll(tidy, "\\\\", "\\");
-  return tidy;
-}
-
 }  // namespace
-
-bool IsUrl(std::string_view text) {
-  // "https" begins with "http"; both are listed for the reader.
-  for (const char* prefix : {"http", "https", "mailto", "ftp"}) {
-    if (text::StartsWithNoCase(text, prefix)) return true;
-  }
-  return false;
-}
 
 std::string ShellOpener::MessageFor(int32_t code, const std::string& target,
                                     const std::string& quotedParameters, OpenerWording wording) {
@@ -102,22 +85,12 @@ std::string ShellOpener::MessageFor(int32_t code, const std::string& target,
 }
 
 bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& parametersIn,
-                             bool showMessage, bool linger, bool wait) {
-  std::string target = targetIn;
+                             bool linger, bool wait) {
+  lastTarget_ = targetIn;
+  lastParameters_ = parametersIn;
   std::optional<int64_t> startTime;
 
-  // A rooted target is relative to the current directory (the CD root).
-  if (!target.empty() && (target[0] == '\\' || target[0] == '/')) {
-    const std::string current = FilePath::CurrentDirectory(fs_);
-    if (!current.empty() && (current.back() == '\\' || current.back() == '/')) {
-      target.erase(0, 1);
-    }
-    target = current + target;
-    target = text::ReplaceAll(target, "//", "/");
-    target = text::ReplaceAll(target, "\\/", "\\");
-    target = text::ReplaceAll(target, "\\\\", "\\");
-  }
-  for (int i = 0; i < 4; ++i) target = text::ReplaceAll(target, "\\\\", "\\");
+  const std::string target = TidyPath(ResolveRootedPath(targetIn, FilePath::CurrentDirectory(fs_)));
   const std::string parameters = TidyParameters(parametersIn);
   const std::string quoted = "\"" + parameters + "\"";
 
@@ -127,7 +100,13 @@ bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& par
   if (path.Name().empty() && !IsUrl(target)) wait = false;
   bool callFailed = false;
   resultCode_ = -1;
-  if (parameters.empty() && !path.Name().empty() && !IsUrl(target) && !fs_.FindFile(target)) {
+  if (target.size() > kMaxPathChars || parameters.size() > kMaxPathChars) {
+    // The shell copies the path into a buffer of the path limit; a longer one
+    // overruns it. No such file can exist, so it is reported as not found.
+    resultCode_ = 2;
+    callFailed = true;
+  } else if (parameters.empty() && !path.Name().empty() && !IsUrl(target) &&
+             !fs_.FindFile(target)) {
     // Nothing to start: say so without bothering the shell.
     resultCode_ = 2;
     callFailed = true;
@@ -160,17 +139,10 @@ bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& par
     callFailed = resultCode_ >= 0 && resultCode_ <= kShellSuccessAbove;
   }
 
-  shell_.PumpMessages();
+  ui_.PumpMessages();
   message_ = MessageFor(resultCode_, target, quoted, wording_);
   if (message_.empty() && callFailed) message_ = kUnlistedFailure;
   const bool success = message_.empty();
-
-  if (showMessage && !success) {
-    shell_.ShowMessage("Failed to open " +
-                       text::Format("%s %s", targetIn.c_str(), parametersIn.c_str()) +
-                       ", error message displayed below:\n\n" +
-                       text::Format("Error code: %d\nMessage: %s", resultCode_, message_.c_str()));
-  }
 
   if (linger && success) {
     const int64_t seconds = lingerTime_ < 1 ? kDefaultLingerSeconds : lingerTime_;
@@ -184,7 +156,7 @@ bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& par
         // Nothing can end the linger early; sleep rather than spin.
         shell_.Sleep(kLingerSliceMs);
       }
-      shell_.PumpMessages();
+      ui_.PumpMessages();
     }
   }
   return success;
@@ -192,21 +164,29 @@ bool ShellOpener::OpenTarget(const std::string& targetIn, const std::string& par
 
 void ShellOpener::WaitForProcess(OsHandle process) {
   while (shell_.Wait(process, closeEvent_, kProcessSliceMs) == ShellPort::WaitResult::kTimeout) {
-    shell_.PumpMessages();
+    ui_.PumpMessages();
   }
 }
 
 bool ShellOpener::BrowseTo(const std::string& url) {
-  shell_.SetWaitCursor(true);
-  if (OpenTarget(url, std::string(), false, false, false)) {
-    shell_.SetWaitCursor(false);
-    return true;
-  }
-  shell_.ShowMessage("It was not possible to browse to the URL '" + url +
-                     "' at this time.  Reason appears below:\n\n" +
-                     text::Format("Error code: %d\nMessage: %s", resultCode_, message_.c_str()));
-  shell_.SetWaitCursor(false);
-  return false;
+  ui_.SetWaitCursor(true);
+  const bool opened = OpenTarget(url, std::string(), false, false);
+  ui_.SetWaitCursor(false);
+  return opened;
 }
 
-bool ShellOpener::PumpMessages() { return shell_.PumpMessages(); }
+std::string ShellOpener::CodeAndMessage() const {
+  return text::Format("Error code: %d\nMessage: %s", resultCode_, message_.c_str());
+}
+
+std::string ShellOpener::OpenFailureText() const {
+  return "Failed to open " + text::Format("%s %s", lastTarget_.c_str(), lastParameters_.c_str()) +
+         ", error message displayed below:\n\n" + CodeAndMessage();
+}
+
+std::string ShellOpener::BrowseFailureText() const {
+  return "It was not possible to browse to the URL '" + lastTarget_ +
+         "' at this time.  Reason appears below:\n\n" + CodeAndMessage();
+}
+
+bool ShellOpener::PumpMessages() { return ui_.PumpMessages(); }

@@ -1,5 +1,6 @@
 // The shell-and-processes port of ShellOpener: one method per Windows call it
-// makes, so that every decision stays portable and testable.
+// makes, so that every decision stays portable and testable. What the user
+// sees meanwhile is OpenerUi's.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,8 @@ class ShellPort {
   virtual ~ShellPort() = default;
 
   struct ExecResult {
-    bool ok = false;           // the call returned success
-    int32_t instance = 0;      // the instance value (hInstApp) it gave back
+    bool ok = false;             // the call returned success
+    int32_t instance = 0;        // the instance value (hInstApp) it gave back
     OsHandle process = nullptr;  // when asked for and one came back
   };
   // ShellExecuteExA, verb "open", SW_SHOW, SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NO_CONSOLE.
@@ -24,7 +25,7 @@ class ShellPort {
   // GetLastError(); on success *process is the process handle (the thread
   // handle is closed at once).
   virtual bool StartProcess(const std::string& application, const std::string& folder,
-                             OsHandle* process, int32_t* error) = 0;
+                            OsHandle* process, int32_t* error) = 0;
 
   // ShellExecuteA(no owner, "open", file, no parameters, folder, SW_SHOWNORMAL).
   virtual int32_t ShellOpen(const std::string& file, const std::string& folder) = 0;
@@ -35,14 +36,6 @@ class ShellPort {
   virtual void Sleep(int ms) = 0;
   virtual void CloseHandle(OsHandle handle) = 0;
 
-  // Dispatches the window messages already waiting; true when the quit
-  // message was met (it is posted again for the caller's loop).
-  virtual bool PumpMessages() = 0;
-
   // The calendar clock in whole seconds.
   virtual int64_t NowSeconds() = 0;
-
-  // An OK message box with the program's title.
-  virtual void ShowMessage(const std::string& text) = 0;
-  virtual void SetWaitCursor(bool on) = 0;
 };

@@ -254,10 +254,10 @@ StarterApp::InstallerOutcome StarterApp::RunInstallers() {
       ShowSplash(file);
       if (ui_.SplashExists()) ui_.SetSplashSignalOnHide(false);
 
-      ShellOpener opener(shell_, fs_);
+      ShellOpener opener(shell_, ui_, fs_);
       opener.SetCloseEvent(ui_.CloseEventHandle());
       opener.SetLingerTime(autorunTimeout_);
-      if (!opener.OpenTarget(JoinToCurrentDirectory(file), "", false, false, true)) {
+      if (!opener.OpenTarget(JoinToCurrentDirectory(file), "", false, true)) {
         std::string question = std::string(starter_texts::kInstallerFailedHead) + opener.Message() +
                                starter_texts::kInstallerFailedTail;
         if (ui_.AskYesNo(question, StarterUi::Answer::kYes) == StarterUi::Answer::kNo) {
@@ -314,15 +314,15 @@ void StarterApp::OpenFile(const std::string& target, const std::string& programs
   const bool noViewer =
       text::EqualsNoCase(ReadConfigValue(keys::kInstallerFileOpenOptions), keywords::kNoViewer);
 
-  ShellOpener opener(shell_, fs_);
+  ShellOpener opener(shell_, ui_, fs_);
   opener.SetLingerTime(timeout);
   opener.SetCloseEvent(ui_.CloseEventHandle());
   // One attempt, retried once when a viewer installer ran after a failure.
   auto attempt = [&](const std::string& file, const std::string& parameters) {
-    if (opener.OpenTarget(file, parameters, false, linger, wait)) return true;
+    if (opener.OpenTarget(file, parameters, linger, wait)) return true;
     if (noViewer && RunInstallers().ran) {
       opener.SetCloseEvent(ui_.CloseEventHandle());
-      return opener.OpenTarget(file, parameters, false, linger, wait);
+      return opener.OpenTarget(file, parameters, linger, wait);
     }
     return false;
   };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/opener_ui.h"
 #include "common/os_handle.h"
 
 // The welcome dialog's inputs, read from autorun.inf by the sequence.
@@ -34,7 +35,9 @@ struct SelectionSettings {
   std::string pictureLocation;
 };
 
-class StarterUi {
+// Pumping messages and the wait cursor come from OpenerUi: the starter's
+// openings keep its own windows answering.
+class StarterUi : public OpenerUi {
  public:
   enum class Answer { kYes, kNo };
 
@@ -89,7 +92,4 @@ class StarterUi {
                             const OpenSelectedFn& openSelected) = 0;
   // Disables the list and "&Open" while a picked file opens.
   virtual void DisableSelection() = 0;
-
-  // Dispatches the window messages already waiting; true when quit was met.
-  virtual bool PumpMessages() = 0;
 };

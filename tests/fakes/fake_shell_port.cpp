@@ -1,5 +1,7 @@
 #include "fake_shell_port.h"
 
+#include <algorithm>
+
 namespace {
 std::string HandleName(OsHandle handle) {
   if (handle == FakeShellPort::kProcess) return "process";
@@ -26,6 +28,7 @@ std::vector<std::string> FakeShellPort::Actions() const {
 ShellPort::ExecResult FakeShellPort::ShellOpenEx(const std::string& file,
                                                  const std::string& parameters) {
   calls.push_back("ShellOpenEx(" + file + "|" + parameters + ")");
+  Measure(file, parameters);
   if (execResult.process) processEndMs_ = nowMs + processRunMs;
   return execResult;
 }
@@ -33,6 +36,7 @@ ShellPort::ExecResult FakeShellPort::ShellOpenEx(const std::string& file,
 bool FakeShellPort::StartProcess(const std::string& application, const std::string& folder,
                                  OsHandle* process, int32_t* error) {
   calls.push_back("StartProcess(" + application + "|" + folder + ")");
+  Measure(application, "");
   if (!startOk) {
     *error = startError;
     return false;
@@ -44,6 +48,7 @@ bool FakeShellPort::StartProcess(const std::string& application, const std::stri
 
 int32_t FakeShellPort::ShellOpen(const std::string& file, const std::string& folder) {
   calls.push_back("ShellOpen(" + file + "|" + folder + ")");
+  Measure(file, "");
   return openResult;
 }
 
@@ -74,15 +79,7 @@ void FakeShellPort::CloseHandle(OsHandle handle) {
   closed.push_back(handle);
 }
 
-bool FakeShellPort::PumpMessages() {
-  calls.push_back("Pump");
-  return pumpResult;
-}
-
-void FakeShellPort::ShowMessage(const std::string& text) {
-  calls.push_back("Message(" + text + ")");
-}
-
-void FakeShellPort::SetWaitCursor(bool on) {
-  calls.push_back(on ? "WaitCursor(on)" : "WaitCursor(off)");
+void FakeShellPort::Measure(const std::string& file, const std::string& parameters) {
+  longestFile = std::max(longestFile, file.size());
+  longestParameters = std::max(longestParameters, parameters.size());
 }

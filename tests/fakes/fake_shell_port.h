@@ -2,13 +2,15 @@
 // public fields, and runs a fake clock that moves only when the code under
 // test sleeps or a wait times out, so waits and lingers are exact and instant.
 //
+// FakeOpenerUi writes into the same log.
+//
 // Log entries:
 //   "ShellOpenEx(file|params)"  "StartProcess(app|folder)"  "ShellOpen(file|folder)"
 //   "Wait(process,50)"  "Wait(event,100)"  "Wait(process+event,50)"
-//   "Sleep(100)"  "Close(process)"  "Close(event)"  "Close(handle)"  "Pump"  "Message(text)"
-//   "WaitCursor(on)"  "WaitCursor(off)"
+//   "Sleep(100)"  "Close(process)"  "Close(event)"  "Close(handle)"
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +30,6 @@ class FakeShellPort : public ShellPort {
   bool startOk = true;                        // StartProcess
   int32_t startError = 0;                     // its GetLastError() on failure
   int32_t openResult = 42;                    // ShellOpen
-  bool pumpResult = false;                    // PumpMessages (true: quit met)
   // A process started by ShellOpenEx or StartProcess runs this long on the fake clock.
   int64_t processRunMs = 0;
   // The close event becomes signalled once it has been waited on this many
@@ -44,6 +45,9 @@ class FakeShellPort : public ShellPort {
   // Handles the code under test closed, in order.
   std::vector<OsHandle> closed;
   int eventWaits = 0;
+  // The longest file and parameter texts handed to any of the three calls.
+  size_t longestFile = 0;
+  size_t longestParameters = 0;
 
   // Counts log entries equal to `call`.
   int Count(const std::string& call) const;
@@ -59,11 +63,9 @@ class FakeShellPort : public ShellPort {
   WaitResult Wait(OsHandle process, OsHandle event, int ms) override;
   void Sleep(int ms) override;
   void CloseHandle(OsHandle handle) override;
-  bool PumpMessages() override;
   int64_t NowSeconds() override { return nowMs / 1000; }
-  void ShowMessage(const std::string& text) override;
-  void SetWaitCursor(bool on) override;
 
  private:
+  void Measure(const std::string& file, const std::string& parameters);
   int64_t processEndMs_ = -1;
 };

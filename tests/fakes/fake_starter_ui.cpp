@@ -14,6 +14,8 @@ std::vector<std::string> FakeStarterUi::Seen() const {
 
 void FakeStarterUi::ShowMessage(const std::string& text) { Log("Message(" + text + ")"); }
 
+void FakeStarterUi::SetWaitCursor(bool on) { Log(on ? "WaitCursor(on)" : "WaitCursor(off)"); }
+
 StarterUi::Answer FakeStarterUi::AskYesNo(const std::string& text, Answer defaultButton) {
   Answer answer = defaultButton;
   if (!answers.empty()) {

@@ -56,6 +56,7 @@ class FakeStarterUi : public StarterUi {
   void RunSelection(const SelectionSettings& settings, const OpenSelectedFn& openSelected) override;
   void DisableSelection() override;
   bool PumpMessages() override { return false; }
+  void SetWaitCursor(bool on) override;
 
   bool eventCreated = false;
   bool eventSet = false;

@@ -92,3 +92,57 @@ TEST(CollapseDoubledBackslashes, ScansOnceAndKeepsANetworkPrefix) {
 }
 
 }  // namespace
+
+namespace {
+
+// A network path keeps the pair of separators that opens it through every
+// tidying step; everything else follows the rules for ordinary paths.
+TEST(PathTidying, NetworkPathsKeepTheirOpeningPair) {
+  struct Row {
+    const char* path;
+    bool network;
+    const char* tidyPath;
+    const char* tidyParameters;
+  } rows[] = {
+      {"\\\\server\\cd\\doc.pdf", true, "\\\\server\\cd\\doc.pdf", "\\\\server\\cd\\doc.pdf"},
+      {"\\\\server\\cd\\\\sub\\\\\\\\a.pdf", true, "\\\\server\\cd\\sub\\a.pdf",
+       "\\\\server\\cd\\sub\\a.pdf"},
+      {"//server/cd//doc.pdf", true, "//server/cd//doc.pdf", "//server/cd/doc.pdf"},
+      {"\\\\\\server\\a.pdf", false, "\\server\\a.pdf", "\\server\\a.pdf"},
+      {"\\docs\\\\a.pdf", false, "\\docs\\a.pdf", "\\docs\\a.pdf"},
+      {"E:\\\\cd//a\\/b.txt", false, "E:\\cd//a\\/b.txt", "E:\\cd/a\\b.txt"},
+      {"http://host//a", false, "http://host//a", "http://host//a"},
+      {"\\\\", true, "\\\\", "\\\\"},
+      {"", false, "", ""},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(IsNetworkPath(row.path), row.network) << row.path;
+    EXPECT_EQ(TidyPath(row.path), row.tidyPath) << row.path;
+    EXPECT_EQ(TidyParameters(row.path), row.tidyParameters) << row.path;
+  }
+}
+
+TEST(PathTidying, RootedTargetsJoinTheCurrentDirectoryNetworkTargetsDoNot) {
+  struct Row {
+    const char* target;
+    const char* current;
+    const char* resolved;
+  } rows[] = {
+      {"\\docs\\a.pdf", "E:\\", "E:\\docs\\a.pdf"},
+      {"\\docs\\a.pdf", "E:\\cd", "E:\\cd\\docs\\a.pdf"},
+      {"/docs/a.pdf", "E:\\cd\\", "E:\\cd\\docs/a.pdf"},
+      {"\\docs\\a.pdf", "\\\\server\\cd", "\\\\server\\cd\\docs\\a.pdf"},
+      {"\\docs\\a.pdf", "\\\\server\\cd\\", "\\\\server\\cd\\docs\\a.pdf"},
+      {"\\\\server\\cd\\doc.pdf", "\\\\server\\cd", "\\\\server\\cd\\doc.pdf"},
+      {"\\\\server\\cd\\doc.pdf", "E:\\", "\\\\server\\cd\\doc.pdf"},
+      {"//server/cd/doc.pdf", "E:\\", "//server/cd/doc.pdf"},
+      {"docs\\a.pdf", "E:\\cd", "docs\\a.pdf"},
+      {"http://host/a", "E:\\cd", "http://host/a"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ResolveRootedPath(row.target, row.current), row.resolved)
+        << row.target << " in " << row.current;
+  }
+}
+
+}  // namespace

@@ -46,13 +46,10 @@ class JournalShell : public ShellPort {
   WaitResult Wait(OsHandle, OsHandle, int) override { return WaitResult::kSignalled; }
   void Sleep(int) override { ++sleeps; }
   void CloseHandle(OsHandle) override {}
-  bool PumpMessages() override { return false; }
   // Every linger ends at once, unless a test makes the clock tick slower.
   int64_t NowSeconds() override { return now_ += secondsPerCall; }
   int64_t secondsPerCall = 100;
   int sleeps = 0;  // slices slept while lingering
-  void ShowMessage(const std::string& text) override { journal_->push_back("Box(" + text + ")"); }
-  void SetWaitCursor(bool) override {}
 
  private:
   int32_t CodeFor(const std::string& name) {

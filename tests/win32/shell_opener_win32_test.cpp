@@ -11,6 +11,7 @@
 #include "common/text.h"
 #include "common/win32/handles.h"
 #include "common/win32/win32_file_system.h"
+#include "common/win32/win32_opener_ui.h"
 #include "common/win32/win32_shell_port.h"
 
 namespace {
@@ -106,12 +107,13 @@ class ShellOpenerWin32 : public ::testing::Test {
   char previousDirectory_[MAX_PATH + 1] = {};
   Win32FileSystem fs_;
   Win32ShellPort port_;
+  Win32OpenerUi ui_;
 };
 
 TEST_F(ShellOpenerWin32, MissingFileIsCodeTwoAndNothingStarts) {
-  ShellOpener opener(port_, fs_);
+  ShellOpener opener(port_, ui_, fs_);
   const std::string missing = folder_ + "\\missing.vdrec";
-  EXPECT_FALSE(opener.OpenTarget(missing, "", false, false, false));
+  EXPECT_FALSE(opener.OpenTarget(missing, "", false, false));
   EXPECT_EQ(opener.ResultCode(), 2);
   EXPECT_EQ(opener.Message(), "The specified file or folder '" + missing + "' was not found.");
   Sleep(300);
@@ -119,8 +121,8 @@ TEST_F(ShellOpenerWin32, MissingFileIsCodeTwoAndNothingStarts) {
 }
 
 TEST_F(ShellOpenerWin32, ProgramStartsInItsOwnFolder) {
-  ShellOpener opener(port_, fs_);
-  EXPECT_TRUE(opener.OpenTarget(recorder_, "", false, false, true));
+  ShellOpener opener(port_, ui_, fs_);
+  EXPECT_TRUE(opener.OpenTarget(recorder_, "", false, true));
   EXPECT_EQ(opener.ResultCode(), -1);
   const auto lines = LogLines();
   ASSERT_EQ(lines.size(), 2u) << Log();
@@ -136,9 +138,9 @@ TEST_F(ShellOpenerWin32, ProgramStartsInItsOwnFolder) {
 TEST_F(ShellOpenerWin32, DocumentOpensThroughItsAssociation) {
   const std::string document = folder_ + "\\doc.vdrec";
   Touch(document);
-  ShellOpener opener(port_, fs_);
+  ShellOpener opener(port_, ui_, fs_);
   // Waiting makes the check deterministic: the log is complete on return.
-  EXPECT_TRUE(opener.OpenTarget(document, "", false, false, true)) << opener.Message();
+  EXPECT_TRUE(opener.OpenTarget(document, "", false, true)) << opener.Message();
   EXPECT_GT(opener.ResultCode(), 32);
   const auto lines = LogLines();
   ASSERT_EQ(lines.size(), 2u) << Log();
@@ -148,9 +150,9 @@ TEST_F(ShellOpenerWin32, DocumentOpensThroughItsAssociation) {
 }
 
 TEST_F(ShellOpenerWin32, WaitingWithParametersReturnsWhenTheProgramEnds) {
-  ShellOpener opener(port_, fs_);
+  ShellOpener opener(port_, ui_, fs_);
   const auto start = Clock::now();
-  EXPECT_TRUE(opener.OpenTarget(recorder_, "--sleep=1500", false, false, true)) << opener.Message();
+  EXPECT_TRUE(opener.OpenTarget(recorder_, "--sleep=1500", false, true)) << opener.Message();
   const long long elapsed = MsSince(start);
   EXPECT_GE(elapsed, 1500);
   EXPECT_LT(elapsed, 10000);
@@ -166,7 +168,7 @@ TEST_F(ShellOpenerWin32, WaitingWithParametersReturnsWhenTheProgramEnds) {
 TEST_F(ShellOpenerWin32, CloseEventEndsALingerAtOnce) {
   win32::KernelHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   ASSERT_TRUE(event);
-  ShellOpener opener(port_, fs_);
+  ShellOpener opener(port_, ui_, fs_);
   opener.SetLingerTime(30);
   opener.SetCloseEvent(event.get());
   Clock::time_point setAt;
@@ -176,7 +178,7 @@ TEST_F(ShellOpenerWin32, CloseEventEndsALingerAtOnce) {
     SetEvent(event.get());
   });
   const auto start = Clock::now();
-  const bool ok = opener.OpenTarget(recorder_, "", false, true, false);
+  const bool ok = opener.OpenTarget(recorder_, "", true, false);
   const auto end = Clock::now();
   setter.join();
   EXPECT_TRUE(ok);
@@ -190,12 +192,12 @@ TEST_F(ShellOpenerWin32, CloseEventEndsALingerAtOnce) {
 }
 
 TEST_F(ShellOpenerWin32, LingerWithoutCloseEventHardlyUsesTheProcessor) {
-  ShellOpener opener(port_, fs_);
+  ShellOpener opener(port_, ui_, fs_);
   opener.SetLingerTime(2);
   FILETIME created, exited, kernelBefore, userBefore, kernelAfter, userAfter;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelBefore, &userBefore);
   const auto start = Clock::now();
-  EXPECT_TRUE(opener.OpenTarget(recorder_, "", false, true, false));
+  EXPECT_TRUE(opener.OpenTarget(recorder_, "", true, false));
   const long long elapsed = MsSince(start);
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelAfter, &userAfter);
   auto ms = [](const FILETIME& t) {
@@ -212,8 +214,8 @@ TEST_F(ShellOpenerWin32, LingerWithoutCloseEventHardlyUsesTheProcessor) {
 TEST_F(ShellOpenerWin32, UnregisteredExtensionIsCode31) {
   const std::string document = folder_ + "\\doc.vdnone";
   Touch(document);
-  ShellOpener opener(port_, fs_);
-  EXPECT_FALSE(opener.OpenTarget(document, "", false, false, false));
+  ShellOpener opener(port_, ui_, fs_);
+  EXPECT_FALSE(opener.OpenTarget(document, "", false, false));
   EXPECT_EQ(opener.ResultCode(), 31);
   EXPECT_EQ(opener.Message(),
             ShellOpener::MessageFor(31, document, "\"\"", OpenerWording::kStarter));

@@ -6,14 +6,6 @@
 
 #include <ctime>
 
-#include "common/win32/app_message.h"
-#include "common/win32/message_pump.h"
-#include <utility>
-
-Win32ShellPort::~Win32ShellPort() {
-  if (waitCursorOn_) SetWaitCursor(false);
-}
-
 ShellPort::ExecResult Win32ShellPort::ShellOpenEx(const std::string& file,
                                                   const std::string& parameters) {
   SHELLEXECUTEINFOA info = {};
@@ -76,20 +68,4 @@ void Win32ShellPort::CloseHandle(OsHandle handle) {
   if (handle) ::CloseHandle(handle);
 }
 
-bool Win32ShellPort::PumpMessages() { return win32::PumpWaitingMessages(); }
-
 int64_t Win32ShellPort::NowSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
-
-void Win32ShellPort::ShowMessage(const std::string& text) {
-  win32::ShowAppMessage(GetActiveWindow(), text, MB_OK);
-}
-
-void Win32ShellPort::SetWaitCursor(bool on) {
-  if (on == waitCursorOn_) return;
-  waitCursorOn_ = on;
-  if (on) {
-    savedCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  } else {
-    SetCursor(static_cast<HCURSOR>(std::exchange(savedCursor_, nullptr)));
-  }
-}

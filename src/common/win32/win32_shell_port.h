@@ -2,15 +2,11 @@
 #pragma once
 
 #include <string>
-#include <utility>
 
 #include "common/shell_port.h"
 
 class Win32ShellPort : public ShellPort {
  public:
-  Win32ShellPort() = default;
-  ~Win32ShellPort() override;
-
   ExecResult ShellOpenEx(const std::string& file, const std::string& parameters) override;
   bool StartProcess(const std::string& application, const std::string& folder, OsHandle* process,
                     int32_t* error) override;
@@ -18,12 +14,5 @@ class Win32ShellPort : public ShellPort {
   WaitResult Wait(OsHandle process, OsHandle event, int ms) override;
   void Sleep(int ms) override;
   void CloseHandle(OsHandle handle) override;
-  bool PumpMessages() override;
   int64_t NowSeconds() override;
-  void ShowMessage(const std::string& text) override;
-  void SetWaitCursor(bool on) override;
-
- private:
-  void* savedCursor_ = nullptr;  // the cursor before SetWaitCursor(true)
-  bool waitCursorOn_ = false;
 };

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "common/win32/app_message.h"
-#include "common/win32/message_pump.h"
 #include "config/autorun_config.h"
 #include "config/autorun_keys.h"
 #include "starter/background_settings.h"
@@ -130,5 +129,3 @@ void Win32StarterUi::RunSelection(const SelectionSettings& settings,
 void Win32StarterUi::DisableSelection() {
   if (selection_) selection_->DisableChoice();
 }
-
-bool Win32StarterUi::PumpMessages() { return win32::PumpWaitingMessages(); }

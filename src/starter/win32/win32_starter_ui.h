@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/win32/handles.h"
+#include "common/win32/win32_opener_ui.h"
 #include "starter/starter_ui.h"
 
 class AutorunConfig;
@@ -51,10 +52,12 @@ class Win32StarterUi : public StarterUi {
   void RunSelection(const SelectionSettings& settings, const OpenSelectedFn& openSelected) override;
   void DisableSelection() override;
 
-  bool PumpMessages() override;
+  bool PumpMessages() override { return openerUi_.PumpMessages(); }
+  void SetWaitCursor(bool on) override { openerUi_.SetWaitCursor(on); }
 
  private:
   const AutorunConfig& config_;
+  Win32OpenerUi openerUi_;
   win32::KernelHandle closeEvent_;
   std::unique_ptr<BackgroundWindow> background_;
   std::unique_ptr<SelectionDialog> selection_;  // while the selection list runs
