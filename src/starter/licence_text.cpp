@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/file_path.h"
+
 namespace licence_text {
 namespace {
 struct FileCloser {
@@ -23,6 +25,8 @@ void BreakLongLine(std::string* text, std::string* line) {
 
 std::string ReadLicenceText(const std::string& fileName, size_t maxBytes) {
   // Binary mode so that line ends are handled the same on every platform.
+  // A name longer than Windows takes names no file it could open.
+  if (fileName.size() > kMaxPathChars) return kOpenFailed + fileName;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
   if (!file) return kOpenFailed + fileName;
   std::string text;

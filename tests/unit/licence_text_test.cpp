@@ -3,12 +3,11 @@
 #include "starter/licence_text.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -84,3 +83,17 @@ TEST_F(LicenceTextTest, OverlongLinesAreBroken) {
 }
 
 }  // namespace
+
+// A file whose name is longer than Windows takes is not opened, even where
+// the system could open it.
+TEST(LicenceTextLongName, NameOverThePathLimitIsNotOpened) {
+  namespace fs = std::filesystem;
+  fs::path folder = fs::temp_directory_path() / ("licence_long_" + std::to_string(::getpid()));
+  fs::path deep = folder;
+  while (deep.string().size() < 300) deep /= std::string(40, 'd');
+  fs::create_directories(deep);
+  const std::string name = (deep / "licence.txt").string();
+  { std::ofstream(name) << "You agree.\n"; }
+  EXPECT_EQ(licence_text::ReadLicenceText(name), licence_text::kOpenFailed + name);
+  fs::remove_all(folder);
+}

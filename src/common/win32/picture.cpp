@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/file_path.h"
 #include "common/win32/handles.h"
 
 namespace win32 {
@@ -52,6 +53,8 @@ Picture::~Picture() {
 bool Picture::Load(const std::string& path) {
   path_ = path;
   transparent_ = false;
+  // The picture loader copies the name into a buffer of the path limit.
+  if (path.size() > kMaxPathChars) return false;
   std::wstring wide = Wide(path);
   IPicture* loaded = nullptr;
   HRESULT hr = OleLoadPicturePath(const_cast<LPOLESTR>(wide.c_str()), nullptr, 0, 0, IID_IPicture,

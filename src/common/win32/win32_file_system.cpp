@@ -5,7 +5,17 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "common/file_path.h"
 #include "common/win32/handles.h"
+
+namespace {
+
+// The file calls get no path longer than Windows takes: a CD's value can be
+// thousands of characters, and some implementations of these calls copy the
+// name into a buffer of the path limit. Such a file cannot exist anyway.
+bool TooLong(const std::string& path) { return path.size() > kMaxPathChars; }
+
+}  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() const {
   // A zero-filled buffer of MAX_PATH characters, as the kit has always read it.
@@ -16,6 +26,7 @@ std::string Win32FileSystem::CurrentDirectory() const {
 }
 
 bool Win32FileSystem::FindFile(const std::string& pattern) const {
+  if (TooLong(pattern)) return false;
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA(pattern.c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
@@ -29,6 +40,7 @@ namespace {
 // With `whole`, a longer file is a failure instead. The buffer never grows
 // past `maxBytes`, whatever size the file claims.
 bool ReadStart(const std::string& path, uint64_t maxBytes, bool whole, std::string* contents) {
+  if (TooLong(path)) return false;
   win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
@@ -63,6 +75,7 @@ bool Win32FileSystem::ReadFileHead(const std::string& path, size_t maxBytes,
 }
 
 bool Win32FileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* writeTime) const {
+  if (TooLong(path)) return false;
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
   *size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -72,6 +85,7 @@ bool Win32FileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* w
 }
 
 bool Win32FileSystem::WriteWholeFile(const std::string& path, const std::string& contents) {
+  if (TooLong(path)) return false;
   win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
@@ -89,6 +103,7 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, const std::string&
 }
 
 bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+  if (TooLong(from) || TooLong(to)) return false;
   // Windows refuses to replace a read-only file; Wine renames over it, so ask
   // first and behave the same on both.
   DWORD attributes = GetFileAttributesA(to.c_str());
@@ -101,5 +116,6 @@ bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& 
 }
 
 bool Win32FileSystem::DeletePath(const std::string& path) {
+  if (TooLong(path)) return false;
   return ::DeleteFileA(path.c_str()) != 0;
 }
