@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/wrapped_text.h"
 #include "fuzz_check.h"
-#include "starter/wrapped_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);

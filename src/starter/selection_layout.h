@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "common/geometry.h"
-#include "starter/picture_dialog_layout.h"
-#include "starter/wrapped_text.h"
+#include "common/picture_dialog_layout.h"
+#include "common/wrapped_text.h"
 
 namespace layout {
 

@@ -1,12 +1,18 @@
 // The link, copy-only text box and bold heading controls on a real dialog.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "common/res/common_resource.h"
 #include "common/win32/app_message.h"
 #include "common/win32/bold_font.h"
 #include "common/win32/copy_edit.h"
 #include "common/win32/dialog.h"
+#include "common/win32/dialog_metrics.h"
 #include "common/win32/handles.h"
 #include "common/win32/hyperlink_static.h"
+#include "common/win32/popup_menu.h"
+#include "common/win32/text_measure.h"
 #include "resource.h"
 #include "window_test_support.h"
 
@@ -168,11 +174,67 @@ TEST(CopyEdit, CopyCommandsOfItsMenu) {
   char text[64] = {};
   ::GetMenuStringA(popup, 0, text, sizeof(text), MF_BYPOSITION);
   EXPECT_STREQ(text, "&Copy");
-  EXPECT_EQ(::GetMenuItemID(popup, 0), static_cast<UINT>(win32::kCopyEditCopyCommand));
+  EXPECT_EQ(::GetMenuItemID(popup, 0), static_cast<UINT>(ID_COPY_EDIT_COPY));
   EXPECT_EQ(::GetMenuState(popup, 1, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
   ::GetMenuStringA(popup, 2, text, sizeof(text), MF_BYPOSITION);
   EXPECT_STREQ(text, "&Close This Menu");
-  EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(win32::kCopyEditCloseMenuCommand));
+  EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_CLOSE_MENU));
+}
+
+TEST(PopupMenu, MenuThatIsNotThereShowsNothing) {
+  ControlsDialog dialog;
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  for (win32::MenuReply reply : {win32::MenuReply::kReturned, win32::MenuReply::kPosted}) {
+    EXPECT_EQ(win32::ShowPopupMenu(dialog.hwnd(), 4321, reply), 0u);
+    EXPECT_EQ(win32::ShowPopupMenuAt(dialog.hwnd(), 4321, POINT{5, 5}, reply), 0u);
+  }
+}
+
+// Text is measured in the control's own font, not the DC's default one.
+TEST(ControlTextMeasure, MeasuresInTheControlsFont) {
+  LOGFONTA large{};
+  large.lfHeight = -40;
+  std::strcpy(large.lfFaceName, "Tahoma");
+  win32::FontHandle font(::CreateFontIndirectA(&large));
+  ASSERT_TRUE(font);
+  // What the large font itself measures, in a DC of our own.
+  SIZE expected{};
+  TEXTMETRICA metrics{};
+  {
+    win32::WindowDc screen(nullptr);
+    win32::SelectObjectScope select(screen.get(), font.get());
+    ::GetTextExtentPoint32A(screen.get(), "Wide text", 9, &expected);
+    ::GetTextMetricsA(screen.get(), &metrics);
+  }
+  ControlsDialog dialog;
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  ::SendMessageA(dialog.Item(IDE_ERROR_FILE), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
+                 FALSE);
+  const win32::ControlTextMeasure big(dialog.Item(IDE_ERROR_FILE));
+  const win32::ControlTextMeasure normal(dialog.Item(IDE_ERROR_CODE));
+  EXPECT_EQ(big.WidthFn()("Wide text"), expected.cx);
+  EXPECT_EQ(big.Extent("Wide text").cy, expected.cy);
+  EXPECT_EQ(big.WidthFn()(""), 0);
+  EXPECT_EQ(big.FontHeight(), metrics.tmHeight);
+  EXPECT_LT(normal.WidthFn()("Wide text"), expected.cx);
+  EXPECT_LT(normal.FontHeight(), metrics.tmHeight);
+}
+
+TEST(DialogMetrics, ComeFromTheSystemAndTheNamedButtons) {
+  ControlsDialog dialog;
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  const layout::DialogMetrics m = win32::ReadDialogMetrics(dialog, IDOK, 4321);
+  RECT work{};
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+  EXPECT_EQ(m.workArea.width, work.right);
+  EXPECT_EQ(m.workArea.height, work.bottom);
+  EXPECT_EQ(m.captionHeight, ::GetSystemMetrics(SM_CYCAPTION));
+  EXPECT_EQ(m.frameWidth, ::GetSystemMetrics(SM_CXDLGFRAME));
+  // "&Close" of the template: 50 x 14 dialog units.
+  const RECT close = test_support::DialogUnits(dialog.hwnd(), 199, 188, 50, 14);
+  EXPECT_EQ(m.okButton.width, close.right - close.left);
+  EXPECT_EQ(m.okButton.height, close.bottom - close.top);
+  EXPECT_EQ(m.cancelHeight, 0);  // no such button
 }
 
 int FontWeight(HWND control) {

@@ -135,4 +135,34 @@ TEST_F(PictureTest, PictureThatCannotBeDrawnNeverCrashes) {
   window.Close();
 }
 
+// The window paints its background, white or (for the wizard's preview)
+// grey cross-hatched, and the attached picture over it.
+TEST_F(PictureTest, PictureWindowPaintsItsBackgroundAndThePicture) {
+  win32::Picture picture;
+  ASSERT_TRUE(picture.Load(TestPicture("red-40x30.bmp")));
+  for (bool hatched : {false, true}) {
+    SCOPED_TRACE(hatched);
+    win32::PictureWindow window;
+    window.SetHatched(hatched);
+    ASSERT_TRUE(window.Create(nullptr, 60, 60, WS_POPUP | WS_VISIBLE));
+    window.AttachPicture(&picture);
+    UpdateWindow(window.Handle());
+    win32::WindowDc dc(window.Handle());
+    EXPECT_EQ(GetPixel(dc.get(), 20, 15), RGB(255, 0, 0));
+    // Beside the picture, 16 x 16 pixels hold two lines each way of an 8-pixel hatch.
+    int grey = 0, white = 0;
+    for (int y = 40; y < 56; ++y) {
+      for (int x = 40; x < 56; ++x) {
+        const COLORREF colour = GetPixel(dc.get(), x, y);
+        grey += colour == RGB(187, 187, 187);
+        white += colour == RGB(255, 255, 255);
+      }
+    }
+    EXPECT_EQ(grey > 0, hatched);
+    EXPECT_GT(white, 0);
+    EXPECT_EQ(grey + white, 16 * 16);
+    window.Close();
+  }
+}
+
 }  // namespace

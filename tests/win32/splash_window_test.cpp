@@ -395,3 +395,69 @@ TEST_F(SplashWindowTest, StarterUiMakesNoSplashUnlessAsked) {
 }
 
 }  // namespace
+
+namespace {
+
+// A visible top-level window standing in for the splash that "&Hide" hides.
+struct OwnerWindow {
+  HWND handle = CreateWindowA("STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  ~OwnerWindow() {
+    if (IsWindow(handle)) DestroyWindow(handle);
+  }
+};
+
+TEST(SplashPictureWindow, HideHidesTheOwnerAndSignalsOnlyWhenAsked) {
+  struct Row {
+    bool signal;
+    bool withEvent;
+    bool ownerGone;
+    bool eventSet;
+  } rows[] = {{true, true, false, true},
+              {false, true, false, false},
+              {true, false, false, false},
+              // The splash may be gone already: the wait still ends.
+              {true, true, true, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.signal << row.withEvent << row.ownerGone);
+    win32::KernelHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    OwnerWindow owner;
+    if (row.ownerGone) DestroyWindow(owner.handle);
+    SplashPictureWindow picture;
+    picture.SetOwner(owner.handle);
+    picture.SetSignalOnHide(row.signal);
+    picture.SetCloseEvent(row.withEvent ? event.get() : nullptr);
+    picture.HideOwner();
+    EXPECT_FALSE(IsWindowVisible(owner.handle));
+    EXPECT_EQ(WaitForSingleObject(event.get(), 0) == WAIT_OBJECT_0, row.eventSet);
+  }
+}
+
+// Only the splash's picture answers a click with a menu, and only once armed;
+// the plain picture window of the dialogs and the wizard never does.
+TEST(SplashPictureWindow, MenuOnlyOnTheSplashPictureOnceArmed) {
+  OwnerWindow owner;
+  win32::PictureWindow plain;
+  ASSERT_TRUE(plain.Create(owner.handle, 20, 20, WS_CHILD | WS_VISIBLE));
+  SplashPictureWindow splash;
+  splash.SetOwner(owner.handle);
+  ASSERT_TRUE(splash.Create(owner.handle, 20, 20, WS_CHILD | WS_VISIBLE));
+  splash.ArmMenu();
+  EXPECT_FALSE(splash.MenuArmed());
+  MenuPicker picker(splash.Handle());
+  SendMessageA(splash.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(picker.MenusSeen(), 0);
+  EXPECT_TRUE(IsWindowVisible(owner.handle));
+
+  ASSERT_TRUE(PumpUntil([&] { return splash.MenuArmed(); }, 2000));
+  SendMessageA(plain.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(picker.MenusSeen(), 0);
+  SendMessageA(splash.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(picker.MenusSeen(), 1);
+  EXPECT_FALSE(IsWindowVisible(owner.handle));  // "&Hide" was picked
+  // Armed again: another 500 ms without a menu.
+  splash.ArmMenu();
+  EXPECT_FALSE(splash.MenuArmed());
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include "common/win32/copy_edit.h"
 
-#include "common/win32/handles.h"
+#include "common/res/common_resource.h"
+#include "common/win32/popup_menu.h"
 
 namespace win32 {
 namespace {
@@ -26,24 +27,14 @@ LRESULT CopyEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       return 0;  // our own menu replaces the system's edit menu
     case WM_RBUTTONUP:
-      ShowMenu();
+      if (ShowPopupMenu(hwnd(), IDM_COPY_EDIT, MenuReply::kReturned) == ID_COPY_EDIT_COPY) {
+        ::SendMessageA(hwnd(), WM_COPY, 0, 0);
+      }
       return 0;
     default:
       break;
   }
   return Default(message, wParam, lParam);
-}
-
-void CopyEdit::ShowMenu() {
-  MenuHandle menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyEditMenu)));
-  if (!menu) return;
-  HMENU popup = ::GetSubMenu(menu.get(), 0);
-  if (!popup) return;
-  POINT cursor{};
-  ::GetCursorPos(&cursor);
-  const int command = ::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y,
-                                       0, hwnd(), nullptr);
-  if (command == kCopyEditCopyCommand) ::SendMessageA(hwnd(), WM_COPY, 0, 0);
 }
 
 }  // namespace win32

@@ -10,9 +10,6 @@ namespace win32 {
 namespace {
 
 constexpr DWORD kTransparentAttribute = 2;  // PICTURE_TRANSPARENT
-constexpr UINT_PTR kArmTimer = 1;
-constexpr UINT kArmDelayMs = 500;
-constexpr UINT kHideCommand = 32773;
 constexpr const char* kPictureWindowClass = "VendiscPictureWindow";
 constexpr const char* kPictureWindowText = "SplashScreenWnd";
 
@@ -137,66 +134,26 @@ void PictureWindow::AttachPicture(const Picture* picture) {
   if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
 
-void PictureWindow::ArmMenu() {
-  menuArmed_ = false;
-  if (window_) SetTimer(window_, kArmTimer, kArmDelayMs, nullptr);
-}
-
 void PictureWindow::Close() {
   if (window_ && IsWindow(window_)) SendMessageA(window_, WM_CLOSE, 0, 0);
 }
 
 LRESULT PictureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      RECT client;
-      GetClientRect(window_, &client);
-      BrushHandle brush(hatched_ ? CreateHatchBrush(HS_CROSS, RGB(187, 187, 187))
-                                 : CreateSolidBrush(RGB(255, 255, 255)));
-      FillRect(dc, &client, brush.get());
-      if (picture_) picture_->Draw(dc, client);
-      EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_TIMER:
-      if (wParam == kArmTimer) {
-        menuArmed_ = true;
-        KillTimer(window_, kArmTimer);
-        return 0;
-      }
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-      if (menuArmed_ && menuId_ != 0) TrackMenu();
-      break;
-    case WM_DESTROY:
-      KillTimer(window_, kArmTimer);
-      break;
-  }
-  return Default(message, wParam, lParam);
+  if (message != WM_PAINT) return Default(message, wParam, lParam);
+  Paint();
+  return 0;
 }
 
-void PictureWindow::TrackMenu() {
-  MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId_)));
-  if (!menu) return;
-  HMENU popup = GetSubMenu(menu.get(), 0);
-  POINT at;
-  GetCursorPos(&at);
-  HWND window = window_;
-  UINT command = static_cast<UINT>(
-      TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window, nullptr));
-  if (command == kHideCommand) HideOwner();
-}
-
-void PictureWindow::HideOwner() {
-  if (owner_ && IsWindow(owner_)) ShowWindow(owner_, SW_HIDE);
-  if (signalOnHide_ && closeEvent_) SetEvent(closeEvent_);
+void PictureWindow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client;
+  GetClientRect(window_, &client);
+  BrushHandle brush(hatched_ ? CreateHatchBrush(HS_CROSS, RGB(187, 187, 187))
+                             : CreateSolidBrush(RGB(255, 255, 255)));
+  FillRect(dc, &client, brush.get());
+  if (picture_) picture_->Draw(dc, client);
+  EndPaint(window_, &paint);
 }
 
 }  // namespace win32

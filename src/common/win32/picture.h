@@ -51,8 +51,8 @@ class Picture {
 };
 
 // The child window "SplashScreenWnd" that paints a white (or hatched)
-// background and an attached Picture; in the starter it offers menu 142
-// ("&Hide") once armed.
+// background and an attached Picture, and nothing else: a window that needs
+// clicks or a menu derives from it.
 class PictureWindow : public CustomWindow {
  public:
   PictureWindow() = default;
@@ -61,35 +61,20 @@ class PictureWindow : public CustomWindow {
   // (WS_CHILD | WS_VISIBLE, plus WS_BORDER in the dialogs).
   bool Create(HWND parent, int width, int height, DWORD style);
 
+  // Not owned: the picture must outlive the window or be detached first.
   void AttachPicture(const Picture* picture);
-  void SetOwner(HWND owner) { owner_ = owner; }
   void SetHatched(bool hatched) { hatched_ = hatched; }
-  // The right-click menu resource (the starter's 142); 0: no menu, clicks ignored.
-  void SetMenuResource(int id) { menuId_ = id; }
-  // The menu becomes available 500 ms later.
-  void ArmMenu();
-  bool MenuArmed() const { return menuArmed_; }
-  void SetSignalOnHide(bool on) { signalOnHide_ = on; }
-  // The event "&Hide" sets when signalling (the starter's "CloseWindow").
-  void SetCloseEvent(HANDLE event) { closeEvent_ = event; }
   // Sends WM_CLOSE if the window still exists.
   void Close();
-  // What "&Hide" does: hide the owner, then set the event when signalling.
-  void HideOwner();
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void TrackMenu();
+  void Paint();
 
   const Picture* picture_ = nullptr;
-  HWND owner_ = nullptr;
-  HANDLE closeEvent_ = nullptr;
-  int menuId_ = 0;
   bool hatched_ = false;
-  bool menuArmed_ = false;
-  bool signalOnHide_ = true;
 };
 
 }  // namespace win32

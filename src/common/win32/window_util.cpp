@@ -1,6 +1,9 @@
 #include "common/win32/window_util.h"
 
 namespace win32 {
+namespace {
+constexpr int kEditMargin = 3;  // pixels
+}  // namespace
 
 std::string WindowText(HWND window) {
   if (!window) return {};
@@ -16,6 +19,11 @@ SIZE ClientSize(HWND window) {
   RECT rect{};
   if (window) ::GetClientRect(window, &rect);
   return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void SetEditMargins(HWND edit) {
+  ::SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(kEditMargin, kEditMargin));
 }
 
 }  // namespace win32

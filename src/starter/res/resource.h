@@ -51,7 +51,8 @@
 #define IDE_PROPERTIES_FILE 1008
 #define IDE_PROPERTIES_NAME 1030
 
-// Right-click menus and their commands.
+// Right-click menus and their commands ("&Close This Menu" of the selection
+// and background menus is the shared ID_CLOSE_MENU, common/res).
 #define IDM_SELECTION 141
 #define ID_SELECTION_PROPERTIES 32772
 #define IDM_PICTURE 142
@@ -59,6 +60,3 @@
 #define ID_PICTURE_CLOSE_MENU 32774
 #define IDM_BACKGROUND 143
 #define ID_BACKGROUND_CLOSE 32775
-#define ID_CLOSE_MENU 32776
-#define IDM_COPY_EDIT 144
-#define ID_COPY_EDIT_COPY 32777

@@ -4,6 +4,8 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/popup_menu.h"
+#include "common/win32/text_measure.h"
 #include "common/win32/ui_setup.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
@@ -143,7 +145,7 @@ void BackgroundWindow::CreateCloseButton(HDC dc) {
   {
     win32::SelectObjectScope select(
         dc, buttonFont_ ? buttonFont_.get() : GetStockObject(DEFAULT_GUI_FONT));
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    extent = win32::TextExtent(dc, caption);
   }
   const layout::Rect r = layout::CloseButtonRect(screenWidth_, {extent.cx, extent.cy});
   closeButton_ =
@@ -170,12 +172,8 @@ void BackgroundWindow::Paint() {
 }
 
 void BackgroundWindow::TrackMenu() {
-  win32::MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_BACKGROUND)));
-  if (!menu) return;
-  POINT at;
-  GetCursorPos(&at);
-  HWND window = window_;
-  const UINT command = static_cast<UINT>(TrackPopupMenu(
-      GetSubMenu(menu.get(), 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window, nullptr));
-  if (command == ID_BACKGROUND_CLOSE) Hide();
+  if (win32::ShowPopupMenu(window_, IDM_BACKGROUND, win32::MenuReply::kReturned) ==
+      ID_BACKGROUND_CLOSE) {
+    Hide();
+  }
 }

@@ -1,17 +1,9 @@
 #include "starter/win32/error_dialogs.h"
 
 #include "common/text.h"
+#include "common/win32/window_util.h"
 #include "resource.h"
 #include "starter/starter_texts.h"
-
-namespace {
-constexpr int kEditMargin = 3;  // pixels left and right of the text
-
-void SetEditMargins(HWND edit) {
-  ::SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                 MAKELPARAM(kEditMargin, kEditMargin));
-}
-}  // namespace
 
 ErrorDialog::ErrorDialog(const ErrorDialogTexts& texts) : Dialog(IDD_ERROR), texts_(texts) {}
 
@@ -27,7 +19,7 @@ std::vector<win32::ControlBinding> ErrorDialog::ControlBindings() {
 
 bool ErrorDialog::OnInit() {
   link_.SetTarget(std::string(starter_texts::kWebSite) + starter_texts::kErrorPage);
-  SetEditMargins(Item(IDE_ERROR_MESSAGE));
+  win32::SetEditMargins(Item(IDE_ERROR_MESSAGE));
   const SIZE client = ClientSize();
   MoveItem(IDT_ERROR_SEPARATOR, 5, client.cy - 40, client.cx - 10, 2);
   return true;
@@ -50,7 +42,7 @@ bool CustomErrorDialog::OnInit() {
   link_.SetTarget(texts_.contactUrl);
   if (texts_.linkText.empty()) texts_.linkText = texts_.contactUrl;
   texts_.errorText = text::ReplaceAll(texts_.errorText, "<br>", "\r\n");
-  SetEditMargins(Item(IDE_CUSTOM_ERROR_TEXT));
+  win32::SetEditMargins(Item(IDE_CUSTOM_ERROR_TEXT));
   const SIZE client = ClientSize();
   MoveItem(IDT_CUSTOM_ERROR_SEPARATOR, 5, client.cy - 38, client.cx - 10, 2);
   return true;

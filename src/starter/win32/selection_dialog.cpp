@@ -1,7 +1,9 @@
 #include "starter/win32/selection_dialog.h"
 
 #include "common/win32/app_message.h"
-#include "common/win32/handles.h"
+#include "common/win32/dialog_metrics.h"
+#include "common/win32/popup_menu.h"
+#include "common/win32/text_measure.h"
 #include "common/win32/wait_cursor.h"
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
@@ -77,32 +79,16 @@ void SelectionDialog::FillList() {
 
 void SelectionDialog::Layout() {
   layout::SelectionInput in;
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const SIZE ok = ItemClientSize(IDOK);
-  in.metrics.captionHeight = ::GetSystemMetrics(SM_CYCAPTION);
-  in.metrics.frameWidth = ::GetSystemMetrics(SM_CXDLGFRAME);
-  in.metrics.workArea = {work.right, work.bottom};
-  in.metrics.okButton = {ok.cx, ok.cy};
-  in.metrics.cancelHeight = ItemClientSize(IDCANCEL).cy;
+  in.metrics = win32::ReadDialogMetrics(*this, IDOK, IDCANCEL);
   const SIZE client = ClientSize();
   in.client = {client.cx, client.cy};
   in.prompt = settings_.help;
   in.location = settings_.pictureLocation;
 
   // The prompt is measured in its own font.
-  HWND prompt = Item(IDT_SELECTION_PROMPT);
-  win32::WindowDc dc(prompt);
-  win32::SelectObjectScope font(
-      dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(prompt, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc.get(), &metrics);
-  in.promptLineHeight = metrics.tmHeight;
-  in.promptWidth = [&dc](std::string_view text) {
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &size);
-    return static_cast<int32_t>(size.cx);
-  };
+  const win32::ControlTextMeasure prompt(Item(IDT_SELECTION_PROMPT));
+  in.promptLineHeight = prompt.FontHeight();
+  in.promptWidth = prompt.WidthFn();
 
   if (settings_.usePicture) {
     win32::WaitCursor wait;
@@ -187,12 +173,10 @@ void SelectionDialog::OnListRightButtonUp(POINT clientPoint) {
   ::SendMessageA(list, LB_SETCURSEL, index, 0);
   if (paths_[index].empty()) return;
 
-  win32::MenuHandle menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_SELECTION)));
-  if (!menu) return;
   POINT screen = clientPoint;
   ::ClientToScreen(list, &screen);
-  ::TrackPopupMenu(::GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y,
-                   0, hwnd(), nullptr);
+  // "&Properties" arrives as WM_COMMAND through the table.
+  win32::ShowPopupMenuAt(hwnd(), IDM_SELECTION, screen, win32::MenuReply::kPosted);
 }
 
 void SelectionDialog::ShowProperties() {

@@ -6,6 +6,7 @@
 
 #include "common/win32/app_message.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/popup_menu.h"
 #include "common/win32/wait_cursor.h"
 #include "config/autorun_config.h"
 #include "resource.h"
@@ -114,9 +115,8 @@ void SplashWindow::InitPicture() {
 
   // The lines have nothing to show here; hidden, they cannot paint over the picture.
   for (int id : {IDT_SPLASH_LINE1, IDT_SPLASH_LINE2, IDT_SPLASH_LINE3}) ShowItem(id, false);
-  pictureWindow_ = std::make_unique<win32::PictureWindow>();
+  pictureWindow_ = std::make_unique<SplashPictureWindow>();
   pictureWindow_->SetOwner(hwnd());
-  pictureWindow_->SetMenuResource(IDM_PICTURE);
   pictureWindow_->SetSignalOnHide(signalOnHide_);
   PassEventToPicture();
   if (pictureWindow_->Create(hwnd(), fit.picture.width, fit.picture.height,
@@ -227,16 +227,8 @@ INT_PTR SplashWindow::OnTimer(WPARAM timer, LPARAM) {
 }
 
 INT_PTR SplashWindow::OnMouse(WPARAM, LPARAM) {
-  if (menuArmed_) {
-    win32::MenuHandle menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_PICTURE)));
-    if (menu) {
-      POINT at{};
-      ::GetCursorPos(&at);
-      // The chosen command arrives as WM_COMMAND through the table.
-      ::TrackPopupMenu(::GetSubMenu(menu.get(), 0), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(),
-                       nullptr);
-    }
-  }
+  // The chosen command arrives as WM_COMMAND through the table.
+  if (menuArmed_) win32::ShowPopupMenu(hwnd(), IDM_PICTURE, win32::MenuReply::kPosted);
   PassOn();
   return 0;
 }

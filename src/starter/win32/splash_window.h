@@ -14,6 +14,7 @@
 #include "common/win32/handles.h"
 #include "common/win32/picture.h"
 #include "starter/splash_settings.h"
+#include "starter/win32/splash_picture_window.h"
 
 class AutorunConfig;
 
@@ -39,11 +40,11 @@ class SplashWindow : public win32::Dialog {
 
   int ShowForSeconds() const { return settings_.showForSeconds; }
   bool MenuArmed() const { return menuArmed_; }
-  const win32::PictureWindow* PictureWindowOf() const { return pictureWindow_.get(); }
+  const SplashPictureWindow* PictureWindowOf() const { return pictureWindow_.get(); }
 
   static constexpr UINT_PTR kHideTimer = 1;
   static constexpr UINT_PTR kArmTimer = 2;
-  static constexpr UINT kArmDelayMs = 500;
+  static constexpr UINT kArmDelayMs = SplashPictureWindow::kArmDelayMs;
 
  protected:
   win32::DispatchTable Table() const override;
@@ -72,7 +73,7 @@ class SplashWindow : public win32::Dialog {
   std::string line1_, line2_, line3_;
   win32::FontHandle font_;
   win32::Picture picture_;
-  std::unique_ptr<win32::PictureWindow> pictureWindow_;
+  std::unique_ptr<SplashPictureWindow> pictureWindow_;
   bool signalOnHide_ = true;
   bool menuArmed_ = false;
 };

@@ -2,31 +2,18 @@
 
 #include "common/text.h"
 #include "common/win32/app_message.h"
+#include "common/win32/dialog_metrics.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/text_measure.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
 #include "starter/starter_texts.h"
 
 namespace {
 
-constexpr int kEditMargin = 3;  // pixels left and right of the message
 constexpr DWORD kPictureWindowStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr const char* kWindowFailed = "Sorry, but the system was create the welcome screen.";
-
-SIZE TextExtent(HDC dc, std::string_view text) {
-  SIZE size{};
-  ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-  return size;
-}
-
-layout::Size WorkArea() {
-  RECT work{};
-  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
-    work = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  }
-  return {work.right, work.bottom};
-}
 
 }  // namespace
 
@@ -60,27 +47,17 @@ bool WelcomeDialog::OnInit() {
 
   if (settings_.useText) {
     message_ = text::ReplaceAll(settings_.message, "<br>", "\r\n");
-    ::SendMessageA(Item(IDE_WELCOME_MESSAGE), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                   MAKELPARAM(kEditMargin, kEditMargin));
+    win32::SetEditMargins(Item(IDE_WELCOME_MESSAGE));
     boldFont_.MakeBold(hwnd(), IDT_WELCOME_TITLE);
   }
 
   layout::WelcomeInput in = Measure();
   // The title is measured in the bold font, in the title control's own DC.
-  HWND titleControl = Item(IDT_WELCOME_TITLE);
-  win32::WindowDc dc(titleControl);
-  ::SetMapMode(dc.get(), MM_TEXT);
-  const HFONT titleFont = reinterpret_cast<HFONT>(::SendMessageA(titleControl, WM_GETFONT, 0, 0));
-  win32::SelectObjectScope select(dc.get(), titleFont);
-  in.titleWidth = [&dc](std::string_view piece) { return TextExtent(dc.get(), piece).cx; };
-  int32_t lineHeight = settings_.title.empty() ? 0 : TextExtent(dc.get(), settings_.title).cy;
-  if (lineHeight <= 0) {
-    // An empty title has no measured height: take the font's.
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc.get(), &metrics);
-    lineHeight = metrics.tmHeight;
-  }
-  in.titleLineHeight = lineHeight;
+  const win32::ControlTextMeasure title(Item(IDT_WELCOME_TITLE));
+  in.titleWidth = title.WidthFn();
+  const int32_t lineHeight = settings_.title.empty() ? 0 : title.Extent(settings_.title).cy;
+  // An empty title has no measured height: take the font's.
+  in.titleLineHeight = lineHeight > 0 ? lineHeight : title.FontHeight();
 
   if (settings_.usePicture) {
     win32::WaitCursor wait;
@@ -117,12 +94,7 @@ std::optional<layout::Size> WelcomeDialog::LoadPicture() {
 
 layout::WelcomeInput WelcomeDialog::Measure() {
   layout::WelcomeInput in;
-  in.metrics.captionHeight = ::GetSystemMetrics(SM_CYCAPTION);
-  in.metrics.frameWidth = ::GetSystemMetrics(SM_CXDLGFRAME);
-  in.metrics.workArea = WorkArea();
-  const SIZE ok = ItemClientSize(IDOK);
-  in.metrics.okButton = {ok.cx, ok.cy};
-  in.metrics.cancelHeight = ItemClientSize(IDB_WELCOME_CANCEL).cy;
+  in.metrics = win32::ReadDialogMetrics(*this, IDOK, IDB_WELCOME_CANCEL);
   const SIZE client = ClientSize();
   in.client = {client.cx, client.cy};
   in.titleControlWidth = ItemClientSize(IDT_WELCOME_TITLE).cx;
@@ -134,7 +106,7 @@ layout::WelcomeInput WelcomeDialog::Measure() {
   if (in.hasLink) {
     // The link is measured in the dialog's plain DC, not in its own font.
     win32::WindowDc dc(hwnd());
-    in.linkTextHeight = TextExtent(dc.get(), settings_.link).cy;
+    in.linkTextHeight = win32::TextExtent(dc.get(), settings_.link).cy;
   }
   return in;
 }
@@ -172,7 +144,6 @@ void WelcomeDialog::ApplyPicture(const layout::WelcomeLayout& out) {
   geometry.top = 0;
   geometry.width = out.picture.width;
   geometry.height = out.picture.height;
-  pictureWindow_.SetMenuResource(0);
   pictureWindow_.AttachPicture(&picture_);
   ::MoveWindow(pictureWindow_.Handle(), out.picturePosition.x, out.picturePosition.y,
                out.picture.width, out.picture.height, TRUE);

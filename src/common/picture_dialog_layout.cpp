@@ -1,4 +1,4 @@
-#include "starter/picture_dialog_layout.h"
+#include "common/picture_dialog_layout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "starter/wrapped_text.h"
+#include "common/wrapped_text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,7 @@
-// Layout shared by the two dialogs that show a picture beside, above or below
-// their content (the welcome text, the selection list): fitting the picture,
-// sizing the dialog around it and placing the picture and the content area.
+// Layout of dialogs that show a picture beside, above or below their content
+// (the starter's welcome text and selection list): what the system tells a
+// dialog about itself, fitting the picture, sizing the dialog around it and
+// placing the picture, the content area and the button row.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Measuring a text broken into lines character by character (no word wrap),
-// for the welcome title and the selection prompt.
+// as the starter's welcome title and selection prompt are.
 #pragma once
 
 #include <cstdint>
