@@ -8,34 +8,17 @@
 #include "common/win32/handles.h"
 #include "common/win32/win32_file_system.h"
 #include "config/autorun_writer.h"
+#include "temp_folder.h"
 
 namespace {
 
 class AutorunWriterOnWindows : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH + 1] = {};
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    folder_ = std::string(temp) + "vendisc_writer_" + std::to_string(GetCurrentProcessId()) + "_" +
-              std::to_string(GetTickCount());
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    ASSERT_TRUE(temp_.ok());
+    folder_ = temp_.Path();
     target_ = folder_ + "\\autorun.inf";
     ASSERT_TRUE(fs_.WriteWholeFile(target_, "old\r\n"));
-  }
-
-  void TearDown() override {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder_ + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        std::string path = folder_ + "\\" + data.cFileName;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      } while (FindNextFileA(find, &data));
-      FindClose(find);
-    }
-    RemoveDirectoryA(folder_.c_str());
   }
 
   std::string Contents(const std::string& path) {
@@ -59,6 +42,7 @@ class AutorunWriterOnWindows : public ::testing::Test {
   }
 
   Win32FileSystem fs_;
+  test_support::TempFolder temp_{"vendisc_writer"};
   std::string folder_;
   std::string target_;
 };

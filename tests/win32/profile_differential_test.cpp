@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "common/win32/win32_file_system.h"
 #include "config/autorun_config.h"
+#include "temp_folder.h"
 
 using namespace std::string_literals;
 
@@ -139,32 +139,6 @@ std::vector<Case> Corpus() {
   };
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    char base[MAX_PATH + 1] = {};
-    GetTempPathA(MAX_PATH, base);
-    path_ = std::string(base) + "vendisc_profile_" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path_.c_str(), nullptr);
-  }
-  ~TempFolder() {
-    for (const auto& file : files_) ::DeleteFileA(file.c_str());
-    RemoveDirectoryA(path_.c_str());
-  }
-  std::string Write(const std::string& name, const std::string& contents) {
-    std::string file = path_ + "\\" + name;
-    Win32FileSystem fs;
-    EXPECT_TRUE(fs.WriteWholeFile(file, contents)) << file;
-    files_.push_back(file);
-    return file;
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-  std::vector<std::string> files_;
-};
-
 std::string SystemRead(const std::string& file, const std::string& key) {
   std::vector<char> buffer(config::kValueBufferSize, '\0');
   DWORD n = GetPrivateProfileStringA("autorun", key.c_str(), "", buffer.data(),
@@ -173,12 +147,14 @@ std::string SystemRead(const std::string& file, const std::string& key) {
 }
 
 TEST(ProfileDifferential, CorpusAgreesWithTheSystemExceptWhereRecorded) {
-  TempFolder folder;
+  test_support::TempFolder folder("vendisc_profile");
+  ASSERT_TRUE(folder.ok());
   std::vector<Case> corpus = Corpus();
   ASSERT_GE(corpus.size(), 30u);
   for (const Case& c : corpus) {
     // One file per case: the system caches profile files by name and time.
-    std::string file = folder.Write(std::string(c.name) + ".inf", c.contents);
+    const std::string file = folder.PathOf(std::string(c.name) + ".inf");
+    ASSERT_TRUE(folder.AddFile(std::string(c.name) + ".inf", c.contents)) << file;
     for (const std::string& key : c.keys) {
       std::string ours = config::ReadProfileString(c.contents, "autorun", key);
       std::string system = SystemRead(file, key);

@@ -13,6 +13,7 @@
 #include "common/win32/win32_file_system.h"
 #include "common/win32/win32_opener_ui.h"
 #include "common/win32/win32_shell_port.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -55,17 +56,11 @@ void DeleteTree(const std::string& key) {
 class ShellOpenerWin32 : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH + 1] = {};
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    folder_ = text::Format("%svdshell%lu", temp, GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
-    ASSERT_TRUE(CreateDirectoryA((folder_ + "\\prog").c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
-    recorder_ = folder_ + "\\prog\\recorder.exe";
-    log_ = folder_ + "\\prog\\recorder.log";
-    ASSERT_TRUE(CopyFileA(VENDISC_RECORDER_EXE, recorder_.c_str(), FALSE));
-    DeleteFileA(log_.c_str());
+    ASSERT_TRUE(temp_.ok());
+    folder_ = temp_.Path();
+    ASSERT_TRUE(temp_.AddCopy("prog\\recorder.exe", VENDISC_RECORDER_EXE));
+    recorder_ = temp_.PathOf("prog\\recorder.exe");
+    log_ = temp_.PathOf("prog\\recorder.log");
     GetCurrentDirectoryA(MAX_PATH, previousDirectory_);
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.c_str()));
 
@@ -78,12 +73,6 @@ class ShellOpenerWin32 : public ::testing::Test {
     DeleteTree(std::string(kClasses) + kExtension);
     DeleteTree(std::string(kClasses) + kProgId);
     SetCurrentDirectoryA(previousDirectory_);
-    for (const char* name :
-         {"\\prog\\recorder.log", "\\prog\\recorder.exe", "\\doc.vdrec", "\\doc.vdnone"}) {
-      DeleteFileA((folder_ + name).c_str());
-    }
-    RemoveDirectoryA((folder_ + "\\prog").c_str());
-    RemoveDirectoryA(folder_.c_str());
   }
 
   void Touch(const std::string& path) { ASSERT_TRUE(fs_.WriteWholeFile(path, "x")) << path; }
@@ -101,6 +90,7 @@ class ShellOpenerWin32 : public ::testing::Test {
     return lines;
   }
 
+  test_support::TempFolder temp_{"vdshell"};
   std::string folder_;
   std::string recorder_;
   std::string log_;

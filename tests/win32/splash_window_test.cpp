@@ -68,10 +68,8 @@ class SplashWindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     win32::SetAppMessageStyle("ZoruZaz AZ", MB_ICONEXCLAMATION);
-    char temp[MAX_PATH + 1] = {};
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    folder_ = text::Format("%svdsplash%lu", temp, GetCurrentProcessId());
-    CreateDirectoryA(folder_.c_str(), nullptr);
+    ASSERT_TRUE(temp_.ok());
+    folder_ = temp_.Path();
     GetCurrentDirectoryA(MAX_PATH, previous_);
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.c_str()));
     event_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -79,10 +77,6 @@ class SplashWindowTest : public ::testing::Test {
   void TearDown() override {
     splash_.reset();
     SetCurrentDirectoryA(previous_);
-    for (const char* name : {"autorun.inf", "big.bmp", "red.bmp"}) {
-      DeleteFileA((folder_ + "\\" + name).c_str());
-    }
-    RemoveDirectoryA(folder_.c_str());
     OleUninitialize();
   }
 
@@ -104,6 +98,7 @@ class SplashWindowTest : public ::testing::Test {
   }
   SIZE Client() const { return win32::ClientSize(splash_->hwnd()); }
 
+  test_support::TempFolder temp_{"vdsplash"};
   std::string folder_;
   char previous_[MAX_PATH + 1] = {};
   Win32FileSystem fs_;

@@ -8,26 +8,19 @@
 
 #include "common/file_path.h"
 #include "config/autorun_config.h"
+#include "temp_folder.h"
 
 namespace {
 
 class Win32FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char base[MAX_PATH + 1] = {};
-    ASSERT_GT(GetTempPathA(MAX_PATH, base), 0u);
-    folder_ = std::string(base) + "vendisc_fs_" + std::to_string(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(temp_.ok());
+    folder_ = temp_.Path();
   }
-  void TearDown() override {
-    for (const char* name : {"a.txt", "b.txt", "autorun.inf", "big.bin"}) {
-      ::DeleteFileA(In(name).c_str());
-    }
-    RemoveDirectoryA(folder_.c_str());
-  }
-  std::string In(const char* name) const { return folder_ + "\\" + name; }
+  std::string In(const char* name) const { return temp_.PathOf(name); }
 
+  test_support::TempFolder temp_{"vendisc_fs"};
   Win32FileSystem fs_;
   std::string folder_;
 };
