@@ -84,23 +84,8 @@ std::optional<int32_t> ParseInt(std::string_view s) {
   return static_cast<int32_t>(value);
 }
 
-int32_t ParseIntOr(std::string_view s, int32_t fallback) { return ParseInt(s).value_or(fallback); }
-
-std::optional<int32_t> ParseWholeInt(std::string_view s) {
-  const std::string trimmed = Trim(s);
-  std::string_view digits = trimmed;
-  const bool negative = !digits.empty() && digits.front() == '-';
-  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
-  if (digits.empty()) return std::nullopt;
-  int64_t value = 0;  // one digit past the 32-bit range still fits
-  for (char c : digits) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > int64_t{INT32_MAX} + 1) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > INT32_MAX) return std::nullopt;
-  return static_cast<int32_t>(value);
+int32_t ParseIntOr(std::string_view s, int32_t fallback) {
+  return ParseInt(s).value_or(fallback);
 }
 
 std::optional<uint32_t> ParseHex(std::string_view s) {

@@ -38,11 +38,6 @@ bool EndsWith(std::string_view s, std::string_view suffix);
 std::optional<int32_t> ParseInt(std::string_view s);
 // The same, returning `fallback` when the text does not begin with a number.
 int32_t ParseIntOr(std::string_view s, int32_t fallback);
-// Strict: the whole text (white space around it allowed) is one integer with
-// an optional sign that fits in 32 bits; anything else is nullopt. For what
-// the user types, where a wrapped or half-read number would be accepted as a
-// different value.
-std::optional<int32_t> ParseWholeInt(std::string_view s);
 
 // Parses like sscanf("%X") into an unsigned 32-bit number: leading white
 // space, optional "0x", hexadecimal digits; nullopt without a digit.

@@ -62,6 +62,12 @@ TEST(FieldRules, NumberFieldTakesOneWholeIntegerInItsRange) {
       {"2147483647", INT32_MIN, INT32_MAX, INT32_MAX},
       {"-2147483648", INT32_MIN, INT32_MAX, INT32_MIN},
       {"2147483648", INT32_MIN, INT32_MAX, std::nullopt},
+      {"-2147483649", INT32_MIN, INT32_MAX, std::nullopt},
+      {"99999999999999999999", INT32_MIN, INT32_MAX, std::nullopt},
+      {"+", INT32_MIN, INT32_MAX, std::nullopt},
+      {"--1", INT32_MIN, INT32_MAX, std::nullopt},
+      {"- 1", INT32_MIN, INT32_MAX, std::nullopt},
+      {"\t-3\r\n", -5, 5, -3},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(fields::ParseNumberField(row.text, row.min, row.max), row.out)
