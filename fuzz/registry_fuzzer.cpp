@@ -1,5 +1,6 @@
 // Raw registry bytes decoded by RegistryStore: texts, flags, numbers, lists,
-// and what it writes read back the same.
+// and what it writes read back the same; for a limited user the same values
+// read and every write fails.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -29,9 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     backend.PutValue(RegistryRoot::kLocalMachine, kPath, name, type, bytes);
   }
   const std::string name = input.ConsumeRandomLengthString(16);
+  backend.limitedUser = input.ConsumeBool();
 
   RegistryStore store(backend, kPath);
   FUZZ_CHECK(store.IsOpen());
+  FUZZ_CHECK(store.IsWritable() == !backend.limitedUser);
 
   const std::string text = store.ReadString(name);
   FUZZ_CHECK(text.size() < RegistryStore::kTextBufferSize);
@@ -61,20 +64,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Round trips of what the store writes.
   const std::string written = input.ConsumeRandomLengthString(6000);
   const int32_t writtenNumber = input.ConsumeIntegral<int32_t>();
+  std::list<std::string> entries;
+  const int count = input.ConsumeIntegralInRange(0, 4);
+  for (int i = 0; i < count; ++i) entries.push_back(input.ConsumeRandomLengthString(40));
+
+  if (backend.limitedUser) {
+    FUZZ_CHECK(!store.WriteString("Text", written));
+    FUZZ_CHECK(!store.WriteNumber("Number", writtenNumber));
+    FUZZ_CHECK(!store.WriteStringList("List", entries));
+    FUZZ_CHECK(store.LastError() == RegistryStore::kValuesMessage);
+    FUZZ_CHECK(backend.sets == 0);
+    return 0;
+  }
+
   FUZZ_CHECK(store.WriteString("Text", written));
   const std::string back = store.ReadString("Text");
   const std::string upToZero = written.substr(0, written.find('\0'));
-  // A value larger than the buffer does not fit at all; a text that fills it
-  // leaves no room for the terminating zero.
-  const bool fits = written.size() <= RegistryStore::kTextBufferSize &&
-                    upToZero.size() < RegistryStore::kTextBufferSize;
+  // The text is stored up to its first zero, with one terminating zero that
+  // must fit in the buffer too.
+  auto stored = backend.GetValue(RegistryRoot::kLocalMachine, kPath, "Text");
+  FUZZ_CHECK(stored && stored->data == upToZero + '\0');
+  const bool fits = upToZero.size() < RegistryStore::kTextBufferSize;
   FUZZ_CHECK(back == (fits ? upToZero : ""));
   FUZZ_CHECK(store.WriteNumber("Number", writtenNumber));
   FUZZ_CHECK(store.ReadNumber("Number", 0) == writtenNumber);
 
-  std::list<std::string> entries;
-  const int count = input.ConsumeIntegralInRange(0, 4);
-  for (int i = 0; i < count; ++i) entries.push_back(input.ConsumeRandomLengthString(40));
   FUZZ_CHECK(store.WriteStringList("List", entries));
   std::list<std::string> read;
   store.ReadStringList("List", read);

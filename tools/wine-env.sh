@@ -8,7 +8,16 @@ wine_env() {
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  # A build folder of 64-bit programs (written by CMake) runs them with the
+  # 64-bit loader in a 64-bit prefix; the "wine" command would pick the 32-bit one.
+  WINE=wine
+  if [ "$(cat "$1/wine-arch" 2>/dev/null)" = win64 ]; then
+    export WINEARCH=win64
+    WINE=/usr/lib/wine/wine64
+    export WINELOADER="$WINE"
+  fi
 }
+
 
 wine_prefix_ready() {
   [ -f "$WINEPREFIX/.vendisc-ready" ] && return 0
@@ -17,11 +26,11 @@ wine_prefix_ready() {
     flock 9
     if [ ! -f "$WINEPREFIX/.vendisc-ready" ]; then
       rm -rf "$WINEPREFIX"
-      wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+      "$WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
       wineserver -w </dev/null >/dev/null 2>&1 9>&- || true
       mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
       cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         </dev/null >/dev/null 2>&1 9>&-
       wineserver -w </dev/null >/dev/null 2>&1 9>&- || true
       touch "$WINEPREFIX/.vendisc-ready"

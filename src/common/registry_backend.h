@@ -9,13 +9,17 @@ enum class RegistryRoot { kNone, kLocalMachine, kCurrentUser };
 
 enum class RegistryType : uint32_t { kString = 1 /* REG_SZ */, kDword = 4 /* REG_DWORD */ };
 
+// A limited user may read the kit's machine-wide key but not write it.
+enum class RegistryAccess { kReadWrite /* KEY_READ | KEY_WRITE */, kReadOnly /* KEY_READ */ };
+
 using RegistryKey = void*;  // an open key; nullptr is none
 
 class RegistryBackend {
  public:
   virtual ~RegistryBackend() = default;
-  // RegOpenKeyExA(root, path, 0, KEY_READ | KEY_WRITE).
-  virtual bool OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) = 0;
+  // RegOpenKeyExA(root, path, 0, access).
+  virtual bool OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access,
+                       RegistryKey* key) = 0;
   // RegCreateKeyExA(parent, leaf, ..., non-volatile, KEY_READ | KEY_WRITE); an
   // existing key counts as success.
   virtual bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) = 0;
@@ -24,7 +28,7 @@ class RegistryBackend {
   // value is missing or its data does not fit. *data gets the bytes returned.
   virtual bool QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
                           std::string* data) = 0;
-  // RegSetValueExA with exactly these bytes.
+  // RegSetValueExA with exactly these bytes; refused on a key opened read-only.
   virtual bool SetValue(RegistryKey key, const std::string& name, RegistryType type,
                         const std::string& data) = 0;
 };

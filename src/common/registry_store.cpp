@@ -43,6 +43,7 @@ RegistryStore::~RegistryStore() { CloseHeldKey(); }
 void RegistryStore::CloseHeldKey() {
   if (key_ != nullptr) backend_.CloseKey(key_);
   key_ = nullptr;
+  writable_ = false;
 }
 
 bool RegistryStore::Open(RegistryRoot root, const std::string& keyPath) {
@@ -51,12 +52,20 @@ bool RegistryStore::Open(RegistryRoot root, const std::string& keyPath) {
   root_ = root;
   keyPath_ = keyPath;
   RegistryKey key = nullptr;
-  if (!backend_.OpenKey(root_, keyPath_, &key)) {
+  bool writable = backend_.OpenKey(root_, keyPath_, RegistryAccess::kReadWrite, &key);
+  if (!writable) {
     CreateKeyPath(keyPath_);
     key = nullptr;
-    if (!backend_.OpenKey(root_, keyPath_, &key)) return false;
+    writable = backend_.OpenKey(root_, keyPath_, RegistryAccess::kReadWrite, &key);
+  }
+  if (!writable) {
+    // A limited user may not write the machine's key but must still read
+    // what the installer or another user stored there.
+    key = nullptr;
+    if (!backend_.OpenKey(root_, keyPath_, RegistryAccess::kReadOnly, &key)) return false;
   }
   key_ = key;
+  writable_ = writable;
   return true;
 }
 
@@ -70,7 +79,9 @@ bool RegistryStore::CreateKeyPath(const std::string& keyPath) {
 
   ScopedKey parent(backend_);
   // An unopenable parent is left for the caller's second open to report.
-  if (!backend_.OpenKey(root_, parentPath, parent.Receive())) return true;
+  if (!backend_.OpenKey(root_, parentPath, RegistryAccess::kReadWrite, parent.Receive())) {
+    return true;
+  }
   ScopedKey created(backend_);
   if (!backend_.CreateKey(parent.Get(), leaf, created.Receive())) {
     lastError_ = kKeysMessage;
@@ -92,11 +103,11 @@ std::string RegistryStore::ReadString(const std::string& name) {
 }
 
 bool RegistryStore::WriteString(const std::string& name, const std::string& value) {
-  if (key_ == nullptr || !backend_.SetValue(key_, name, RegistryType::kString, value)) {
-    lastError_ = kValuesMessage;
-    return false;
-  }
-  return true;
+  // REG_SZ data ends in its terminating zero, or other readers see garbage
+  // after the text. Nothing past an embedded zero could ever be read back.
+  std::string data = value.substr(0, value.find('\0'));
+  data.push_back('\0');
+  return SetValue(name, RegistryType::kString, data);
 }
 
 bool RegistryStore::ReadBool(const std::string& name, bool fallback) {
@@ -138,7 +149,11 @@ bool RegistryStore::WriteNumber(const std::string& name, int32_t value) {
   for (size_t i = 0; i < kNumberBytes; ++i) {
     data[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
   }
-  if (key_ == nullptr || !backend_.SetValue(key_, name, RegistryType::kDword, data)) {
+  return SetValue(name, RegistryType::kDword, data);
+}
+
+bool RegistryStore::SetValue(const std::string& name, RegistryType type, const std::string& data) {
+  if (!IsWritable() || !backend_.SetValue(key_, name, type, data)) {
     lastError_ = kValuesMessage;
     return false;
   }

@@ -1,6 +1,7 @@
 // One open registry key with typed values: text, "yes"/"no" flags, 32-bit
 // numbers and lists of texts. Reads never fail loudly; writes report success
-// and keep a fixed message on failure.
+// and keep a fixed message on failure. A key the user may not write is held
+// for reading only, so values stored by an installer or another user still read.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +16,8 @@ inline constexpr const char* kRegistryBasePath = "SOFTWARE\\QUAV\\ZoruzazAZ";
 
 class RegistryStore {
  public:
-  static constexpr size_t kTextBufferSize = 5000;  // longer texts read as empty
+  // A text must fit with its terminating zero: longer ones read as empty.
+  static constexpr size_t kTextBufferSize = 5000;
   static constexpr size_t kNumberBufferSize = 260;
   // A damaged count must not make a reader loop for billions of entries.
   static constexpr int32_t kMaxListEntries = 65536;
@@ -46,12 +48,17 @@ class RegistryStore {
 
   const std::string& LastError() const { return lastError_; }
   bool IsOpen() const { return key_ != nullptr; }
+  // False when no key is open or the key could only be opened for reading.
+  bool IsWritable() const { return key_ != nullptr && writable_; }
 
  private:
   void CloseHeldKey();
+  // Stores the bytes in the held key; the values message on any failure.
+  bool SetValue(const std::string& name, RegistryType type, const std::string& data);
 
   RegistryBackend& backend_;
   RegistryKey key_ = nullptr;
+  bool writable_ = false;
   RegistryRoot root_ = RegistryRoot::kNone;
   std::string keyPath_;
   std::string lastError_;

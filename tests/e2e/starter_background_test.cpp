@@ -36,10 +36,6 @@ constexpr const char* kWaitForDocument =
     "ShowBackgroundWindow=1\r\nBackgroundWindowLeaveOpenUntilFileClosed=1\r\n"
     "QUAVAutorunTimeout=1\r\n";
 
-std::string Source(const std::string& relative) {
-  std::string path = std::string(E2E_BUILD_DIR) + "/../../tests/data/" + relative;
-  return WindowsPath(path);
-}
 
 // The colour at (x, y) of a 24-bit bottom-up .bmp written by SaveScreenshot.
 std::optional<COLORREF> BitmapPixel(const std::string& bmpPath, int x, int y) {
@@ -224,6 +220,23 @@ INSTANTIATE_TEST_SUITE_P(
                     WhenCase{"Absent", "", false}),
     [](const testing::TestParamInfo<WhenCase>& info) { return std::string(info.param.name); });
 
+// Esc hides an overlay that has a close button just as the button does, and
+// so ends the wait for the document, whichever window has the focus.
+TEST_F(StarterBackground, EscWithACloseButtonHidesItAndEndsTheWait) {
+  ASSERT_TRUE(Start(std::string(kOpenDocument) + kWaitForDocument +
+                        "BackgroundHaveCloseButton=1\r\nBackgroundWhenToShow=Startup\r\n",
+                    60000));
+  HWND overlay = Overlay();
+  ASSERT_TRUE(overlay);
+  ASSERT_EQ(WaitForRecorderEntries(LogPath(), 1).Starts().size(), 1u);
+  const auto pressed = Clock::now();
+  ASSERT_TRUE(PressKey(overlay, VK_ESCAPE));
+  EXPECT_TRUE(WaitForWindowGone(overlay, 5s));
+  EXPECT_EQ(vendisc_->WaitForExit(15s), 0u);
+  // The document sleeps a minute: the starter ended because the wait did.
+  EXPECT_LT(SecondsSince(pressed), 15.0);
+}
+
 struct ColourCase {
   const char* name;
   const char* value;
@@ -266,8 +279,8 @@ INSTANTIATE_TEST_SUITE_P(Starter, BackgroundColour,
 
 // Two pictures in opposite corners, each kept from the edges by its border.
 TEST_F(StarterBackground, TwoPicturesInOppositeCorners) {
-  ASSERT_TRUE(cd_.AddCopy("pics\\red.bmp", Source("pictures/red-40x30.bmp")));
-  ASSERT_TRUE(cd_.AddCopy("pics\\gradient.jpg", Source("pictures/gradient-400x300.jpg")));
+  ASSERT_TRUE(cd_.AddCopy("pics\\red.bmp", test_support::TestData("pictures/red-40x30.bmp")));
+  ASSERT_TRUE(cd_.AddCopy("pics\\gradient.jpg", test_support::TestData("pictures/gradient-400x300.jpg")));
   ASSERT_TRUE(Start(std::string(kOpenDocument) + kWaitForDocument +
                         "BackgroundWindowColour=0\r\n"
                         "BackgroundFullScreenImageFile1=pics\\red.bmp\r\n"

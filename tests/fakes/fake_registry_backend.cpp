@@ -16,6 +16,10 @@ const char* RootName(RegistryRoot root) {
   return "NONE";
 }
 
+const char* AccessName(RegistryAccess access) {
+  return access == RegistryAccess::kReadOnly ? "ro" : "rw";
+}
+
 std::string Join(const std::string& parent, const std::string& leaf) {
   if (parent.empty()) return leaf;
   if (leaf.empty()) return parent;
@@ -79,6 +83,12 @@ void FakeRegistryBackend::AddKey(RegistryRoot root, const std::string& path) {
 
 void FakeRegistryBackend::PutText(RegistryRoot root, const std::string& path,
                                   const std::string& name, const std::string& textValue) {
+  PutValue(root, path, name, RegistryType::kString, textValue + '\0');
+}
+
+void FakeRegistryBackend::PutTextWithoutZero(RegistryRoot root, const std::string& path,
+                                             const std::string& name,
+                                             const std::string& textValue) {
   PutValue(root, path, name, RegistryType::kString, textValue);
 }
 
@@ -173,10 +183,11 @@ void FakeRegistryBackend::FailWrite(RegistryRoot root, const std::string& path,
   failWrite_.insert(Id(root, path) + "|" + text::ToLower(name));
 }
 
-RegistryKey FakeRegistryBackend::NewHandle(RegistryRoot root, const std::string& path) {
+RegistryKey FakeRegistryBackend::NewHandle(RegistryRoot root, const std::string& path,
+                                           RegistryAccess access) {
   uintptr_t handle = nextHandle_;
   nextHandle_ += 4;
-  handles_[handle] = Handle{root, path};
+  handles_[handle] = Handle{root, path, access};
   return reinterpret_cast<RegistryKey>(handle);
 }
 
@@ -189,28 +200,49 @@ const FakeRegistryBackend::Handle* FakeRegistryBackend::HandleOf(RegistryKey key
   return &found->second;
 }
 
-bool FakeRegistryBackend::OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) {
+bool FakeRegistryBackend::OpenKeyAllowed(RegistryRoot root, const std::string& path,
+                                         RegistryAccess access) const {
+  if (root == RegistryRoot::kNone || failOpen_.count(Id(root, path)) != 0) return false;
+  if (!KeyExists(root, path)) return false;
+  return !(limitedUser && root == RegistryRoot::kLocalMachine &&
+           access == RegistryAccess::kReadWrite);
+}
+
+bool FakeRegistryBackend::CreateKeyAllowed(const Handle& parent, const std::string& path) const {
+  // Windows asks for write access to the parent to add a key below it.
+  if (parent.access != RegistryAccess::kReadWrite) return false;
+  if (failCreate_.count(Id(parent.root, path)) != 0) return false;
+  if (limitedUser && parent.root == RegistryRoot::kLocalMachine) return false;
+  return KeyExists(parent.root, path) || !denyWrites;
+}
+
+bool FakeRegistryBackend::OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access,
+                                  RegistryKey* key) {
   ++opens;
   *key = nullptr;
-  if (root == RegistryRoot::kNone) return false;
-  if (failOpen_.count(Id(root, path)) != 0 || !KeyExists(root, path)) return false;
-  *key = NewHandle(root, path);
-  return true;
+  bool allowed = OpenKeyAllowed(root, path, access);
+  keyCalls.push_back(text::Format("OpenKey(%s, %s) %s", Display(root, path).c_str(),
+                                  AccessName(access), allowed ? "ok" : "fails"));
+  if (allowed) *key = NewHandle(root, path, access);
+  return allowed;
 }
 
 bool FakeRegistryBackend::CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) {
   ++creates;
   *key = nullptr;
   const Handle* handle = HandleOf(parent);
-  if (handle == nullptr) return false;
+  if (handle == nullptr) {
+    keyCalls.push_back("CreateKey(<not open>\\" + leaf + ") fails");
+    return false;
+  }
   RegistryRoot root = handle->root;
   std::string path = Join(handle->path, leaf);
-  if (failCreate_.count(Id(root, path)) != 0) return false;
-  if (!KeyExists(root, path)) {
-    if (denyWrites) return false;
-    MakeKey(root, path, &createdKeys);
-  }
-  *key = NewHandle(root, path);
+  bool allowed = CreateKeyAllowed(*handle, path);
+  keyCalls.push_back(
+      text::Format("CreateKey(%s) %s", Display(root, path).c_str(), allowed ? "ok" : "fails"));
+  if (!allowed) return false;
+  if (!KeyExists(root, path)) MakeKey(root, path, &createdKeys);
+  *key = NewHandle(root, path, RegistryAccess::kReadWrite);
   return true;
 }
 
@@ -235,7 +267,7 @@ bool FakeRegistryBackend::SetValue(RegistryKey key, const std::string& name, Reg
                                    const std::string& data) {
   ++sets;
   const Handle* handle = HandleOf(key);
-  if (handle == nullptr || denyWrites) return false;
+  if (handle == nullptr || denyWrites || handle->access != RegistryAccess::kReadWrite) return false;
   std::string id = Id(handle->root, handle->path);
   if (failWrite_.count(id + "|") != 0 || failWrite_.count(id + "|" + text::ToLower(name)) != 0) {
     return false;

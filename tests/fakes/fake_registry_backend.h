@@ -1,6 +1,6 @@
 // An in-memory registry: keys by root and path (case-insensitive, like the
-// real one), values with their type and bytes, open handles tracked, and
-// switches that make opening, creating or writing fail.
+// real one), values with their type and bytes, open handles tracked with
+// their access, and switches that make opening, creating or writing fail.
 #pragma once
 
 #include <cstdint>
@@ -25,9 +25,12 @@ class FakeRegistryBackend : public RegistryBackend {
   // --- Setting up (no counters move) ---
   // Adds the key and every key above it.
   void AddKey(RegistryRoot root, const std::string& path);
-  // REG_SZ of exactly these bytes (no terminating zero, as the store writes).
+  // REG_SZ of the text and its terminating zero, as the store writes.
   void PutText(RegistryRoot root, const std::string& path, const std::string& name,
                const std::string& text);
+  // REG_SZ of the text alone, as older versions wrote it.
+  void PutTextWithoutZero(RegistryRoot root, const std::string& path, const std::string& name,
+                          const std::string& text);
   // REG_DWORD, four bytes little-endian.
   void PutNumber(RegistryRoot root, const std::string& path, const std::string& name,
                  uint32_t number);
@@ -60,6 +63,9 @@ class FakeRegistryBackend : public RegistryBackend {
   void FailWrite(RegistryRoot root, const std::string& path, const std::string& name = "");
   // A user without rights: no key can be created and no value written anywhere.
   bool denyWrites = false;
+  // A limited user: under HKLM keys open for reading only and none can be
+  // created, so nothing there can be written; HKCU stays the user's own.
+  bool limitedUser = false;
 
   // --- Counters and logs ---
   int opens = 0;    // OpenKey calls, successful or not
@@ -69,9 +75,13 @@ class FakeRegistryBackend : public RegistryBackend {
   int sets = 0;
   int badHandles = 0;  // calls with a handle that is not open (incl. double closes)
   std::vector<std::string> createdKeys;  // "HKCU\<path>" of each key CreateKey made, in order
+  // Every OpenKey and CreateKey, in order: "OpenKey(HKLM\<path>, rw) fails",
+  // "OpenKey(HKLM\<path>, ro) ok", "CreateKey(HKCU\<path>) ok".
+  std::vector<std::string> keyCalls;
 
   // --- The port ---
-  bool OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) override;
+  bool OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access,
+               RegistryKey* key) override;
   bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) override;
   void CloseKey(RegistryKey key) override;
   bool QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
@@ -98,10 +108,13 @@ class FakeRegistryBackend : public RegistryBackend {
   struct Handle {
     RegistryRoot root;
     std::string path;
+    RegistryAccess access;
   };
   // What an open handle stands for; nullptr (and a bad-handle count) if not open.
   const Handle* HandleOf(RegistryKey key);
-  RegistryKey NewHandle(RegistryRoot root, const std::string& path);
+  RegistryKey NewHandle(RegistryRoot root, const std::string& path, RegistryAccess access);
+  bool OpenKeyAllowed(RegistryRoot root, const std::string& path, RegistryAccess access) const;
+  bool CreateKeyAllowed(const Handle& parent, const std::string& path) const;
 
   std::map<std::string, Key> keys_;
   std::map<uintptr_t, Handle> handles_;

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <list>
+#include <string>
+#include <vector>
 
 #include "fake_registry_backend.h"
 
@@ -123,6 +126,90 @@ TEST_F(RegistryStoreTest, StoreWhoseOpenFailedReadsDefaultsAndFailsWrites) {
   EXPECT_EQ(registry_.sets, 0);
 }
 
+// Opening asks for writing first, creates the path if that fails, asks again,
+// and only then settles for reading.
+TEST_F(RegistryStoreTest, OpenFallsBackToReadingOnlyAfterCreating) {
+  const std::string key = "HKLM\\" + kBase;
+  struct Row {
+    const char* what;
+    bool limitedUser;
+    bool keyExists;
+    std::vector<std::string> calls;
+    bool open;
+    bool writable;
+  } rows[] = {
+      {"existing key", false, true, {"OpenKey(" + key + ", rw) ok"}, true, true},
+      {"missing key",
+       false,
+       false,
+       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) ok",
+        "CreateKey(HKLM\\SOFTWARE\\QUAV) ok", "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) ok",
+        "CreateKey(" + key + ") ok", "OpenKey(" + key + ", rw) ok"},
+       true,
+       true},
+      {"limited user, key made by the installer",
+       true,
+       true,
+       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) fails",
+        "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) fails", "OpenKey(" + key + ", rw) fails",
+        "OpenKey(" + key + ", ro) ok"},
+       true,
+       false},
+      {"limited user, no key",
+       true,
+       false,
+       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) fails",
+        "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) fails", "OpenKey(" + key + ", rw) fails",
+        "OpenKey(" + key + ", ro) fails"},
+       false,
+       false},
+  };
+  for (const Row& row : rows) {
+    FakeRegistryBackend registry;
+    registry.limitedUser = row.limitedUser;
+    if (row.keyExists) registry.AddKey(kHklm, kBase);
+    {
+      RegistryStore store(registry);
+      EXPECT_EQ(store.Open(kHklm, kBase), row.open) << row.what;
+      EXPECT_EQ(store.IsOpen(), row.open) << row.what;
+      EXPECT_EQ(store.IsWritable(), row.writable) << row.what;
+      EXPECT_EQ(store.LastError(), "") << row.what;  // a refused parent is not a failed creation
+      EXPECT_EQ(registry.keyCalls, row.calls) << row.what;
+    }
+    EXPECT_THAT(registry.OpenHandles(), IsEmpty()) << row.what;
+  }
+}
+
+TEST_F(RegistryStoreTest, LimitedUserReadsMachineValuesButCannotWriteThem) {
+  // What the installer or an administrator's run stored.
+  registry_.PutText(kHklm, kBase, "IsRunning", "yes");
+  registry_.PutNumber(kHklm, kBase, "Files_count", 1);
+  registry_.PutText(kHklm, kBase, "Files_0", "a.htm");
+  registry_.limitedUser = true;
+
+  RegistryStore store(registry_, kBase);
+  ASSERT_TRUE(store.IsOpen());
+  EXPECT_TRUE(store.ReadBool("IsRunning", false));
+  std::list<std::string> list;
+  store.ReadStringList("Files", list);
+  EXPECT_THAT(list, ElementsAre("a.htm"));
+
+  EXPECT_FALSE(store.WriteBool("IsRunning", false));
+  EXPECT_EQ(store.LastError(), kValuesText);
+  EXPECT_FALSE(store.WriteNumber("N", 1));
+  EXPECT_FALSE(store.WriteStringList("Files", {"b.htm"}));
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "IsRunning"), "yes");
+  EXPECT_EQ(registry_.Text(kHklm, kBase, "Files_0"), "a.htm");
+  EXPECT_FALSE(registry_.HasValue(kHklm, kBase, "N"));
+
+  // The user's own part of the registry stays writable.
+  RegistryStore user(registry_);
+  ASSERT_TRUE(user.Open(kHkcu, kBase + "\\doc.pdf"));
+  EXPECT_TRUE(user.IsWritable());
+  EXPECT_TRUE(user.WriteBool("ShownBefore", true));
+  EXPECT_EQ(user.LastError(), "");
+}
+
 TEST_F(RegistryStoreTest, WriteFailureKeepsValuesMessageUntilTheNextFailure) {
   registry_.AddKey(kHklm, kBase);
   registry_.FailWrite(kHklm, kBase, "IsRunning");
@@ -147,15 +234,62 @@ TEST_F(RegistryStoreTest, OpeningAgainClosesTheHeldKey) {
   EXPECT_FALSE(registry_.HasValue(kHklm, kBase, "V"));
 }
 
-TEST_F(RegistryStoreTest, WriteStringStoresTextWithoutTerminatingZero) {
+// Other readers of a REG_SZ value rely on its terminating zero: every text the
+// store hands the backend ends in exactly one, and holds no other.
+TEST_F(RegistryStoreTest, TextsFlagsAndListEntriesEndInExactlyOneZero) {
   RegistryStore store(registry_, kBase);
   ASSERT_TRUE(store.WriteString("LastINFFile", "E:\\cd\\autorun.inf"));
   ASSERT_TRUE(store.WriteString("Empty", ""));
-  auto value = registry_.GetValue(kHklm, kBase, "LastINFFile");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(value->type, RegistryType::kString);
-  EXPECT_EQ(value->data, "E:\\cd\\autorun.inf");
-  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "Empty")->data, "");
+  ASSERT_TRUE(store.WriteString("Embedded", std::string("ab\0cd\0", 6)));
+  ASSERT_TRUE(store.WriteBool("Yes", true));
+  ASSERT_TRUE(store.WriteBool("No", 0));
+  ASSERT_TRUE(store.WriteStringList("L", {"a.htm", ""}));
+  struct Row {
+    const char* name;
+    std::string data;
+  } rows[] = {
+      {"LastINFFile", std::string("E:\\cd\\autorun.inf\0", 18)},
+      {"Empty", std::string(1, '\0')},
+      {"Embedded", std::string("ab\0", 3)},  // nothing after a zero could be read back
+      {"Yes", std::string("yes\0", 4)},
+      {"No", std::string("no\0", 3)},
+      {"L_0", std::string("a.htm\0", 6)},
+      {"L_1", std::string(1, '\0')},
+  };
+  for (const Row& row : rows) {
+    auto value = registry_.GetValue(kHklm, kBase, row.name);
+    ASSERT_TRUE(value) << row.name;
+    EXPECT_EQ(value->type, RegistryType::kString) << row.name;
+    EXPECT_EQ(value->data, row.data) << row.name;
+  }
+  EXPECT_EQ(store.ReadString("Embedded"), "ab");
+}
+
+// The zero counts against the buffer: 4999 characters fit, 5000 do not.
+TEST_F(RegistryStoreTest, OwnTextsRoundTripUpToTheBufferLessOne) {
+  const size_t limit = RegistryStore::kTextBufferSize;
+  RegistryStore store(registry_, kBase);
+  for (size_t length : {limit - 2, limit - 1, limit, limit + 1}) {
+    const std::string written(length, 'x');
+    ASSERT_TRUE(store.WriteString("T", written));
+    EXPECT_EQ(registry_.GetValue(kHklm, kBase, "T")->data.size(), length + 1);
+    EXPECT_EQ(store.ReadString("T"), length < limit ? written : "") << length;
+  }
+}
+
+// Values written by older versions carry no terminating zero.
+TEST_F(RegistryStoreTest, ValuesStoredWithoutAZeroStillRead) {
+  registry_.PutTextWithoutZero(kHklm, kBase, "LastINFFile", "E:\\autorun.inf");
+  registry_.PutTextWithoutZero(kHklm, kBase, "IsRunning", "yes");
+  registry_.PutNumber(kHklm, kBase, "L_count", 2);
+  registry_.PutTextWithoutZero(kHklm, kBase, "L_0", "one");
+  registry_.PutText(kHklm, kBase, "L_1", "two");
+  RegistryStore store(registry_, kBase);
+  EXPECT_EQ(store.ReadString("LastINFFile"), "E:\\autorun.inf");
+  EXPECT_TRUE(store.ReadBool("IsRunning", false));
+  std::list<std::string> list;
+  store.ReadStringList("L", list);
+  EXPECT_THAT(list, ElementsAre("one", "two"));
 }
 
 TEST_F(RegistryStoreTest, ReadStringEndsAtTheFirstZeroOrTheBufferLimit) {
@@ -174,7 +308,7 @@ TEST_F(RegistryStoreTest, ReadStringEndsAtTheFirstZeroOrTheBufferLimit) {
       {std::string(3 * limit, 'e'), ""},
   };
   for (const Row& row : rows) {
-    registry_.PutText(kHklm, kBase, "T", row.stored);
+    registry_.PutValue(kHklm, kBase, "T", RegistryType::kString, row.stored);
     RegistryStore store(registry_, kBase);
     EXPECT_EQ(store.ReadString("T"), row.expected) << "stored " << row.stored.size() << " bytes";
   }
@@ -210,7 +344,7 @@ TEST_F(RegistryStoreTest, WriteBoolStoresYesOrNo) {
   ASSERT_TRUE(store.WriteBool("B", false));
   ASSERT_TRUE(store.WriteBool("C", -3));
   ASSERT_TRUE(store.WriteBool("D", 0));
-  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "A")->data, "yes");
+  EXPECT_EQ(registry_.GetValue(kHklm, kBase, "A")->data, std::string("yes\0", 4));
   EXPECT_EQ(registry_.GetValue(kHklm, kBase, "A")->type, RegistryType::kString);
   EXPECT_EQ(registry_.Text(kHklm, kBase, "B"), "no");
   EXPECT_EQ(registry_.Text(kHklm, kBase, "C"), "yes");

@@ -80,14 +80,17 @@ class MemoryRegistry : public RegistryBackend {
   static std::string Id(RegistryRoot root, const std::string& path) {
     return (root == RegistryRoot::kLocalMachine ? "HKLM|" : "HKCU|") + text::ToLower(path);
   }
+  // The value as a text: up to its terminating zero.
   std::string Value(RegistryRoot root, const std::string& path, const std::string& name) {
     auto key = keys.find(Id(root, path));
     if (key == keys.end()) return "<no key>";
     auto value = key->second.find(name);
-    return value == key->second.end() ? "<none>" : value->second;
+    if (value == key->second.end()) return "<none>";
+    return value->second.substr(0, value->second.find('\0'));
   }
 
-  bool OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) override {
+  bool OpenKey(RegistryRoot root, const std::string& path, RegistryAccess,
+               RegistryKey* key) override {
     if (denyMachine && root == RegistryRoot::kLocalMachine) return false;
     if (!keys.count(Id(root, path))) return false;
     *key = Handle(Id(root, path));

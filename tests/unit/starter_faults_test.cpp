@@ -88,7 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         RegistryFault{"ValueCannotBeWritten",
                       [](FakeRegistryBackend& r) { r.FailWrite(kHklm, kBase, "IsRunning"); }},
-        RegistryFault{"NoRightsAtAll", [](FakeRegistryBackend& r) { r.denyWrites = true; }}),
+        RegistryFault{"NoRightsAtAll", [](FakeRegistryBackend& r) { r.denyWrites = true; }},
+        RegistryFault{"LimitedUserWithTheInstallersKey",
+                      [](FakeRegistryBackend& r) {
+                        r.AddKey(kHklm, kBase);
+                        r.limitedUser = true;
+                      }},
+        RegistryFault{"LimitedUserWithoutTheKey",
+                      [](FakeRegistryBackend& r) { r.limitedUser = true; }}),
     [](const ::testing::TestParamInfo<RegistryFault>& info) { return info.param.name; });
 
 TEST_F(StarterFaultsTest, ShownBeforeKeyThatCannotBeCreatedFallsBackToTheBaseKey) {
@@ -115,6 +122,40 @@ TEST_F(StarterFaultsTest, NoKeyForShownBeforeAsksEveryTimeAndStillOpens) {
     EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes")) << run;
     EXPECT_THAT(shell.Actions(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)")) << run;
   }
+}
+
+// A limited user may read the machine's key but not write it: a run stored
+// by someone else still asks the one-at-a-time question, and the agreement,
+// kept in the user's own key, is still asked once only.
+TEST_F(StarterFaultsTest, LimitedUserReadsIsRunningAndKeepsShownBefore) {
+  Config("OPEN=Vendisc.exe \"doc.pdf\"\r\nRunOneAtATime=1\r\nQUAVLicenseFile=licence.txt\r\n");
+  registry.PutText(kHklm, kBase, "IsRunning", "yes");
+  registry.limitedUser = true;
+  const std::string question =
+      "Question(A copy of this CD is already being opened - please wait for the file(s) to "
+      "open.\n\nWould you like to try opening the files again anyway?)[No]->";
+
+  ui.answers = {StarterUi::Answer::kYes};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre(question + "Yes", "Licence(licence.txt)->Yes"));
+  EXPECT_THAT(shell.Actions(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)"));
+  EXPECT_EQ(registry.Text(kHkcu, kBase + "\\doc.pdf", "ShownBefore"), "yes");
+  EXPECT_FALSE(registry.WasWritten(kHklm, kBase, "IsRunning"));
+
+  journal.clear();
+  shell.calls.clear();
+  ui.answers = {StarterUi::Answer::kYes};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre(question + "Yes"));
+  EXPECT_THAT(shell.Actions(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)"));
+
+  journal.clear();
+  shell.calls.clear();
+  ui.answers = {StarterUi::Answer::kNo};
+  Run();
+  EXPECT_THAT(Seen(), ElementsAre(question + "No"));
+  EXPECT_THAT(shell.Actions(), IsEmpty());
+  EXPECT_EQ(registry.Text(kHklm, kBase, "IsRunning"), "yes");
 }
 
 // ---- Failed openings ----

@@ -14,6 +14,7 @@
 #include "common/win32/handles.h"
 #include "resource.h"
 #include "starter/background_layout.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace {
@@ -24,13 +25,7 @@ background::Settings WithCloseButton() {
   return settings;
 }
 
-std::string DataFile(const char* name) {
-  std::string path = std::string("Z:") + VENDISC_TEST_DATA + "/pictures/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
+using test_support::TestPicture;
 
 // JPEG colours are approximate.
 bool Near(COLORREF a, COLORREF b) {
@@ -107,8 +102,8 @@ TEST_F(BackgroundWindowTest, CoversTheScreenInItsColour) {
 TEST_F(BackgroundWindowTest, DrawsTwoPicturesWhereTheLayoutPlacesThem) {
   background::Settings settings;
   settings.colour = RGB(0, 0, 0);
-  settings.pictures[0] = {DataFile("red-40x30.bmp"), "Top, Left", 10};
-  settings.pictures[1] = {DataFile("gradient-400x300.jpg"), "bottom, right", 25};
+  settings.pictures[0] = {TestPicture("red-40x30.bmp"), "Top, Left", 10};
+  settings.pictures[1] = {TestPicture("gradient-400x300.jpg"), "bottom, right", 25};
   Make(settings);
   test_support::SaveScreenshotIfAsked(window_->Handle(), "background-two-pictures");
 
@@ -140,12 +135,12 @@ TEST_F(BackgroundWindowTest, DrawsTwoPicturesWhereTheLayoutPlacesThem) {
 TEST_F(BackgroundWindowTest, SecondPictureLiesOnTopAndAMissingOneIsReported) {
   background::Settings settings;
   settings.colour = RGB(255, 255, 255);
-  settings.pictures[0] = {DataFile("red-40x30.bmp"), "FullScreen", 0};
-  settings.pictures[1] = {DataFile("no-such-picture.jpg"), "Middle, Center", 0};
+  settings.pictures[0] = {TestPicture("red-40x30.bmp"), "FullScreen", 0};
+  settings.pictures[1] = {TestPicture("no-such-picture.jpg"), "Middle, Center", 0};
   {
     test_support::MessageBoxWatcher watcher(win32::AppTitle());
     Make(settings);
-    EXPECT_EQ(watcher.Text(), "Failed to load: " + DataFile("no-such-picture.jpg"));
+    EXPECT_EQ(watcher.Text(), "Failed to load: " + TestPicture("no-such-picture.jpg"));
   }
   // The overlay is still shown, with the picture that loaded stretched over it.
   EXPECT_TRUE(IsWindowVisible(window_->Handle()));
@@ -153,8 +148,8 @@ TEST_F(BackgroundWindowTest, SecondPictureLiesOnTopAndAMissingOneIsReported) {
   EXPECT_EQ(PixelAt(512, 384), RGB(255, 0, 0));
   EXPECT_EQ(PixelAt(1023, 767), RGB(255, 0, 0));
 
-  settings.pictures[0] = {DataFile("red-40x30.bmp"), "FullScreen", 0};
-  settings.pictures[1] = {DataFile("blue-40x30.jpg"), "Middle, Center", 0};
+  settings.pictures[0] = {TestPicture("red-40x30.bmp"), "FullScreen", 0};
+  settings.pictures[1] = {TestPicture("blue-40x30.jpg"), "Middle, Center", 0};
   Make(settings);
   EXPECT_TRUE(Near(PixelAt(512, 384), RGB(0, 0, 255)));
   EXPECT_EQ(PixelAt(100, 100), RGB(255, 0, 0));

@@ -8,17 +8,11 @@
 
 #include "common/win32/handles.h"
 #include "common/win32/picture.h"
+#include "temp_folder.h"
 
 namespace {
 
-std::string DataFile(const char* name) {
-  // The Linux path of the source tree, as Wine's Z: drive sees it.
-  std::string path = std::string("Z:") + VENDISC_TEST_DATA + "/pictures/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
+using test_support::TestPicture;
 
 class PictureTest : public ::testing::Test {
  protected:
@@ -60,7 +54,7 @@ TEST_F(PictureTest, LoadsEachFormatAtItsPixelSizeAndDrawsWhereItIsPlaced) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file);
     win32::Picture picture;
-    ASSERT_TRUE(picture.Load(DataFile(row.file)));
+    ASSERT_TRUE(picture.Load(TestPicture(row.file)));
     EXPECT_EQ(picture.Geometry().natural.width, 40);
     EXPECT_EQ(picture.Geometry().natural.height, 30);
     EXPECT_FALSE(picture.Transparent());
@@ -75,7 +69,7 @@ TEST_F(PictureTest, LoadsEachFormatAtItsPixelSizeAndDrawsWhereItIsPlaced) {
 
 TEST_F(PictureTest, ScaledPictureDrawsAtItsNewSize) {
   win32::Picture picture;
-  ASSERT_TRUE(picture.Load(DataFile("red-40x30.bmp")));
+  ASSERT_TRUE(picture.Load(TestPicture("red-40x30.bmp")));
   picture.Scale(2.0f);
   EXPECT_EQ(picture.Geometry().width, 20);
   EXPECT_EQ(picture.Geometry().height, 15);
@@ -85,7 +79,7 @@ TEST_F(PictureTest, ScaledPictureDrawsAtItsNewSize) {
 
 TEST_F(PictureTest, TransparentGifShowsTheWindowColourBehindItsClearPart) {
   win32::Picture picture;
-  ASSERT_TRUE(picture.Load(DataFile("transparent-40x30.gif")));
+  ASSERT_TRUE(picture.Load(TestPicture("transparent-40x30.gif")));
   EXPECT_TRUE(picture.Transparent());
   // The left half is clear: drawn off screen on COLOR_WINDOW, not the target's colour.
   EXPECT_EQ(DrawAndRead(picture, RGB(0, 0, 0), 5, 5), GetSysColor(COLOR_WINDOW));
@@ -96,10 +90,11 @@ TEST_F(PictureTest, FailedLoadKeepsThePreviousPictureDrawable) {
   win32::Picture picture;
   win32::WindowDc screen(nullptr);
   EXPECT_FALSE(picture.Draw(screen.get(), RECT{0, 0, 1, 1}));  // nothing loaded yet
-  ASSERT_TRUE(picture.Load(DataFile("red-40x30.bmp")));
-  EXPECT_FALSE(picture.Load(DataFile("missing.gif")));
-  EXPECT_FALSE(picture.Load(VENDISC_TEST_DATA));  // a folder is no picture
-  EXPECT_EQ(picture.Path(), VENDISC_TEST_DATA);
+  ASSERT_TRUE(picture.Load(TestPicture("red-40x30.bmp")));
+  EXPECT_FALSE(picture.Load(TestPicture("missing.gif")));
+  const std::string folder = test_support::TestData("pictures");
+  EXPECT_FALSE(picture.Load(folder));  // a folder is no picture
+  EXPECT_EQ(picture.Path(), folder);
   EXPECT_EQ(picture.Geometry().width, 40);
   EXPECT_EQ(DrawAndRead(picture, RGB(255, 255, 255), 1, 1), RGB(255, 0, 0));
 }
@@ -113,7 +108,7 @@ namespace {
 // and a window showing it still paints.
 TEST_F(PictureTest, PictureThatCannotBeDrawnNeverCrashes) {
   win32::Picture picture;
-  ASSERT_TRUE(picture.Load(DataFile("red-40x30.bmp")));
+  ASSERT_TRUE(picture.Load(TestPicture("red-40x30.bmp")));
   picture.Scale(100000.0f);
   EXPECT_EQ(picture.Geometry().width, 0);
   EXPECT_EQ(picture.Geometry().height, 0);

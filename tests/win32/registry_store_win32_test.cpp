@@ -107,7 +107,7 @@ TEST_F(RegistryStoreWin32Test, CreatesAKeyPathSeveralLevelsDeep) {
   RawValue raw = GetRaw(HKEY_CURRENT_USER, deep, "ShownBefore");
   ASSERT_TRUE(raw.found);
   EXPECT_EQ(raw.type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(raw.data.substr(0, 3), "yes");
+  EXPECT_EQ(raw.data, std::string("yes\0", 4));  // with its terminating zero
 }
 
 TEST_F(RegistryStoreWin32Test, PathConstructorOpensUnderLocalMachine) {
@@ -149,7 +149,10 @@ TEST_F(RegistryStoreWin32Test, TextAtTheBufferSizeOrLongerReadsEmpty) {
   EXPECT_EQ(store.ReadString("Full"), "");
   EXPECT_EQ(store.ReadString("Over"), "");
   EXPECT_EQ(store.ReadString("Long"), "");
-  // The store's own long text round trips only while it fits.
+  // The store's own long text round trips only while it fits with its zero.
+  EXPECT_TRUE(store.WriteString("Own", std::string(limit - 1, 'e')));
+  EXPECT_EQ(store.ReadString("Own"), std::string(limit - 1, 'e'));
+  EXPECT_EQ(GetRaw(HKEY_CURRENT_USER, kUserTest, "Own").data.size(), limit);
   EXPECT_TRUE(store.WriteString("Own", std::string(limit, 'e')));
   EXPECT_EQ(store.ReadString("Own"), "");
 }
@@ -192,6 +195,20 @@ TEST_F(RegistryStoreWin32Test, ShorterListOverLongerList) {
   std::list<std::string> list;
   EXPECT_TRUE(store.ReadStringList("Files", list));
   EXPECT_EQ(list, (std::list<std::string>{"x", "y", "z"}));
+}
+
+// What a limited user gets for the machine's key: a key opened for reading
+// only reads its values, and the system refuses writes to it.
+TEST_F(RegistryStoreWin32Test, KeyOpenedReadOnlyReadsButRefusesWrites) {
+  PutRaw(HKEY_CURRENT_USER, kUserTest, "IsRunning", REG_SZ, std::string("yes\0", 4));
+  RegistryKey key = nullptr;
+  ASSERT_TRUE(backend_.OpenKey(kHkcu, kUserTest, RegistryAccess::kReadOnly, &key));
+  std::string data;
+  EXPECT_TRUE(backend_.QueryValue(key, "IsRunning", RegistryStore::kTextBufferSize, &data));
+  EXPECT_EQ(data, std::string("yes\0", 4));
+  EXPECT_FALSE(backend_.SetValue(key, "IsRunning", RegistryType::kString, std::string("no\0", 3)));
+  backend_.CloseKey(key);
+  EXPECT_EQ(GetRaw(HKEY_CURRENT_USER, kUserTest, "IsRunning").data, std::string("yes\0", 4));
 }
 
 TEST_F(RegistryStoreWin32Test, KeyThatCannotBeOpenedReadsDefaultsAndFailsWrites) {

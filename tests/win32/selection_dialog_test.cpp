@@ -11,6 +11,7 @@
 #include "common/win32/app_message.h"
 #include "common/win32/window_util.h"
 #include "resource.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace {
@@ -18,13 +19,7 @@ namespace {
 using test_support::ChildRect;
 using test_support::DialogUnits;
 
-std::string DataFile(const char* name) {
-  std::string path = std::string("Z:") + VENDISC_TEST_DATA + "/pictures/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
+using test_support::TestPicture;
 
 SelectionSettings ThreeEntries() {
   SelectionSettings s;
@@ -154,7 +149,7 @@ TEST_F(SelectionDialogTest, OwnTitleAndLongPromptKeepTheListItsShare) {
 TEST_F(SelectionDialogTest, PictureAlongTheTopIsNotScaled) {
   SelectionSettings s = ThreeEntries();
   s.usePicture = true;
-  s.picturePath = DataFile("sky-200x150.jpg");
+  s.picturePath = TestPicture("sky-200x150.jpg");
   s.pictureLocation = "Along the top";
   SelectionDialog dialog(s, nullptr);
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
@@ -192,7 +187,7 @@ TEST_F(SelectionDialogTest, PictureAlongTheTopIsNotScaled) {
 TEST_F(SelectionDialogTest, PictureThatDoesNotLoadIsReportedAndLeftOut) {
   SelectionSettings s = ThreeEntries();
   s.usePicture = true;
-  s.picturePath = DataFile("no-such-picture.jpg");
+  s.picturePath = TestPicture("no-such-picture.jpg");
   s.pictureLocation = "Along the top";
   test_support::MessageBoxWatcher watcher(win32::AppTitle());
   SelectionDialog dialog(s, nullptr);

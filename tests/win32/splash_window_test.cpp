@@ -21,19 +21,14 @@
 #include "config/autorun_config.h"
 #include "resource.h"
 #include "starter/win32/win32_starter_ui.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace {
 
 using test_support::DialogUnits;
 
-std::string PicturePath(const char* name) {
-  std::string path = std::string("Z:") + VENDISC_TEST_DATA + "/pictures/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
+using test_support::TestPicture;
 
 // A plain 24-bit BMP of one colour.
 void WriteBmp(const std::string& path, int32_t width, int32_t height) {
@@ -195,7 +190,7 @@ TEST_F(SplashWindowTest, PictureThatFailsToLoadBecomesATextWindow) {
 }
 
 TEST_F(SplashWindowTest, PictureFillsTheFrameAndIsCentred) {
-  ASSERT_TRUE(CopyFileA(PicturePath("gradient-400x300.jpg").c_str(),
+  ASSERT_TRUE(CopyFileA(TestPicture("gradient-400x300.jpg").c_str(),
                         (folder_ + "\\red.bmp").c_str(), FALSE));
   // Doubled backslashes in the value are made single.
   Autorun("SplashScreenUseImage=1\r\nSplashScreenImage=.\\\\red.bmp\r\n");
@@ -341,7 +336,7 @@ TEST_F(SplashWindowTest, ClickShowsTheHideMenuOnceArmed) {
 
 TEST_F(SplashWindowTest, CloseDestroysWithoutSignalling) {
   ASSERT_TRUE(
-      CopyFileA(PicturePath("red-40x30.bmp").c_str(), (folder_ + "\\red.bmp").c_str(), FALSE));
+      CopyFileA(TestPicture("red-40x30.bmp").c_str(), (folder_ + "\\red.bmp").c_str(), FALSE));
   Autorun("SplashScreenUseImage=1\r\nSplashScreenImage=red.bmp\r\n");
   HWND window = Show("");
   ASSERT_NE(window, nullptr);
@@ -361,7 +356,7 @@ namespace {
 // the picture's "&Hide" must still reach it.
 TEST_F(SplashWindowTest, StarterUiSplashSignalsTheEventMadeAfterIt) {
   ASSERT_TRUE(
-      CopyFileA(PicturePath("red-40x30.bmp").c_str(), (folder_ + "\\red.bmp").c_str(), FALSE));
+      CopyFileA(TestPicture("red-40x30.bmp").c_str(), (folder_ + "\\red.bmp").c_str(), FALSE));
   Autorun(
       "SplashScreenUseImage=1\r\nSplashScreenImage=red.bmp\r\n"
       "SplashScreenImageShowForSecs=7\r\n");

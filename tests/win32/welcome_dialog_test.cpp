@@ -11,6 +11,7 @@
 #include "common/win32/app_message.h"
 #include "common/win32/window_util.h"
 #include "resource.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace {
@@ -18,13 +19,7 @@ namespace {
 using test_support::ChildRect;
 using test_support::DialogUnits;
 
-std::string Picture(const char* name) {
-  std::string path = std::string("Z:") + VENDISC_TEST_DATA + "/pictures/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
+using test_support::TestPicture;
 
 struct Box {
   int left, top, width, height;
@@ -84,7 +79,7 @@ class WelcomeDialogTest : public testing::Test {
   }
   static WelcomeSettings WithPicture(WelcomeSettings s, const char* file, const char* location) {
     s.usePicture = true;
-    s.picturePath = Picture(file);
+    s.picturePath = TestPicture(file);
     s.pictureLocation = location;
     return s;
   }
@@ -263,7 +258,7 @@ TEST_F(WelcomeDialogTest, PictureWithTextByLocation) {
 }
 
 TEST_F(WelcomeDialogTest, PictureThatCannotBeLoadedIsReported) {
-  const std::string path = Picture("no-such-picture.jpg");
+  const std::string path = TestPicture("no-such-picture.jpg");
   WelcomeSettings s = WithPicture(Text("Still here."), "no-such-picture.jpg", "Left of text");
   test_support::MessageBoxWatcher watcher("ZoruZaz AZ");
   WelcomeDialog dialog(s);

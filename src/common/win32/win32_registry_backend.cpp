@@ -6,8 +6,12 @@
 
 namespace {
 
-// Every key is opened for reading and writing alike.
-constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
+// Keys are created for reading and writing alike.
+constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
+
+REGSAM AccessMask(RegistryAccess access) {
+  return access == RegistryAccess::kReadOnly ? KEY_READ : kReadWrite;
+}
 
 HKEY RootKey(RegistryRoot root) {
   switch (root) {
@@ -25,12 +29,15 @@ HKEY ToHkey(RegistryKey key) { return static_cast<HKEY>(key); }
 
 }  // namespace
 
-bool Win32RegistryBackend::OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) {
+bool Win32RegistryBackend::OpenKey(RegistryRoot root, const std::string& path,
+                                   RegistryAccess access, RegistryKey* key) {
   *key = nullptr;
   HKEY rootKey = RootKey(root);
   if (rootKey == nullptr) return false;
   HKEY opened = nullptr;
-  if (RegOpenKeyExA(rootKey, path.c_str(), 0, kAccess, &opened) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExA(rootKey, path.c_str(), 0, AccessMask(access), &opened) != ERROR_SUCCESS) {
+    return false;
+  }
   *key = opened;
   return true;
 }
@@ -41,7 +48,7 @@ bool Win32RegistryBackend::CreateKey(RegistryKey parent, const std::string& leaf
   if (parent == nullptr) return false;
   HKEY created = nullptr;
   DWORD disposition = 0;
-  if (RegCreateKeyExA(ToHkey(parent), leaf.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess,
+  if (RegCreateKeyExA(ToHkey(parent), leaf.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kReadWrite,
                       nullptr, &created, &disposition) != ERROR_SUCCESS) {
     return false;
   }

@@ -5,7 +5,8 @@
 
 class Win32RegistryBackend : public RegistryBackend {
  public:
-  bool OpenKey(RegistryRoot root, const std::string& path, RegistryKey* key) override;
+  bool OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access,
+               RegistryKey* key) override;
   bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) override;
   void CloseKey(RegistryKey key) override;
   bool QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,

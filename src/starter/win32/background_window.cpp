@@ -67,6 +67,13 @@ LRESULT BackgroundWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         Hide();
         return 0;
       }
+      // Esc while the starter waits: its message loop hands the key to
+      // IsDialogMessage, which makes it this cancel command, whichever child
+      // has the focus.
+      if (LOWORD(wParam) == IDCANCEL && settings_.hasCloseButton) {
+        Hide();
+        return 0;
+      }
       break;
     case WM_CHAR:
       if (wParam == VK_ESCAPE && settings_.hasCloseButton) {
