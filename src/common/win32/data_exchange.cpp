@@ -3,16 +3,13 @@
 #include "common/win32/app_message.h"
 
 namespace win32 {
-namespace {
-void Run(HWND dialog, std::span<const Binding> bindings, ExchangeStep step) {
-  for (const Binding& binding : bindings) {
-    if (::GetDlgItem(dialog, binding.id)) binding.exchange(dialog, binding, step, nullptr);
-  }
-}
-}  // namespace
 
 void ShowBindings(HWND dialog, std::span<const Binding> bindings) {
-  Run(dialog, bindings, ExchangeStep::kShow);
+  for (const Binding& binding : bindings) {
+    if (::GetDlgItem(dialog, binding.id)) {
+      binding.exchange(dialog, binding, ExchangeStep::kShow, nullptr);
+    }
+  }
 }
 
 const Binding* FindRefusal(HWND dialog, std::span<const Binding> bindings, std::string* prompt) {
@@ -36,7 +33,11 @@ bool SaveBindings(HWND dialog, std::span<const Binding> bindings) {
     ::SendMessageA(control, EM_SETSEL, 0, -1);
     return false;
   }
-  Run(dialog, bindings, ExchangeStep::kSave);
+  for (const Binding& binding : bindings) {
+    if (::GetDlgItem(dialog, binding.id)) {
+      binding.exchange(dialog, binding, ExchangeStep::kSave, nullptr);
+    }
+  }
   return true;
 }
 

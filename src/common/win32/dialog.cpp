@@ -78,6 +78,11 @@ void Dialog::End(INT_PTR result) {
   }
 }
 
+DispatchTable Dialog::Table() const { return {}; }
+std::vector<TextBinding> Dialog::TextBindings() { return {}; }
+std::vector<Binding> Dialog::Bindings() { return {}; }
+std::vector<ControlBinding> Dialog::ControlBindings() { return {}; }
+
 void Dialog::CopyToControls() {
   for (const TextBinding& binding : TextBindings()) SetItemText(binding.id, *binding.value);
   ShowBindings(hwnd_, Bindings());
