@@ -13,6 +13,36 @@ bool ReturnsDirectly(UINT message) {
          message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
          message == WM_QUERYDRAGICON;
 }
+
+// Looks a message up in one table; false when the table does not list it.
+bool DispatchTo(Dialog& dialog, const DispatchTable& table, UINT message, WPARAM wParam,
+                LPARAM lParam, INT_PTR* result) {
+  for (const MessageEntry& entry : table.messages) {
+    if (entry.message == message) {
+      *result = (dialog.*entry.handler)(wParam, lParam);
+      return true;
+    }
+  }
+  if (message == WM_COMMAND) {
+    for (const CommandEntry& entry : table.commands) {
+      if (entry.id == LOWORD(wParam) && entry.code == HIWORD(wParam)) {
+        (dialog.*entry.handler)();
+        *result = TRUE;
+        return true;
+      }
+    }
+  }
+  if (message == WM_NOTIFY && lParam) {
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    for (const NotifyEntry& entry : table.notifications) {
+      if (static_cast<UINT_PTR>(entry.id) == header->idFrom && entry.code == header->code) {
+        *result = (dialog.*entry.handler)(header);
+        return true;
+      }
+    }
+  }
+  return false;
+}
 }  // namespace
 
 Dialog::~Dialog() {
@@ -48,17 +78,24 @@ void Dialog::End(INT_PTR result) {
   }
 }
 
+DispatchTable Dialog::Table() const { return {}; }
+std::vector<TextBinding> Dialog::TextBindings() { return {}; }
+std::vector<Binding> Dialog::Bindings() { return {}; }
+std::vector<ControlBinding> Dialog::ControlBindings() { return {}; }
+
 void Dialog::CopyToControls() {
   for (const TextBinding& binding : TextBindings()) SetItemText(binding.id, *binding.value);
+  ShowBindings(hwnd_, Bindings());
 }
 
-void Dialog::CopyFromControls() {
+bool Dialog::CopyFromControls() {
+  if (!SaveBindings(hwnd_, Bindings())) return false;
   for (const TextBinding& binding : TextBindings()) *binding.value = ItemText(binding.id);
+  return true;
 }
 
 void Dialog::Accept() {
-  CopyFromControls();
-  End(IDOK);
+  if (CopyFromControls()) End(IDOK);
 }
 
 std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
@@ -105,7 +142,6 @@ void Dialog::Detach() {
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
   *handled = true;
-  const DispatchTable table = Table();
   if (message == WM_INITDIALOG) {
     for (const ControlBinding& binding : ControlBindings()) {
       binding.control->Attach(Item(binding.id));
@@ -120,23 +156,17 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* handl
         ::SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedCtlColorStatic, wParam, lParam);
     if (brush) return static_cast<INT_PTR>(brush);
   }
-  for (const MessageEntry& entry : table.messages) {
-    if (entry.message == message) return (this->*entry.handler)(wParam, lParam);
+  const DispatchTable table = Table();
+  INT_PTR result = FALSE;
+  for (const DispatchTable* t = &table; t; t = t->base) {
+    if (DispatchTo(*this, *t, message, wParam, lParam, &result)) return result;
   }
-  if (message == WM_COMMAND) {
-    const int id = LOWORD(wParam);
-    const int code = HIWORD(wParam);
-    for (const CommandEntry& entry : table.commands) {
-      if (entry.id == id && entry.code == code) {
-        (this->*entry.handler)();
-        return TRUE;
-      }
-    }
-    if (code == BN_CLICKED && id == IDOK) {
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (LOWORD(wParam) == IDOK) {
       Accept();
       return TRUE;
     }
-    if (code == BN_CLICKED && id == IDCANCEL) {
+    if (LOWORD(wParam) == IDCANCEL) {
       Cancel();
       return TRUE;
     }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/data_exchange.h"
 #include "common/win32/subclassed_control.h"
 #include "common/win32/window_util.h"
 
@@ -21,6 +22,8 @@ class Dialog;
 // members of Dialog, which is what MFC-style maps do too.
 using MessageHandler = INT_PTR (Dialog::*)(WPARAM, LPARAM);
 using CommandHandler = void (Dialog::*)();
+// Its result is the message's result (DWLP_MSGRESULT).
+using NotifyHandler = INT_PTR (Dialog::*)(NMHDR*);
 
 struct MessageEntry {
   UINT message;
@@ -31,12 +34,20 @@ struct CommandEntry {
   int code;  // notification code: BN_CLICKED, EN_CHANGE, LBN_DBLCLK ...
   CommandHandler handler;
 };
+struct NotifyEntry {  // WM_NOTIFY
+  int id;
+  UINT code;  // NM_DBLCLK, LVN_ITEMCHANGED ...
+  NotifyHandler handler;
+};
 
-// What a dialog class reacts to. Messages found in neither list get the
-// default processing.
+// What a dialog class reacts to. A class that others extend keeps its table
+// in a static function; a derived table points to it as `base`, and is looked
+// up first. Messages found in no table get the default processing.
 struct DispatchTable {
-  std::span<const MessageEntry> messages;
-  std::span<const CommandEntry> commands;
+  std::span<const MessageEntry> messages = {};
+  std::span<const CommandEntry> commands = {};
+  std::span<const NotifyEntry> notifications = {};
+  const DispatchTable* base = nullptr;
 };
 
 template <typename D>
@@ -47,9 +58,13 @@ template <typename D>
 CommandEntry OnCommand(int id, void (D::*handler)(), int code = BN_CLICKED) {
   return {id, code, static_cast<CommandHandler>(handler)};
 }
+template <typename D>
+NotifyEntry OnNotify(int id, UINT code, INT_PTR (D::*handler)(NMHDR*)) {
+  return {id, code, static_cast<NotifyHandler>(handler)};
+}
 
-// One text member shown in one control; copied in when the dialog opens and
-// out when it is accepted with IDOK.
+// One text member shown in one control, without checks (Binding offers
+// more kinds); copied in when the dialog opens and out when it is accepted.
 struct TextBinding {
   int id;
   std::string* value;
@@ -83,9 +98,12 @@ class Dialog {
   int templateId() const { return templateId_; }
   bool IsModal() const { return modal_; }
 
-  // Data exchange, also for dialogs that refresh their controls later.
+  // Data exchange. CopyToControls shows the members, at any time.
+  // CopyFromControls first checks every bound control: when one holds a
+  // value its binding refuses, it shows the binding's prompt, focuses that
+  // control and returns false, and no member changes.
   void CopyToControls();
-  void CopyFromControls();
+  bool CopyFromControls();
 
   // Helpers for layout and controls.
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
@@ -103,14 +121,17 @@ class Dialog {
  protected:
   // The class's table and bindings. The base reacts to nothing itself and
   // binds nothing; IDOK and IDCANCEL default to Accept and Cancel.
-  virtual DispatchTable Table() const { return {}; }
-  virtual std::vector<TextBinding> TextBindings() { return {}; }
-  virtual std::vector<ControlBinding> ControlBindings() { return {}; }
+  // (Defined out of line: each inline one costs the starter its own unwind
+  // entry.)
+  virtual DispatchTable Table() const;
+  virtual std::vector<TextBinding> TextBindings();
+  virtual std::vector<Binding> Bindings();
+  virtual std::vector<ControlBinding> ControlBindings();
 
   // Called on WM_INITDIALOG after the controls are attached and before the
   // members are copied in. True lets the system set the focus.
   virtual bool OnInit() { return true; }
-  // Default for IDOK: copies the controls into the members and ends with IDOK.
+  // Default for IDOK: ends with IDOK once CopyFromControls succeeds.
   virtual void Accept();
   // Default for IDCANCEL (Esc, close box): ends with IDCANCEL.
   virtual void Cancel() { End(IDCANCEL); }
