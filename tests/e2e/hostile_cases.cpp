@@ -371,6 +371,7 @@ std::vector<HostileCase> HostileCases() {
   add("licence_one_line_5_megabytes", std::string(kOpenMissing) + "QUAVLicenseFile=licence.txt\r\n",
       {{"licence.txt", [] { return std::string(5 * kMegabyte, 'w'); }}});
   cases.back().accept = false;
+  cases.back().slowUnderWine = true;
   add("licence_is_a_folder", std::string(kOpenMissing) + "QUAVLicenseFile=.\r\n");
 
   // ---- Keywords in any case and with junk after them ----

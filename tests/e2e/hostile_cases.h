@@ -31,6 +31,8 @@ struct HostileCase {
   IsRunningState isRunning = IsRunningState::kAbsent;
   // When set, the title of a window the user must have met (e.g. the error dialog).
   std::string mustShow;
+  // A text box of megabytes: Wine takes long to lay it out.
+  bool slowUnderWine = false;
 };
 
 // Every case; at least 50.
