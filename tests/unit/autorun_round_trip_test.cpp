@@ -70,9 +70,8 @@ FakeAutorunSettings Generate(uint32_t seed) {
        kSplashScreenUseImage, kSplashFontItalic, kUserDefinedErrors, kShowBackgroundWindow,
        kBackgroundWindowLeaveOpenUntilFileClosed, kBackgroundHaveCloseButton,
        kBackgroundFullScreenImage, kWelcomeEnabled, kWelcomeUseImage, kWelcomeUseText,
-       ws::kEnableIcon, kRunOneAtATime}) {
+       ws::kEnableIcon, kRunOneAtATime})
     if (stored()) s.Flag(name, d.Below(2));
-  }
   for (const char* name : {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime,
        ws::kForceExecuteWith, kMultiSelectTitle, kMultiSelectHelp, kMultiSelectImageLocation,
        SplashScreenLine(1), SplashScreenLine(2), SplashScreenLine(3), kSplashFontName,
@@ -80,20 +79,17 @@ FakeAutorunSettings Generate(uint32_t seed) {
        kBackgroundCloseButtonText, ws::kBackgroundFullScreenImageFileMode,
        BackgroundFullScreenImageFileMode(1), BackgroundFullScreenImageFileMode(2), kWelcomeTitle,
        kWelcomeURL, kWelcomeImageLocation, kWelcomeMessage, InstallerUserQuery(1),
-       InstallerUserQuery(2), InstallerUserQuery(3)}) {
+       InstallerUserQuery(2), InstallerUserQuery(3)})
     if (stored()) s.Text(name, d.Text());
-  }
   for (const char* name : {ws::kSourceFile, ws::kAutoRunExeName, kMultiSelectImage,
        kSplashScreenImage, ws::kBackgroundFullScreenImageFile, BackgroundFullScreenImageFile(1),
        BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon, InstallerFile(1), InstallerFile(2),
-       InstallerFile(3)}) {
+       InstallerFile(3)})
     if (stored()) s.Text(name, d.Path());
-  }
   for (const char* name : {ws::kInstallerHowToRun, kSplashScreenImageShowForSecs,
        kSplashFontWeight, kSplashFontHeight, kBackgroundWindowColour,
-       BackgroundFullScreenImageFileBorder(1), BackgroundFullScreenImageFileBorder(2)}) {
+       BackgroundFullScreenImageFileBorder(1), BackgroundFullScreenImageFileBorder(2)})
     if (stored()) s.Number(name, d.Number());
-  }
   // clang-format on
   // Keywords come from lists, in the forms an older wizard or a hand may leave.
   const char* const howToRun[] = {"Always", "Prompt", "NoViewer", " prompt ", ""};
