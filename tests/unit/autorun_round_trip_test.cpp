@@ -70,9 +70,8 @@ FakeAutorunSettings Generate(uint32_t seed) {
        kSplashScreenUseImage, kSplashFontItalic, kUserDefinedErrors, kShowBackgroundWindow,
        kBackgroundWindowLeaveOpenUntilFileClosed, kBackgroundHaveCloseButton,
        kBackgroundFullScreenImage, kWelcomeEnabled, kWelcomeUseImage, kWelcomeUseText,
-       ws::kEnableIcon, kRunOneAtATime}) {
+       ws::kEnableIcon, kRunOneAtATime})
     if (stored()) s.Flag(name, d.Below(2));
-  }
   for (const char* name : {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime,
        ws::kForceExecuteWith, kMultiSelectTitle, kMultiSelectHelp, kMultiSelectImageLocation,
        SplashScreenLine(1), SplashScreenLine(2), SplashScreenLine(3), kSplashFontName,
@@ -80,23 +79,18 @@ FakeAutorunSettings Generate(uint32_t seed) {
        kBackgroundCloseButtonText, ws::kBackgroundFullScreenImageFileMode,
        BackgroundFullScreenImageFileMode(1), BackgroundFullScreenImageFileMode(2), kWelcomeTitle,
        kWelcomeURL, kWelcomeImageLocation, kWelcomeMessage, InstallerUserQuery(1),
-       InstallerUserQuery(2), InstallerUserQuery(3)}) {
+       InstallerUserQuery(2), InstallerUserQuery(3)})
     if (stored()) s.Text(name, d.Text());
-  }
-  // clang-format on
-  for (const char* name :
-       {ws::kSourceFile, ws::kAutoRunExeName, kMultiSelectImage, kSplashScreenImage,
-        ws::kBackgroundFullScreenImageFile, BackgroundFullScreenImageFile(1),
-        BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon, InstallerFile(1), InstallerFile(2),
-        InstallerFile(3)}) {
+  for (const char* name : {ws::kSourceFile, ws::kAutoRunExeName, kMultiSelectImage,
+       kSplashScreenImage, ws::kBackgroundFullScreenImageFile, BackgroundFullScreenImageFile(1),
+       BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon, InstallerFile(1), InstallerFile(2),
+       InstallerFile(3)})
     if (stored()) s.Text(name, d.Path());
-  }
-  for (const char* name :
-       {ws::kInstallerHowToRun, kSplashScreenImageShowForSecs, kSplashFontWeight, kSplashFontHeight,
-        kBackgroundWindowColour, BackgroundFullScreenImageFileBorder(1),
-        BackgroundFullScreenImageFileBorder(2)}) {
+  for (const char* name : {ws::kInstallerHowToRun, kSplashScreenImageShowForSecs,
+       kSplashFontWeight, kSplashFontHeight, kBackgroundWindowColour,
+       BackgroundFullScreenImageFileBorder(1), BackgroundFullScreenImageFileBorder(2)})
     if (stored()) s.Number(name, d.Number());
-  }
+  // clang-format on
   // Keywords come from lists, in the forms an older wizard or a hand may leave.
   const char* const howToRun[] = {"Always", "Prompt", "NoViewer", " prompt ", ""};
   if (stored()) s.Text(ws::kInstallerHowToRunNew, d.OneOf(howToRun));
@@ -131,17 +125,23 @@ void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
   };
   auto on = [&](const char* setting, bool fallback) { return s.ReadBool(setting, fallback); };
   auto number = [&](const std::string& setting) { return s.ReadNumber(setting, 0); };
+  // A key reads as its setting (by default the one of its own name) where written, else empty.
+  auto text = [&](const std::string& key, bool written, const std::string& setting = "") {
+    EXPECT_EQ(value(key), written ? textOf(setting.empty() ? key : setting) : "") << key;
+  };
+  auto name = [&](const std::string& key, bool written) {
+    EXPECT_EQ(value(key), written ? nameOf(key) : "") << key;
+  };
+  auto flag = [&](const char* key, bool expected) { EXPECT_EQ(c.Flag(key), expected) << key; };
 
   // The quoted file name, blanks and all; with none, the lone quote the rules leave.
   const std::string source = AutorunFileName(s.ReadString(ws::kSourceFile));
   EXPECT_EQ(config::FileFromOpenValue(value(kOpen)), source.empty() ? "\"" : source);
 
   const bool licence = on(kLicenseAgreementEnabled, false);
-  EXPECT_EQ(value(kQUAVLicenseFile), licence ? textOf(ws::kLicenseAgreementFile) : "");
-  EXPECT_EQ(value(kQUAVLicenseFileShowAlways),
-            licence ? textOf(ws::kLicenseAgreementFileShowEveryTime) : "");
-  EXPECT_EQ(value(kQUAVForceExecuteWith),
-            on(ws::kForceExecuteOption, false) ? textOf(ws::kForceExecuteWith) : "");
+  text(kQUAVLicenseFile, licence, ws::kLicenseAgreementFile);
+  text(kQUAVLicenseFileShowAlways, licence, ws::kLicenseAgreementFileShowEveryTime);
+  text(kQUAVForceExecuteWith, on(ws::kForceExecuteOption, false), ws::kForceExecuteWith);
 
   const bool installers = on(ws::kSpecifyFileOpenOptions, false);
   std::string mode = s.ReadString(ws::kInstallerHowToRunNew);
@@ -149,36 +149,34 @@ void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
   EXPECT_EQ(value(kInstallerFileOpenOptions), installers ? AsRead(mode) : "");
   const bool prompt = c.Keyword(kInstallerFileOpenOptions, keywords::kPrompt);
   for (int n = 1; n <= kInstallerCount; ++n) {
-    const std::string file = installers ? nameOf(InstallerFile(n)) : "";
-    EXPECT_EQ(value(InstallerFile(n)), file);
-    EXPECT_EQ(value(InstallerUserQuery(n)),
-              prompt && !file.empty() ? textOf(InstallerUserQuery(n)) : "");
+    name(InstallerFile(n), installers);
+    text(InstallerUserQuery(n), prompt && installers && !nameOf(InstallerFile(n)).empty());
   }
 
   const bool several = !on(kSingleFile, true);
   const bool openAll = several && on(kOpenAllFiles, true);
   const bool listImage = several && on(kMultiSelectUseImage, false);
   EXPECT_EQ(config::IsSeveralFiles(value(kSingleFile)), several);
-  EXPECT_EQ(c.Flag(kOpenAllFiles), openAll);
-  EXPECT_EQ(c.Flag(kWaitForPrevious), several && on(kWaitForPrevious, true));
-  EXPECT_EQ(c.Flag(kMultiSelectAllowReselect), several && on(kMultiSelectAllowReselect, true));
-  EXPECT_EQ(value(kMultiSelectTitle), several ? textOf(kMultiSelectTitle) : "");
-  EXPECT_EQ(value(kMultiSelectHelp), several ? textOf(kMultiSelectHelp) : "");
-  EXPECT_EQ(c.Flag(kMultiSelectUseImage), listImage);
-  EXPECT_EQ(value(kMultiSelectImage), listImage ? nameOf(kMultiSelectImage) : "");
-  EXPECT_EQ(value(kMultiSelectImageLocation), listImage ? textOf(kMultiSelectImageLocation) : "");
+  flag(kOpenAllFiles, openAll);
+  flag(kWaitForPrevious, several && on(kWaitForPrevious, true));
+  flag(kMultiSelectAllowReselect, several && on(kMultiSelectAllowReselect, true));
+  text(kMultiSelectTitle, several);
+  text(kMultiSelectHelp, several);
+  flag(kMultiSelectUseImage, listImage);
+  name(kMultiSelectImage, listImage);
+  text(kMultiSelectImageLocation, listImage);
   const int32_t count = several ? s.ReadNumber(kMultiSourceFileCount, 1) : 0;
   EXPECT_EQ(c.Number(kMultiSourceFileCount, 0), count);
   for (int n = 1; n <= 7; ++n) {  // one past the most drawn reads absent
     for (const std::string& key :
          {MultiSourceFile(n), MultiSourceFileName(n), MultiSourceForceOpen(n)}) {
       EXPECT_EQ(c.HasKey(key), n <= count) << key;
-      EXPECT_EQ(value(key), n <= count ? textOf(key) : "") << key;
+      text(key, n <= count);
     }
   }
 
   const bool splash = on(kShowSplashScreen, false);
-  EXPECT_EQ(c.Flag(kShowSplashScreen), splash);
+  flag(kShowSplashScreen, splash);
   if (splash) {
     EXPECT_EQ(c.Keyword(kSplashScreenWhenToShow, keywords::kStartup),
               text::EqualsNoCase(textOf(kSplashScreenWhenToShow), "Startup"));
@@ -202,21 +200,19 @@ void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
     }
   }
 
-  const bool authorErrors = on(kUserDefinedErrors, false) &&
-                            !(s.ReadString(kErrorContactURL) + s.ReadString(kErrorContactURLTitle) +
-                              s.ReadString(kErrorText))
-                                 .empty();
-  EXPECT_EQ(c.Flag(kUserDefinedErrors), authorErrors);
-  for (const char* key : {kErrorContactURL, kErrorContactURLTitle, kErrorText}) {
-    EXPECT_EQ(value(key), authorErrors ? textOf(key) : "") << key;
-  }
+  const std::string errorTexts = s.ReadString(kErrorContactURL) +
+                                 s.ReadString(kErrorContactURLTitle) + s.ReadString(kErrorText);
+  const bool authorErrors = on(kUserDefinedErrors, false) && !errorTexts.empty();
+  flag(kUserDefinedErrors, authorErrors);
+  for (const char* key : {kErrorContactURL, kErrorContactURLTitle, kErrorText})
+    text(key, authorErrors);
 
   const bool overlay = on(kShowBackgroundWindow, false);
-  EXPECT_EQ(c.Flag(kShowBackgroundWindow), overlay);
+  flag(kShowBackgroundWindow, overlay);
   if (overlay) {
-    EXPECT_EQ(value(kBackgroundWhenToShow), textOf(kBackgroundWhenToShow));
+    text(kBackgroundWhenToShow, true);
     const bool leaveOpen = on(kBackgroundWindowLeaveOpenUntilFileClosed, true);
-    EXPECT_EQ(c.Flag(kBackgroundWindowLeaveOpenUntilFileClosed), leaveOpen);
+    flag(kBackgroundWindowLeaveOpenUntilFileClosed, leaveOpen);
     const background::Settings read = background::ReadSettings(c);
     // Closing the overlay would end the wait of a file picked from the list.
     const bool button = leaveOpen && on(kBackgroundHaveCloseButton, true) && !(several && !openAll);
@@ -240,18 +236,17 @@ void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
   const bool welcome = on(kWelcomeEnabled, !s.ReadString(kWelcomeMessage).empty());
   const bool useImage = welcome && on(kWelcomeUseImage, true);
   const bool useText = welcome && on(kWelcomeUseText, true);
-  EXPECT_EQ(c.Flag(kWelcomeEnabled), welcome);
-  EXPECT_EQ(value(kWelcomeTitle), welcome ? textOf(kWelcomeTitle) : "");
-  EXPECT_EQ(value(kWelcomeURL), welcome ? textOf(kWelcomeURL) : "");
-  EXPECT_EQ(c.Flag(kWelcomeUseImage), useImage);
-  EXPECT_EQ(value(kWelcomeImage), useImage ? nameOf(kWelcomeImage) : "");
-  EXPECT_EQ(value(kWelcomeImageLocation), useImage && useText ? textOf(kWelcomeImageLocation) : "");
-  EXPECT_EQ(c.Flag(kWelcomeUseText), useText);
-  EXPECT_EQ(value(kWelcomeMessage), useText ? textOf(kWelcomeMessage) : "");
+  flag(kWelcomeEnabled, welcome);
+  text(kWelcomeTitle, welcome);
+  text(kWelcomeURL, welcome);
+  flag(kWelcomeUseImage, useImage);
+  name(kWelcomeImage, useImage);
+  text(kWelcomeImageLocation, useImage && useText);
+  flag(kWelcomeUseText, useText);
+  text(kWelcomeMessage, useText);
 
-  const bool icon = on(ws::kEnableIcon, false) && !s.ReadString(kIcon).empty();
-  EXPECT_EQ(value(kIcon), icon ? nameOf(kIcon) : "");
-  EXPECT_EQ(c.Flag(kRunOneAtATime), on(kRunOneAtATime, false));
+  name(kIcon, on(ws::kEnableIcon, false) && !s.ReadString(kIcon).empty());
+  flag(kRunOneAtATime, on(kRunOneAtATime, false));
   EXPECT_FALSE(c.HasKey(kQUAVAutorunTimeout));
 }
 

@@ -91,10 +91,6 @@ TEST(CollapseDoubledBackslashes, ScansOnceAndKeepsANetworkPrefix) {
   EXPECT_EQ(CollapseDoubledBackslashes("\\\\\\srv"), "\\\\srv");
 }
 
-}  // namespace
-
-namespace {
-
 // A network path keeps the pair of separators that opens it through every
 // tidying step; everything else follows the rules for ordinary paths.
 TEST(PathTidying, NetworkPathsKeepTheirOpeningPair) {

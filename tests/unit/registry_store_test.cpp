@@ -14,6 +14,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using namespace std::string_literals;
 
 constexpr RegistryRoot kHklm = RegistryRoot::kLocalMachine;
 constexpr RegistryRoot kHkcu = RegistryRoot::kCurrentUser;
@@ -130,53 +131,43 @@ TEST_F(RegistryStoreTest, StoreWhoseOpenFailedReadsDefaultsAndFailsWrites) {
 // and only then settles for reading.
 TEST_F(RegistryStoreTest, OpenFallsBackToReadingOnlyAfterCreating) {
   const std::string key = "HKLM\\" + kBase;
+  const std::vector<std::string> refused = {
+      "OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) fails",
+      "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) fails", "OpenKey(" + key + ", rw) fails"};
+  const std::vector<std::string> created = {
+      "OpenKey(" + key + ", rw) fails",     "OpenKey(HKLM\\SOFTWARE, rw) ok",
+      "CreateKey(HKLM\\SOFTWARE\\QUAV) ok", "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) ok",
+      "CreateKey(" + key + ") ok",          "OpenKey(" + key + ", rw) ok"};
+  auto then = [](std::vector<std::string> calls, const std::string& last) {
+    calls.push_back(last);
+    return calls;
+  };
   struct Row {
-    const char* what;
     bool limitedUser;
     bool keyExists;
-    std::vector<std::string> calls;
     bool open;
     bool writable;
+    std::vector<std::string> calls;
   } rows[] = {
-      {"existing key", false, true, {"OpenKey(" + key + ", rw) ok"}, true, true},
-      {"missing key",
-       false,
-       false,
-       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) ok",
-        "CreateKey(HKLM\\SOFTWARE\\QUAV) ok", "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) ok",
-        "CreateKey(" + key + ") ok", "OpenKey(" + key + ", rw) ok"},
-       true,
-       true},
-      {"limited user, key made by the installer",
-       true,
-       true,
-       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) fails",
-        "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) fails", "OpenKey(" + key + ", rw) fails",
-        "OpenKey(" + key + ", ro) ok"},
-       true,
-       false},
-      {"limited user, no key",
-       true,
-       false,
-       {"OpenKey(" + key + ", rw) fails", "OpenKey(HKLM\\SOFTWARE, rw) fails",
-        "OpenKey(HKLM\\SOFTWARE\\QUAV, rw) fails", "OpenKey(" + key + ", rw) fails",
-        "OpenKey(" + key + ", ro) fails"},
-       false,
-       false},
+      {false, true, true, true, {"OpenKey(" + key + ", rw) ok"}},
+      {false, false, true, true, created},
+      {true, true, true, false, then(refused, "OpenKey(" + key + ", ro) ok")},  // by the installer
+      {true, false, false, false, then(refused, "OpenKey(" + key + ", ro) fails")},
   };
   for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << "limited/key " << row.limitedUser << row.keyExists);
     FakeRegistryBackend registry;
     registry.limitedUser = row.limitedUser;
     if (row.keyExists) registry.AddKey(kHklm, kBase);
     {
       RegistryStore store(registry);
-      EXPECT_EQ(store.Open(kHklm, kBase), row.open) << row.what;
-      EXPECT_EQ(store.IsOpen(), row.open) << row.what;
-      EXPECT_EQ(store.IsWritable(), row.writable) << row.what;
-      EXPECT_EQ(store.LastError(), "") << row.what;  // a refused parent is not a failed creation
-      EXPECT_EQ(registry.keyCalls, row.calls) << row.what;
+      EXPECT_EQ(store.Open(kHklm, kBase), row.open);
+      EXPECT_EQ(store.IsOpen(), row.open);
+      EXPECT_EQ(store.IsWritable(), row.writable);
+      EXPECT_EQ(store.LastError(), "");  // a refused parent is not a failed creation
+      EXPECT_EQ(registry.keyCalls, row.calls);
     }
-    EXPECT_THAT(registry.OpenHandles(), IsEmpty()) << row.what;
+    EXPECT_THAT(registry.OpenHandles(), IsEmpty());
   }
 }
 
@@ -235,32 +226,26 @@ TEST_F(RegistryStoreTest, OpeningAgainClosesTheHeldKey) {
 }
 
 // Other readers of a REG_SZ value rely on its terminating zero: every text the
-// store hands the backend ends in exactly one, and holds no other.
+// store hands the backend ends in exactly one, and holds no other (nothing
+// after a zero could be read back).
 TEST_F(RegistryStoreTest, TextsFlagsAndListEntriesEndInExactlyOneZero) {
   RegistryStore store(registry_, kBase);
   ASSERT_TRUE(store.WriteString("LastINFFile", "E:\\cd\\autorun.inf"));
   ASSERT_TRUE(store.WriteString("Empty", ""));
-  ASSERT_TRUE(store.WriteString("Embedded", std::string("ab\0cd\0", 6)));
+  ASSERT_TRUE(store.WriteString("Embedded", "ab\0cd\0"s));
   ASSERT_TRUE(store.WriteBool("Yes", true));
   ASSERT_TRUE(store.WriteBool("No", 0));
   ASSERT_TRUE(store.WriteStringList("L", {"a.htm", ""}));
-  struct Row {
-    const char* name;
-    std::string data;
-  } rows[] = {
-      {"LastINFFile", std::string("E:\\cd\\autorun.inf\0", 18)},
-      {"Empty", std::string(1, '\0')},
-      {"Embedded", std::string("ab\0", 3)},  // nothing after a zero could be read back
-      {"Yes", std::string("yes\0", 4)},
-      {"No", std::string("no\0", 3)},
-      {"L_0", std::string("a.htm\0", 6)},
-      {"L_1", std::string(1, '\0')},
-  };
-  for (const Row& row : rows) {
-    auto value = registry_.GetValue(kHklm, kBase, row.name);
-    ASSERT_TRUE(value) << row.name;
-    EXPECT_EQ(value->type, RegistryType::kString) << row.name;
-    EXPECT_EQ(value->data, row.data) << row.name;
+  // clang-format off
+  const std::pair<const char*, std::string> rows[] = {{"LastINFFile", "E:\\cd\\autorun.inf\0"s},
+      {"Empty", "\0"s}, {"Embedded", "ab\0"s}, {"Yes", "yes\0"s}, {"No", "no\0"s},
+      {"L_0", "a.htm\0"s}, {"L_1", "\0"s}};
+  // clang-format on
+  for (const auto& [name, data] : rows) {
+    auto value = registry_.GetValue(kHklm, kBase, name);
+    ASSERT_TRUE(value) << name;
+    EXPECT_EQ(value->type, RegistryType::kString) << name;
+    EXPECT_EQ(value->data, data) << name;
   }
   EXPECT_EQ(store.ReadString("Embedded"), "ab");
 }

@@ -112,18 +112,15 @@ TEST_F(ShellOpenerTest, ProgramNotFoundNamesProgramAndDocumentInBothWordings) {
 }
 
 TEST_F(ShellOpenerTest, ParametersAreTidiedButWebAddressesKeepTheirSlashes) {
-  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "E:\\\\cd//a\\/b.txt", false, false));
-  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "http://host/a", false, false));
+  // Network parameters keep the pair that opens them.
+  for (const char* parameters : {"E:\\\\cd//a\\/b.txt", "http://host/a",
+                                 "\\\\server\\cd\\\\doc.pdf", "//server/cd//doc.pdf"}) {
+    EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", parameters, false, false)) << parameters;
+  }
   EXPECT_THAT(shell_.Actions(),
               ElementsAre("ShellOpenEx(E:\\v.exe|\"E:\\cd/a\\b.txt\")", "Close(process)",
-                          "ShellOpenEx(E:\\v.exe|\"http://host/a\")", "Close(process)"));
-}
-
-TEST_F(ShellOpenerTest, NetworkParametersKeepTheirOpeningPair) {
-  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "\\\\server\\cd\\\\doc.pdf", false, false));
-  EXPECT_TRUE(opener_.OpenTarget("E:\\v.exe", "//server/cd//doc.pdf", false, false));
-  EXPECT_THAT(shell_.Actions(),
-              ElementsAre("ShellOpenEx(E:\\v.exe|\"\\\\server\\cd\\doc.pdf\")", "Close(process)",
+                          "ShellOpenEx(E:\\v.exe|\"http://host/a\")", "Close(process)",
+                          "ShellOpenEx(E:\\v.exe|\"\\\\server\\cd\\doc.pdf\")", "Close(process)",
                           "ShellOpenEx(E:\\v.exe|\"//server/cd/doc.pdf\")", "Close(process)"));
 }
 
@@ -148,14 +145,12 @@ TEST_F(ShellOpenerTest, PathsLongerThanWindowsTakesAreNotFoundWithoutAnyCall) {
       {std::string(kMaxPathChars, 'v') + ".exe", "E:\\doc.pdf", false},
       {"http://host/" + std::string(300, 'q'), "", false},
   };
+  fs_.files[fits] = fs_.files[tooLong] = "";
+  for (const Row& row : rows) fs_.files[row.target] = "";
   for (const Row& row : rows) {
-    FakeFileSystem fs;
-    fs.files[fits] = "";
-    fs.files[tooLong] = "";
-    fs.files[row.target] = "";
     FakeShellPort shell;
     FakeOpenerUi ui(&shell.calls);
-    ShellOpener opener(shell, ui, fs);
+    ShellOpener opener(shell, ui, fs_);
     EXPECT_EQ(opener.OpenTarget(row.target, row.parameters, false, false), row.opened)
         << row.target.size() << " " << row.parameters.size();
     EXPECT_EQ(shell.Actions().empty(), !row.opened) << row.target.size();

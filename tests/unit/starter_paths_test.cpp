@@ -15,122 +15,85 @@
 
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-using ::testing::IsEmpty;
+using Lines = std::vector<std::string>;
+
+const std::string kOpenDoc = "OPEN=Vendisc.exe \"doc.pdf\"\r\n";
+const std::string kOneEntry = "SingleFile=0\r\nOpenAllFiles=1\r\nMultiSourceFileCount=1\r\n";
 
 std::string NotFound(const std::string& target, const std::string& parameters = "") {
   return ShellOpener::MessageFor(2, target, "\"" + parameters + "\"", OpenerWording::kStarter);
 }
+std::string NotFoundBox(const std::string& target, const std::string& parameters = "") {
+  const std::string fileLine = parameters.empty() ? target : target + " " + parameters;
+  return "Error(" + NotFound(target, parameters) + "|" + fileLine + "|2 (0x02))";
+}
 
-class StarterPathsTest : public ::testing::Test {
- protected:
-  void Config(const std::string& lines) { fs.Put("autorun.inf", "[autorun]\r\n" + lines); }
-  void Run(const std::string& commandLine = "Vendisc.exe") {
-    StarterApp app(fs, shell, registry, ui);
-    app.Run(commandLine);
-  }
-
-  FakeFileSystem fs;
+// One start on fresh fakes over a copy of `files`; the user answers No.
+void ExpectStart(const char* what, FakeFileSystem fs, const std::string& lines,
+                 const std::string& commandLine, const Lines& actions, const Lines& seen) {
   FakeShellPort shell;
   FakeRegistryBackend registry;
   FakeStarterUi ui;
-};
+  ui.answers = {StarterUi::Answer::kNo};
+  fs.Put("autorun.inf", "[autorun]\r\n" + lines);
+  StarterApp(fs, shell, registry, ui).Run(commandLine);
+  EXPECT_THAT(shell.Actions(), ElementsAreArray(actions)) << what;
+  EXPECT_THAT(ui.Seen(), ElementsAreArray(seen)) << what;
+}
 
 // Started from \\server\cd, the file opens at \\server\cd\doc.pdf: the pair
 // that opens the network path survives the joining and the tidying.
-TEST_F(StarterPathsTest, NetworkFolderOpensAndReportsFullNetworkPaths) {
+TEST(StarterPaths, NetworkFolderOpensAndReportsFullNetworkPaths) {
+  FakeFileSystem fs;
   fs.currentDirectory = "\\\\server\\cd";
   fs.Put("doc.pdf", "pdf");
   const std::string doc = "\\\\server\\cd\\doc.pdf";
-  const std::string gone = "\\\\server\\cd\\gone.pdf";
-  struct Row {
-    std::string lines;
-    std::string commandLine;
-    std::vector<std::string> actions;
-    std::vector<std::string> seen;
-  } rows[] = {
-      {"OPEN=Vendisc.exe \"doc.pdf\"\r\n",
-       "Vendisc.exe",
-       {"ShellOpen(" + doc + "|\\\\server\\cd)"},
-       {}},
-      {"OPEN=Vendisc.exe \"doc.pdf\"\r\nQUAVForceExecuteWith=v.exe\r\n",
-       "Vendisc.exe",
-       {"ShellOpenEx(v.exe|\"" + doc + "\")", "Close(process)"},
-       {}},
-      {"OPEN=Vendisc.exe \"doc.pdf\"\r\n",
-       "Vendisc.exe gone.pdf",
-       {},
-       {"Error(" + NotFound(gone) + "|" + gone + "|2 (0x02))"}},
-  };
-  for (const Row& row : rows) {
-    shell.calls.clear();
-    ui.ownJournal.clear();
-    Config(row.lines);
-    Run(row.commandLine);
-    EXPECT_THAT(shell.Actions(), ElementsAreArray(row.actions)) << row.lines;
-    EXPECT_THAT(ui.Seen(), ElementsAreArray(row.seen)) << row.lines;
-  }
+  ExpectStart("open", fs, kOpenDoc, "Vendisc.exe", {"ShellOpen(" + doc + "|\\\\server\\cd)"}, {});
+  ExpectStart("forced", fs, kOpenDoc + "QUAVForceExecuteWith=v.exe\r\n", "Vendisc.exe",
+              {"ShellOpenEx(v.exe|\"" + doc + "\")", "Close(process)"}, {});
+  ExpectStart("missing", fs, kOpenDoc, "Vendisc.exe gone.pdf", {},
+              {NotFoundBox("\\\\server\\cd\\gone.pdf")});
 }
 
 // A value of a megabyte is cut to 4999 characters by the profile rules; no
 // such path, nor any other over the limit, reaches the shell. Each is
 // reported as a file that cannot be found. The long files exist, so only the
 // length check stands between them and the shell.
-TEST_F(StarterPathsTest, LongPathsFromEveryPlaceAreNotFoundWithoutAnyCall) {
-  const std::string megabyte(1 << 20, 'A');
+TEST(StarterPaths, LongPathsFromEveryPlaceAreNotFoundWithoutAnyCall) {
   const std::string cut(4999 - std::string("Vendisc.exe \"").size(), 'A');
   const std::string longName = std::string(kMaxPathChars, 'L') + ".pdf";
   const std::string longProgram = std::string(kMaxPathChars, 'P') + ".exe";
-  const std::string question =
-      "Question(Sorry, but the system failed to install your viewer - error was:\n\n'" +
-      NotFound("E:\\" + longProgram) + "'\n\nWould you like to continue?)[Yes]->No";
-  auto error = [](const std::string& message, const std::string& fileLine) {
-    return "Error(" + message + "|" + fileLine + "|2 (0x02))";
-  };
+  FakeFileSystem fs;
+  for (const std::string& name : {std::string("doc.pdf"), cut, longName}) fs.Put(name, "pdf");
+  fs.Put(longProgram, "MZ");
   struct Row {
     const char* what;
     std::string lines;
     std::string commandLine;
     std::string seen;
   } rows[] = {
-      {"OPEN value", "OPEN=Vendisc.exe \"" + megabyte + "\"\r\n", "Vendisc.exe",
-       error(NotFound("E:\\" + cut), "E:\\" + cut)},
-      {"command-line file", "OPEN=Vendisc.exe \"doc.pdf\"\r\n", "Vendisc.exe " + longName,
-       error(NotFound("E:\\" + longName), "E:\\" + longName)},
-      {"several-files entry",
-       "SingleFile=0\r\nOpenAllFiles=1\r\nMultiSourceFileCount=1\r\nMultiSourceFile1=" + longName +
-           "\r\nOPEN=Vendisc.exe \"doc.pdf\"\r\n",
-       "Vendisc.exe", error(NotFound("E:\\" + longName), "E:\\" + longName)},
-      {"forced program", "OPEN=Vendisc.exe \"doc.pdf\"\r\nQUAVForceExecuteWith=" + longProgram,
-       "Vendisc.exe", error(NotFound(longProgram, "E:\\doc.pdf"), longProgram + " E:\\doc.pdf")},
+      {"OPEN value", "OPEN=Vendisc.exe \"" + std::string(1 << 20, 'A') + "\"\r\n", "Vendisc.exe",
+       NotFoundBox("E:\\" + cut)},
+      {"command-line file", kOpenDoc, "Vendisc.exe " + longName, NotFoundBox("E:\\" + longName)},
+      {"several-files entry", kOneEntry + "MultiSourceFile1=" + longName + "\r\n" + kOpenDoc,
+       "Vendisc.exe", NotFoundBox("E:\\" + longName)},
+      {"forced program", kOpenDoc + "QUAVForceExecuteWith=" + longProgram, "Vendisc.exe",
+       NotFoundBox(longProgram, "E:\\doc.pdf")},
       {"entry's forced program",
-       "SingleFile=0\r\nOpenAllFiles=1\r\nMultiSourceFileCount=1\r\nMultiSourceFile1=doc.pdf\r\n"
-       "MultiSourceForceOpen1=" +
-           longProgram + "\r\nOPEN=Vendisc.exe \"doc.pdf\"\r\n",
-       "Vendisc.exe", error(NotFound(longProgram, "E:\\doc.pdf"), longProgram + " E:\\doc.pdf")},
+       kOneEntry + "MultiSourceFile1=doc.pdf\r\nMultiSourceForceOpen1=" + longProgram + "\r\n" +
+           kOpenDoc,
+       "Vendisc.exe", NotFoundBox(longProgram, "E:\\doc.pdf")},
       {"long file for a forced program",
        "OPEN=Vendisc.exe \"" + longName + "\"\r\nQUAVForceExecuteWith=v.exe\r\n", "Vendisc.exe",
-       error(NotFound("v.exe", "E:\\" + longName), "v.exe E:\\" + longName)},
+       NotFoundBox("v.exe", "E:\\" + longName)},
       {"installer",
-       "OPEN=Vendisc.exe \"doc.pdf\"\r\nInstallerFileOpenOptions=Always\r\nInstallerFile=" +
-           longProgram + "\r\n",
-       "Vendisc.exe", question},
+       kOpenDoc + "InstallerFileOpenOptions=Always\r\nInstallerFile=" + longProgram + "\r\n",
+       "Vendisc.exe",
+       "Question(Sorry, but the system failed to install your viewer - error was:\n\n'" +
+           NotFound("E:\\" + longProgram) + "'\n\nWould you like to continue?)[Yes]->No"},
   };
-  for (const Row& row : rows) {
-    fs.files.clear();
-    fs.Put("doc.pdf", "pdf");
-    fs.Put(cut, "pdf");
-    fs.Put(longName, "pdf");
-    fs.Put(longProgram, "MZ");
-    shell.calls.clear();
-    ui.ownJournal.clear();
-    ui.answers = {StarterUi::Answer::kNo};  // to the installer's question
-    Config(row.lines);
-    Run(row.commandLine);
-    EXPECT_THAT(shell.Actions(), IsEmpty()) << row.what;
-    EXPECT_THAT(ui.Seen(), ElementsAre(row.seen)) << row.what;
-  }
+  for (const Row& row : rows) ExpectStart(row.what, fs, row.lines, row.commandLine, {}, {row.seen});
 }
 
 }  // namespace
