@@ -21,32 +21,13 @@
 #include "fuzz_check.h"
 #include "starter/starter_app.h"
 
-namespace {
-
-// Every wait or sleep moves the clock on by a thousand days as well, so that an author's
-// linger time of billions of seconds costs a few thousand passes, not years.
-class FastShellPort : public FakeShellPort {
- public:
-  WaitResult Wait(OsHandle process, OsHandle event, int ms) override {
-    const WaitResult result = FakeShellPort::Wait(process, event, ms);
-    nowMs += kJumpMs;
-    return result;
-  }
-  void Sleep(int ms) override {
-    FakeShellPort::Sleep(ms);
-    nowMs += kJumpMs;
-  }
-
- private:
-  static constexpr int64_t kJumpMs = 86'400'000LL * 1000;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   FakeFileSystem fs;
-  FastShellPort shell;
+  FakeShellPort shell;
+  // A thousand days more per wait or sleep: an author's linger time of billions of
+  // seconds costs a few thousand passes, not years.
+  shell.jumpMs = 86'400'000LL * 1000;
   FakeRegistryBackend registry;
   FakeStarterUi ui;
 

@@ -53,7 +53,12 @@ bool FakeFileSystem::Stamp(const std::string& path, uint64_t* size, uint64_t* wr
 }
 
 bool FakeFileSystem::WriteWholeFile(const std::string& path, const std::string& contents) {
+  writes.push_back(path);
   if (failWrites.count(path)) return false;
+  if (halfWrites) {
+    files[path] = contents.substr(0, contents.size() / 2);
+    return false;
+  }
   files[path] = contents;
   return true;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "common/file_system.h"
 
@@ -15,6 +16,9 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, uint64_t> writeTimes;  // Put moves a file's time on
   std::set<std::string> failWrites;            // paths whose WriteWholeFile fails
   bool failReplace = false;
+  // A disk that fills up: every WriteWholeFile leaves half its contents and fails.
+  bool halfWrites = false;
+  std::vector<std::string> writes;  // paths handed to WriteWholeFile, in order
   int reads = 0;
   size_t largestHeadAsked = 0;  // the largest maxBytes any ReadFileHead was given
 

@@ -203,6 +203,7 @@ const FakeRegistryBackend::Handle* FakeRegistryBackend::HandleOf(RegistryKey key
 bool FakeRegistryBackend::OpenKeyAllowed(RegistryRoot root, const std::string& path,
                                          RegistryAccess access) const {
   if (root == RegistryRoot::kNone || failOpen_.count(Id(root, path)) != 0) return false;
+  if (denyMachine && root == RegistryRoot::kLocalMachine) return false;
   if (!KeyExists(root, path)) return false;
   return !(limitedUser && root == RegistryRoot::kLocalMachine &&
            access == RegistryAccess::kReadWrite);

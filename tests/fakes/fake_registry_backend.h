@@ -66,6 +66,8 @@ class FakeRegistryBackend : public RegistryBackend {
   // A limited user: under HKLM keys open for reading only and none can be
   // created, so nothing there can be written; HKCU stays the user's own.
   bool limitedUser = false;
+  // No key under HKLM opens at all, not even for reading, so none can be made there.
+  bool denyMachine = false;
 
   // --- Counters and logs ---
   int opens = 0;    // OpenKey calls, successful or not

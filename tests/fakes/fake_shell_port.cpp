@@ -27,16 +27,18 @@ std::vector<std::string> FakeShellPort::Actions() const {
 
 ShellPort::ExecResult FakeShellPort::ShellOpenEx(const std::string& file,
                                                  const std::string& parameters) {
-  calls.push_back("ShellOpenEx(" + file + "|" + parameters + ")");
-  Measure(file, parameters);
+  Record("ShellOpenEx(" + file + "|" + parameters + ")", file, parameters);
+  int32_t code = 0;
+  // A failed call hands back no process.
+  if (TakeFailure(file, &code)) return ExecResult{false, code, nullptr};
   if (execResult.process) processEndMs_ = nowMs + processRunMs;
   return execResult;
 }
 
 bool FakeShellPort::StartProcess(const std::string& application, const std::string& folder,
                                  OsHandle* process, int32_t* error) {
-  calls.push_back("StartProcess(" + application + "|" + folder + ")");
-  Measure(application, "");
+  Record("StartProcess(" + application + "|" + folder + ")", application, "");
+  if (TakeFailure(application, error)) return false;
   if (!startOk) {
     *error = startError;
     return false;
@@ -47,12 +49,19 @@ bool FakeShellPort::StartProcess(const std::string& application, const std::stri
 }
 
 int32_t FakeShellPort::ShellOpen(const std::string& file, const std::string& folder) {
-  calls.push_back("ShellOpen(" + file + "|" + folder + ")");
-  Measure(file, "");
+  Record("ShellOpen(" + file + "|" + folder + ")", file, "");
+  int32_t code = 0;
+  if (TakeFailure(file, &code)) return code;
   return openResult;
 }
 
 ShellPort::WaitResult FakeShellPort::Wait(OsHandle process, OsHandle event, int ms) {
+  const WaitResult result = WaitOnClock(process, event, ms);
+  nowMs += jumpMs;
+  return result;
+}
+
+ShellPort::WaitResult FakeShellPort::WaitOnClock(OsHandle process, OsHandle event, int ms) {
   std::string what = process && event ? "process+event" : process ? "process" : "event";
   calls.push_back("Wait(" + what + "," + std::to_string(ms) + ")");
   if (waitFails) return WaitResult::kFailed;
@@ -71,7 +80,7 @@ ShellPort::WaitResult FakeShellPort::Wait(OsHandle process, OsHandle event, int 
 
 void FakeShellPort::Sleep(int ms) {
   calls.push_back("Sleep(" + std::to_string(ms) + ")");
-  nowMs += ms;
+  nowMs += ms + jumpMs;
 }
 
 void FakeShellPort::CloseHandle(OsHandle handle) {
@@ -79,7 +88,18 @@ void FakeShellPort::CloseHandle(OsHandle handle) {
   closed.push_back(handle);
 }
 
-void FakeShellPort::Measure(const std::string& file, const std::string& parameters) {
+void FakeShellPort::Record(const std::string& call, const std::string& file,
+                           const std::string& parameters) {
+  calls.push_back(call);
+  if (journal) journal->push_back(call);
   longestFile = std::max(longestFile, file.size());
   longestParameters = std::max(longestParameters, parameters.size());
+}
+
+bool FakeShellPort::TakeFailure(const std::string& name, int32_t* code) {
+  auto it = failOnce.find(name);
+  if (it == failOnce.end()) return false;
+  *code = it->second;
+  failOnce.erase(it);
+  return true;
 }
