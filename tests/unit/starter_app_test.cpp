@@ -3,14 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "common/registry_backend.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
-#include "common/shell_port.h"
-#include "common/text.h"
 #include "fake_file_system.h"
+#include "fake_registry_backend.h"
+#include "fake_shell_port.h"
 #include "fake_starter_ui.h"
 #include "starter/command_line.h"
 
@@ -20,115 +17,16 @@ using Answer = StarterUi::Answer;
 
 namespace {
 
-// Records every opening into the shared journal; codes decide the outcome.
-class JournalShell : public ShellPort {
- public:
-  explicit JournalShell(std::vector<std::string>* journal) : journal_(journal) {}
-  std::map<std::string, int32_t> codes;  // by file or program; 42 (success) when absent
-
-  ExecResult ShellOpenEx(const std::string& file, const std::string& parameters) override {
-    journal_->push_back("OpenWith(" + file + " " + parameters + ")");
-    ExecResult r;
-    r.instance = CodeFor(file);
-    r.ok = r.instance > 32;
-    return r;
-  }
-  bool StartProcess(const std::string& application, const std::string&, OsHandle*,
-                    int32_t* error) override {
-    journal_->push_back("Start(" + application + ")");
-    *error = CodeFor(application);
-    return *error == 42;
-  }
-  int32_t ShellOpen(const std::string& file, const std::string&) override {
-    journal_->push_back("Open(" + file + ")");
-    return CodeFor(file);
-  }
-  WaitResult Wait(OsHandle, OsHandle, int) override { return WaitResult::kSignalled; }
-  void Sleep(int) override { ++sleeps; }
-  void CloseHandle(OsHandle) override {}
-  // Every linger ends at once, unless a test makes the clock tick slower.
-  int64_t NowSeconds() override { return now_ += secondsPerCall; }
-  int64_t secondsPerCall = 100;
-  int sleeps = 0;  // slices slept while lingering
-
- private:
-  int32_t CodeFor(const std::string& name) {
-    auto it = codes.find(name);
-    if (it == codes.end()) return 42;
-    int32_t code = it->second;
-    codes.erase(it);  // later attempts succeed unless scripted again
-    return code;
-  }
-  std::vector<std::string>* journal_;
-  int64_t now_ = 0;
-};
-
-// Keys by "root|path" (lower case) holding values; handles index a table.
-class MemoryRegistry : public RegistryBackend {
- public:
-  std::map<std::string, std::map<std::string, std::string>> keys;
-  bool denyMachine = false;          // HKLM cannot be opened or created (no rights)
-  std::set<std::string> failCreate;  // "root|path" keys that cannot be created
-
-  MemoryRegistry() {
-    keys[Id(RegistryRoot::kLocalMachine, "SOFTWARE")];
-    keys[Id(RegistryRoot::kCurrentUser, "SOFTWARE")];
-  }
-  static std::string Id(RegistryRoot root, const std::string& path) {
-    return (root == RegistryRoot::kLocalMachine ? "HKLM|" : "HKCU|") + text::ToLower(path);
-  }
-  // The value as a text: up to its terminating zero.
-  std::string Value(RegistryRoot root, const std::string& path, const std::string& name) {
-    auto key = keys.find(Id(root, path));
-    if (key == keys.end()) return "<no key>";
-    auto value = key->second.find(name);
-    if (value == key->second.end()) return "<none>";
-    return value->second.substr(0, value->second.find('\0'));
-  }
-
-  bool OpenKey(RegistryRoot root, const std::string& path, RegistryAccess,
-               RegistryKey* key) override {
-    if (denyMachine && root == RegistryRoot::kLocalMachine) return false;
-    if (!keys.count(Id(root, path))) return false;
-    *key = Handle(Id(root, path));
-    return true;
-  }
-  bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) override {
-    std::string id = handles_[Index(parent)] + "\\" + text::ToLower(leaf);
-    if (failCreate.count(id) || (denyMachine && text::StartsWith(id, "HKLM"))) return false;
-    keys[id];
-    *key = Handle(id);
-    return true;
-  }
-  void CloseKey(RegistryKey) override {}
-  bool QueryValue(RegistryKey key, const std::string& name, size_t, std::string* data) override {
-    auto& values = keys[handles_[Index(key)]];
-    auto it = values.find(name);
-    if (it == values.end()) return false;
-    *data = it->second;
-    return true;
-  }
-  bool SetValue(RegistryKey key, const std::string& name, RegistryType,
-                const std::string& data) override {
-    keys[handles_[Index(key)]][name] = data;
-    return true;
-  }
-
- private:
-  RegistryKey Handle(const std::string& id) {
-    handles_.push_back(id);
-    return reinterpret_cast<RegistryKey>(handles_.size());
-  }
-  size_t Index(RegistryKey key) { return reinterpret_cast<size_t>(key) - 1; }
-  std::vector<std::string> handles_;
-};
-
 const std::string kBase = "SOFTWARE\\QUAV\\ZoruzazAZ";
+constexpr RegistryRoot kHklm = RegistryRoot::kLocalMachine;
+constexpr RegistryRoot kHkcu = RegistryRoot::kCurrentUser;
 
+// One journal holds what the user saw and what the shell was asked to open.
 class StarterAppTest : public ::testing::Test {
  protected:
-  StarterAppTest() : shell(&journal) {
+  StarterAppTest() {
     ui.journal = &journal;
+    shell.journal = &journal;
     fs.Put("doc.pdf", "pdf");
     fs.Put("other.pdf", "pdf");
   }
@@ -137,28 +35,32 @@ class StarterAppTest : public ::testing::Test {
   }
   void Run(const std::string& commandLine = "E:\\Vendisc.exe") {
     journal.clear();
+    shell.calls.clear();
     StarterApp app(fs, shell, registry, ui);
     app.Run(commandLine);
   }
   std::vector<std::string> Seen() const { return ui.Seen(); }
-  std::string IsRunning() {
-    return registry.Value(RegistryRoot::kLocalMachine, kBase, "IsRunning");
+  // The value as a text, up to its terminating zero.
+  std::string Value(RegistryRoot root, const std::string& path, const std::string& name) const {
+    if (!registry.KeyExists(root, path)) return "<no key>";
+    return registry.Text(root, path, name).value_or("<none>");
   }
+  std::string IsRunning() const { return Value(kHklm, kBase, "IsRunning"); }
   bool Has(const std::string& entry) const {
     return std::find(journal.begin(), journal.end(), entry) != journal.end();
   }
 
   std::vector<std::string> journal;
   FakeFileSystem fs;
-  JournalShell shell;
-  MemoryRegistry registry;
+  FakeShellPort shell;
+  FakeRegistryBackend registry;
   FakeStarterUi ui;
 };
 
 TEST_F(StarterAppTest, OpensTheFileOfOpenAndClearsIsRunning) {
   Config("");
   Run();
-  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)"));
   EXPECT_EQ(IsRunning(), "no");
   EXPECT_FALSE(Has("EventSet"));  // no window made the event, so there is none to set
 }
@@ -177,7 +79,7 @@ TEST_P(BackgroundOrderTest, ShowsTheOverlayAtItsStep) {
                      "WelcomeEnabled=1\r\nWelcomeTitle=Hello\r\n") +
          (GetParam().when ? std::string("BackgroundWhenToShow=") + GetParam().when + "\r\n"
                           : std::string()));
-  registry.keys[MemoryRegistry::Id(RegistryRoot::kLocalMachine, kBase)]["IsRunning"] = "yes";
+  registry.PutText(kHklm, kBase, "IsRunning", "yes");
   ui.answers = {Answer::kYes};
   Run();
   EXPECT_THAT(Seen(), ElementsAreArray(GetParam().seen));
@@ -191,28 +93,29 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, BackgroundOrderTest,
     ::testing::Values(BackgroundCase{"Startup",
                                      {"Background", "Splash()", kQuestion, "Welcome(Hello)->Open",
-                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
-                                      "SplashClose", "BackgroundClose"}},
+                                      "SplashUpdate(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)",
+                                      "SplashHide", "SplashClose", "BackgroundClose"}},
                       BackgroundCase{"beforewelcome",
                                      {"Splash()", kQuestion, "Background", "Welcome(Hello)->Open",
-                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
-                                      "SplashClose", "BackgroundClose"}},
+                                      "SplashUpdate(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)",
+                                      "SplashHide", "SplashClose", "BackgroundClose"}},
                       BackgroundCase{"AfterWelcome",
                                      {"Splash()", kQuestion, "Welcome(Hello)->Open", "Background",
-                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
-                                      "SplashClose", "BackgroundClose"}},
+                                      "SplashUpdate(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)",
+                                      "SplashHide", "SplashClose", "BackgroundClose"}},
                       BackgroundCase{nullptr,
                                      {"Splash()", kQuestion, "Welcome(Hello)->Open", "Background",
-                                      "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide",
-                                      "SplashClose", "BackgroundClose"}},
-                      BackgroundCase{"Sometime",
-                                     {"Splash()", kQuestion, "Welcome(Hello)->Open",
-                                      "SplashUpdate(doc.pdf)", "Background", "Open(E:\\doc.pdf)",
-                                      "SplashHide", "SplashClose", "BackgroundClose"}}));
+                                      "SplashUpdate(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)",
+                                      "SplashHide", "SplashClose", "BackgroundClose"}},
+                      BackgroundCase{
+                          "Sometime",
+                          {"Splash()", kQuestion, "Welcome(Hello)->Open", "SplashUpdate(doc.pdf)",
+                           "Background", "ShellOpen(E:\\doc.pdf|E:\\)", "SplashHide", "SplashClose",
+                           "BackgroundClose"}}));
 
 TEST_F(StarterAppTest, AnsweringNoToTheOneAtATimeQuestionEndsAtOnce) {
   Config("RunOneAtATime=1\r\nShowSplashScreen=1\r\nSplashScreenWhenToShow=Startup\r\n");
-  registry.keys[MemoryRegistry::Id(RegistryRoot::kLocalMachine, kBase)]["IsRunning"] = "Yes";
+  registry.PutText(kHklm, kBase, "IsRunning", "Yes");
   ui.answers = {Answer::kNo};
   Run();
   EXPECT_THAT(Seen(), ElementsAre("Splash()",
@@ -228,8 +131,8 @@ TEST_F(StarterAppTest, GuardMarksTheRunAndAnUnmarkedRunAsksNothing) {
   Config("RunOneAtATime=1\r\nShowSplashScreen=1\r\n");
   ui.welcomeAccepted = true;
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("Splash(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide", "SplashClose"));
+  EXPECT_THAT(Seen(), ElementsAre("Splash(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)", "SplashHide",
+                                  "SplashClose"));
   EXPECT_EQ(IsRunning(), "no");
   EXPECT_TRUE(Has("EventSet"));  // the splash made the event; the normal end sets it
 }
@@ -265,13 +168,13 @@ TEST_P(LicenceOnceTest, SecondRunShowsTheAgreementOnlyWhenAlways) {
               ? std::string("QUAVLicenseFileShowAlways=") + GetParam().showAlways + "\r\n"
               : std::string()));
   Run();
-  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\doc.pdf)"));
-  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\doc.pdf", "ShownBefore"), "yes");
+  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "ShellOpen(E:\\doc.pdf|E:\\)"));
+  EXPECT_EQ(Value(kHkcu, kBase + "\\doc.pdf", "ShownBefore"), "yes");
   Run();
   if (GetParam().shownAgain) {
-    EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\doc.pdf)"));
+    EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "ShellOpen(E:\\doc.pdf|E:\\)"));
   } else {
-    EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+    EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)"));
   }
 }
 
@@ -285,9 +188,9 @@ TEST_F(StarterAppTest, AnotherFileToOpenIsAnotherKeySoTheAgreementShowsAgain) {
   fs.Put("docs\\other.pdf", "pdf");
   Run("Vendisc.exe");
   Run("Vendisc.exe /x docs\\other.pdf");
-  EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->Yes", "Open(E:\\docs\\other.pdf)"));
-  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\docsother.pdf", "ShownBefore"),
-            "yes");
+  EXPECT_THAT(Seen(),
+              ElementsAre("Licence(licence.txt)->Yes", "ShellOpen(E:\\docs\\other.pdf|E:\\)"));
+  EXPECT_EQ(Value(kHkcu, kBase + "\\docsother.pdf", "ShownBefore"), "yes");
 }
 
 TEST_F(StarterAppTest, RefusedAgreementOpensNothingWritesNothing) {
@@ -296,36 +199,34 @@ TEST_F(StarterAppTest, RefusedAgreementOpensNothingWritesNothing) {
   Run();
   EXPECT_THAT(Seen(), ElementsAre("Licence(licence.txt)->No"));
   EXPECT_EQ(IsRunning(), "no");
-  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase + "\\doc.pdf", "ShownBefore"),
-            "<none>");
+  EXPECT_EQ(Value(kHkcu, kBase + "\\doc.pdf", "ShownBefore"), "<none>");
 }
 
 TEST_F(StarterAppTest, ShownBeforeFallsBackToTheBaseKey) {
   Config("QUAVLicenseFile=licence.txt\r\n");
-  registry.failCreate.insert(
-      MemoryRegistry::Id(RegistryRoot::kCurrentUser, kBase + "\\Cdocsa.pdf"));
+  registry.FailCreate(kHkcu, kBase + "\\Cdocsa.pdf");
   Run("Vendisc.exe \"C:/docs;a.pdf\"");
-  EXPECT_EQ(registry.Value(RegistryRoot::kCurrentUser, kBase, "ShownBefore"), "yes");
+  EXPECT_EQ(Value(kHkcu, kBase, "ShownBefore"), "yes");
   EXPECT_EQ(ShownBeforeKeyName("C:\\d/e:f;g.pdf"), "Cdefg.pdf");
 }
 
 TEST_F(StarterAppTest, ProgramListTriedInOrderThenReportedWithOr) {
   Config("QUAVForceExecuteWith=a.exe, b.exe\r\n");
-  shell.codes = {{"a.exe", 2}, {"b.exe", 2}};
+  shell.failOnce = {{"a.exe", 2}, {"b.exe", 2}};
   Run();
   std::string message =
       ShellOpener::MessageFor(2, "b.exe", "\"E:\\doc.pdf\"", OpenerWording::kStarter);
-  EXPECT_THAT(Seen(),
-              ElementsAre("OpenWith(a.exe \"E:\\doc.pdf\")", "OpenWith(b.exe \"E:\\doc.pdf\")",
-                          "Error(" + message + "|a.exe -OR-  b.exe E:\\doc.pdf|2 (0x02))"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpenEx(a.exe|\"E:\\doc.pdf\")",
+                                  "ShellOpenEx(b.exe|\"E:\\doc.pdf\")",
+                                  "Error(" + message + "|a.exe -OR-  b.exe E:\\doc.pdf|2 (0x02))"));
 }
 
 TEST_F(StarterAppTest, ProgramListStopsAtTheFirstSuccess) {
   Config("QUAVForceExecuteWith=a.exe,b.exe\r\n");
-  shell.codes = {{"a.exe", 2}};
+  shell.failOnce = {{"a.exe", 2}};
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("OpenWith(a.exe \"E:\\doc.pdf\")", "OpenWith(b.exe \"E:\\doc.pdf\")"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpenEx(a.exe|\"E:\\doc.pdf\")",
+                                  "ShellOpenEx(b.exe|\"E:\\doc.pdf\")"));
 }
 
 TEST(SplitProgramList, KeepsEmptyInnerPartsDropsAnEmptyLast) {
@@ -338,11 +239,11 @@ TEST(SplitProgramList, KeepsEmptyInnerPartsDropsAnEmptyLast) {
 
 TEST_F(StarterAppTest, UrlIsNeverJoinedAndGetsNoProgramList) {
   Config("QUAVForceExecuteWith=a.exe\r\n");
-  shell.codes = {{"HTTP://host/page", 5}};
+  shell.failOnce = {{"HTTP://host/page", 5}};
   Run("Vendisc.exe HTTP://host/page");
   std::string message =
       ShellOpener::MessageFor(5, "HTTP://host/page", "\"\"", OpenerWording::kStarter);
-  EXPECT_THAT(Seen(), ElementsAre("Open(HTTP://host/page)",
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(HTTP://host/page|E:\\)",
                                   "Error(" + message + "|HTTP://host/page|5 (0x05))"));
 }
 
@@ -365,7 +266,7 @@ TEST_F(StarterAppTest, EmptyOpenWithAutorunInfDoesNothing) {
 TEST_F(StarterAppTest, CommandLineFileOverridesOpen) {
   Config("");
   Run("\"E:\\Vendisc.exe\" -s \"other.pdf\"");
-  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\other.pdf)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\other.pdf|E:\\)"));
 }
 
 TEST_F(StarterAppTest, MissingFileShowsTheStandardDialogWithTheJoinedPath) {
@@ -381,11 +282,11 @@ TEST_F(StarterAppTest, AuthorErrorDialogGetsTheAuthorTexts) {
   Config(
       "UserDefinedErrors=1\r\nErrorContactURL=http://help\r\nErrorContactURLTitle=\r\n"
       "ErrorText=Oops<br>call us\r\n");
-  shell.codes = {{"E:\\doc.pdf", 31}};
+  shell.failOnce = {{"E:\\doc.pdf", 31}};
   Run();
   std::string message = ShellOpener::MessageFor(31, "E:\\doc.pdf", "\"\"", OpenerWording::kStarter);
   EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)",
+              ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)",
                           "AuthorError(http://help|http://help|Oops\r\ncall us|31 (0x1F)\n" +
                               message + ")"));
 }
@@ -393,23 +294,23 @@ TEST_F(StarterAppTest, AuthorErrorDialogGetsTheAuthorTexts) {
 TEST_F(StarterAppTest, NoViewerRunsTheInstallerAndOpensAgain) {
   Config("InstallerFileOpenOptions=NoViewer\r\nInstallerFile=setup.exe\r\n");
   fs.Put("setup.exe", "exe");
-  shell.codes = {{"E:\\doc.pdf", 31}};
+  shell.failOnce = {{"E:\\doc.pdf", 31}};
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)", "Start(E:\\setup.exe)", "Open(E:\\doc.pdf)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)", "StartProcess(E:\\setup.exe|E:\\)",
+                                  "ShellOpen(E:\\doc.pdf|E:\\)"));
 }
 
 TEST_F(StarterAppTest, NoViewerWithAFailedInstallerAnsweredNoShowsTheFirstError) {
   Config("InstallerFileOpenOptions=noviewer\r\nInstallerFile3=setup.exe\r\n");
   fs.Put("setup.exe", "exe");
-  shell.codes = {{"E:\\doc.pdf", 31}, {"E:\\setup.exe", 5}};
+  shell.failOnce = {{"E:\\doc.pdf", 31}, {"E:\\setup.exe", 5}};
   ui.answers = {Answer::kNo};
   Run();
   std::string installerMessage =
       ShellOpener::MessageFor(5, "E:\\setup.exe", "\"\"", OpenerWording::kStarter);
   std::string message = ShellOpener::MessageFor(31, "E:\\doc.pdf", "\"\"", OpenerWording::kStarter);
   EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)", "Start(E:\\setup.exe)",
+              ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)", "StartProcess(E:\\setup.exe|E:\\)",
                           "Question(Sorry, but the system failed to install your viewer - error "
                           "was:\n\n'" +
                               installerMessage + "'\n\nWould you like to continue?)[Yes]->No",
@@ -421,12 +322,12 @@ TEST_F(StarterAppTest, PromptedInstallersAtStartUpAndAbort) {
       "InstallerFileOpenOptions=Prompt\r\nInstallerFile=one.exe\r\n"
       "InstallerUserQuery=Install one?\r\nInstallerFile2=two.exe\r\nRunOneAtATime=1\r\n");
   fs.Put("two.exe", "exe");  // one.exe is skipped by the answer; two.exe fails to start
-  shell.codes = {{"E:\\two.exe", 5}};
+  shell.failOnce = {{"E:\\two.exe", 5}};
   ui.answers = {Answer::kNo, Answer::kNo};
   Run();
   ASSERT_EQ(Seen().size(), 3u);
   EXPECT_EQ(Seen()[0], "Question(Install one?)[Yes]->No");
-  EXPECT_EQ(Seen()[1], "Start(E:\\two.exe)");
+  EXPECT_EQ(Seen()[1], "StartProcess(E:\\two.exe|E:\\)");
   EXPECT_EQ(Seen()[2],
             "Question(Sorry, but the system failed to install your viewer - error was:\n\n'" +
                 ShellOpener::MessageFor(5, "E:\\two.exe", "\"\"", OpenerWording::kStarter) +
@@ -438,23 +339,23 @@ TEST_F(StarterAppTest, SplashPerFileLingersAndHidesAfterTheOpen) {
   Config("ShowSplashScreen=1\r\nSplashScreenWhenToShow=FileLoad\r\n");
   ui.splashShowFor = 0;
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("Splash(doc.pdf)", "Open(E:\\doc.pdf)", "SplashHide", "SplashClose"));
+  EXPECT_THAT(Seen(), ElementsAre("Splash(doc.pdf)", "ShellOpen(E:\\doc.pdf|E:\\)", "SplashHide",
+                                  "SplashClose"));
 }
 
 TEST_F(StarterAppTest, StartupSplashWithShowForTimeStaysAndIsNotShownAgain) {
   Config("ShowSplashScreen=1\r\nSplashScreenWhenToShow=startup\r\n");
   ui.splashShowFor = 7;
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("Splash()", "SplashUpdate(doc.pdf)", "Open(E:\\doc.pdf)", "SplashClose"));
+  EXPECT_THAT(Seen(), ElementsAre("Splash()", "SplashUpdate(doc.pdf)",
+                                  "ShellOpen(E:\\doc.pdf|E:\\)", "SplashClose"));
 }
 
 TEST_F(StarterAppTest, IsRunningKeyWithoutRightsNeverStopsAStart) {
   Config("RunOneAtATime=1\r\n");
   registry.denyMachine = true;
   Run();
-  EXPECT_THAT(Seen(), ElementsAre("Open(E:\\doc.pdf)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)"));
 }
 
 TEST_F(StarterAppTest, OpenAllFilesInOrderOnlyTheLastLingers) {
@@ -463,8 +364,8 @@ TEST_F(StarterAppTest, OpenAllFilesInOrderOnlyTheLastLingers) {
       "MultiSourceFile1=doc.pdf\r\nMultiSourceForceOpen1=v.exe\r\n"
       "MultiSourceFile2=http://site\r\nMultiSourceFile3=\r\n");
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("OpenWith(v.exe \"E:\\doc.pdf\")", "Open(http://site)", "Open(E:\\)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpenEx(v.exe|\"E:\\doc.pdf\")",
+                                  "ShellOpen(http://site|E:\\)", "ShellOpen(E:\\|E:\\)"));
 }
 
 // Without a splash shown per file nothing needs reading: only the last of
@@ -473,17 +374,19 @@ TEST_F(StarterAppTest, WithoutASplashOnlyTheLastOfOpenAllLingers) {
   const std::string entries =
       "SingleFile=0\r\nMultiSourceFileCount=3\r\nQUAVAutorunTimeout=3\r\n"
       "MultiSourceFile1=doc.pdf\r\nMultiSourceFile2=other.pdf\r\nMultiSourceFile3=doc.pdf\r\n";
-  shell.secondsPerCall = 1;
   Config(entries + "OpenAllFiles=1\r\n");
+  int64_t start = shell.nowMs;
   Run();
-  EXPECT_EQ(shell.sleeps, 2);  // one linger of 3 s, a second per tick
+  EXPECT_EQ(shell.ElapsedSince(start), 3000);  // one linger of 3 s
+  EXPECT_EQ(shell.Count("Sleep(100)"), 30);    // slept in slices, not spun
 
-  shell.sleeps = 0;
+  start = shell.nowMs;
   Config(entries + "MultiSelectAllowReselect=1\r\n");
   ui.picks = {0, 1};
   Run();
-  EXPECT_THAT(Seen(), ElementsAre("Select(|3)", "Open(E:\\doc.pdf)", "Open(E:\\other.pdf)"));
-  EXPECT_EQ(shell.sleeps, 0);
+  EXPECT_THAT(Seen(), ElementsAre("Select(|3)", "ShellOpen(E:\\doc.pdf|E:\\)",
+                                  "ShellOpen(E:\\other.pdf|E:\\)"));
+  EXPECT_EQ(shell.ElapsedSince(start), 0);
 }
 
 TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
@@ -493,7 +396,7 @@ TEST_F(StarterAppTest, PickedEntriesOpenThroughTheSelectionList) {
   ui.picks = {-1, 1, 0};
   Run();
   EXPECT_THAT(Seen(), ElementsAre("Select(Pick|2)", "Message(Sorry, but no file was selected.)",
-                                  "SelectDisabled", "Open(E:\\other.pdf)"));
+                                  "SelectDisabled", "ShellOpen(E:\\other.pdf|E:\\)"));
   EXPECT_EQ(ui.lastSelection.names[0], "Doc");
 }
 
@@ -520,8 +423,8 @@ TEST_P(SeveralFilesCountCapTest, TakesAtMostTheCap) {
   Config(std::string("SingleFile=0\r\nMultiSourceFile1=doc.pdf\r\n") + GetParam().lines);
   Run();
   const std::vector<std::string> seen = Seen();
-  size_t openings = std::count_if(seen.begin(), seen.end(),
-                                  [](const std::string& s) { return s.rfind("Open(", 0) == 0; });
+  size_t openings = std::count_if(
+      seen.begin(), seen.end(), [](const std::string& s) { return s.rfind("ShellOpen(", 0) == 0; });
   EXPECT_EQ(openings, GetParam().openings);
   if (*GetParam().selection) {
     ASSERT_FALSE(seen.empty());
@@ -546,8 +449,8 @@ TEST_F(StarterAppTest, PickedEntryUsesItsOwnProgramListOrTheCdsOne) {
   ui.picks = {1, 0};
   Run();
   // With reselection nothing is disabled and both picks open.
-  EXPECT_THAT(Seen(), ElementsAre("Select(|2)", "OpenWith(own.exe \"E:\\other.pdf\")",
-                                  "OpenWith(all.exe \"E:\\doc.pdf\")"));
+  EXPECT_THAT(Seen(), ElementsAre("Select(|2)", "ShellOpenEx(own.exe|\"E:\\other.pdf\")",
+                                  "ShellOpenEx(all.exe|\"E:\\doc.pdf\")"));
 }
 
 TEST_F(StarterAppTest, PickingASpacerOpensNothingAndEndsTheList) {
@@ -602,6 +505,6 @@ TEST_F(StarterAppTest, OpenAllStopsAtTheLastWrittenEntry) {
       "MultiSourceFile1=doc.pdf\r\nMultiSourceFile2=\r\nMultiSourceFile3=other.pdf\r\n"
       "MultiSourceFile4=\r\n");
   Run();
-  EXPECT_THAT(Seen(),
-              ElementsAre("Open(E:\\doc.pdf)", "Open(E:\\)", "Open(E:\\other.pdf)", "Open(E:\\)"));
+  EXPECT_THAT(Seen(), ElementsAre("ShellOpen(E:\\doc.pdf|E:\\)", "ShellOpen(E:\\|E:\\)",
+                                  "ShellOpen(E:\\other.pdf|E:\\)", "ShellOpen(E:\\|E:\\)"));
 }

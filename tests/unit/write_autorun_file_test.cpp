@@ -29,17 +29,10 @@ TEST(WriteAutorunFile, CreatesAMissingFile) {
   EXPECT_EQ(fs.files[kTarget], "x");
 }
 
-// A disk that fills up: every write but the target's leaves half a file.
-class HalfWritingFileSystem : public FakeFileSystem {
- public:
-  bool WriteWholeFile(const std::string& path, const std::string& contents) override {
-    files[path] = contents.substr(0, contents.size() / 2);
-    return false;
-  }
-};
-
+// A disk that fills up: the temporary file is left half written.
 TEST(WriteAutorunFile, FailedTemporaryWriteKeepsTheOldFile) {
-  HalfWritingFileSystem fs;
+  FakeFileSystem fs;
+  fs.halfWrites = true;
   fs.files[kTarget] = "old";
   EXPECT_FALSE(WriteAutorunFile(fs, kTarget, "new contents"));
   EXPECT_EQ(fs.files[kTarget], "old");
@@ -55,23 +48,15 @@ TEST(WriteAutorunFile, FailedRenameKeepsTheOldFileAndRemovesTheTemporaryFile) {
   EXPECT_EQ(fs.files.size(), 1u);
 }
 
-// Remembers where each write went.
-class RecordingFileSystem : public FakeFileSystem {
- public:
-  std::string written;
-  bool WriteWholeFile(const std::string& path, const std::string& contents) override {
-    written = path;
-    return FakeFileSystem::WriteWholeFile(path, contents);
-  }
-};
-
 TEST(WriteAutorunFile, WritesTheTemporaryFileBesideTheTarget) {
-  RecordingFileSystem fs;
+  FakeFileSystem fs;
   fs.failReplace = true;
   EXPECT_FALSE(WriteAutorunFile(fs, kTarget, "new"));
-  EXPECT_TRUE(text::StartsWith(fs.written, "E:\\cd\\autorun.inf")) << fs.written;
-  EXPECT_NE(fs.written, kTarget);
-  EXPECT_EQ(fs.written.find('\\', 6), std::string::npos) << fs.written;
+  ASSERT_EQ(fs.writes.size(), 1u);
+  const std::string& written = fs.writes.back();
+  EXPECT_TRUE(text::StartsWith(written, "E:\\cd\\autorun.inf")) << written;
+  EXPECT_NE(written, kTarget);
+  EXPECT_EQ(written.find('\\', 6), std::string::npos) << written;
   EXPECT_TRUE(fs.files.empty());
 }
 
