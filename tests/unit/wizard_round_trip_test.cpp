@@ -55,18 +55,12 @@ const char* const kInfFolders[] = {"E:\\", "C:\\My CD\\", "\\\\server\\share\\cd
 // clang-format on
 
 // Settings holding a file that the writer writes by its file name.
-const std::set<std::string> kFileSettings = {ws::kSourceFile,
-                                             kMultiSelectImage,
-                                             kSplashScreenImage,
-                                             ws::kBackgroundFullScreenImageFile,
-                                             BackgroundFullScreenImageFile(1),
-                                             BackgroundFullScreenImageFile(2),
-                                             kWelcomeImage,
-                                             kIcon,
-                                             InstallerFile(1),
-                                             InstallerFile(2),
-                                             InstallerFile(3),
-                                             ws::kLicenseAgreementFile};
+// clang-format off
+const std::set<std::string> kFileSettings = {
+    ws::kSourceFile, kMultiSelectImage, kSplashScreenImage, ws::kBackgroundFullScreenImageFile,
+    BackgroundFullScreenImageFile(1), BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon,
+    InstallerFile(1), InstallerFile(2), InstallerFile(3), ws::kLicenseAgreementFile};
+// clang-format on
 
 class Draw {
  public:
