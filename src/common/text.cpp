@@ -55,6 +55,17 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+int CompareNoCase(std::string_view a, std::string_view b) {
+  const size_t common = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < common; ++i) {
+    int left = static_cast<unsigned char>(ToLower(a[i]));
+    int right = static_cast<unsigned char>(ToLower(b[i]));
+    if (left != right) return left - right;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && EqualsNoCase(s.substr(0, prefix.size()), prefix);
 }
@@ -84,9 +95,7 @@ std::optional<int32_t> ParseInt(std::string_view s) {
   return static_cast<int32_t>(value);
 }
 
-int32_t ParseIntOr(std::string_view s, int32_t fallback) {
-  return ParseInt(s).value_or(fallback);
-}
+int32_t ParseIntOr(std::string_view s, int32_t fallback) { return ParseInt(s).value_or(fallback); }
 
 std::optional<uint32_t> ParseHex(std::string_view s) {
   size_t i = 0;

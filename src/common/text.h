@@ -27,6 +27,9 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 char ToLower(char c);
 std::string ToLower(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// Orders like strcmp over the lower-cased bytes (as unsigned characters):
+// negative, zero or positive.
+int CompareNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 bool StartsWith(std::string_view s, std::string_view prefix);
 bool EndsWith(std::string_view s, std::string_view suffix);

@@ -69,6 +69,12 @@ inline constexpr const char* kQUAVLicenseFileShowAlways = "QUAVLicenseFileShowAl
 
 inline constexpr const char* kInstallerFileOpenOptions = "InstallerFileOpenOptions";
 
+// Keys of files from older wizards: the loader still reads them, nothing
+// writes them any more.
+inline constexpr const char* kInstallerFileAlwaysRun = "InstallerFileAlwaysRun";
+inline constexpr const char* kMultiSelectHelpURL = "MultiSelectHelpURL";
+inline constexpr const char* kIconFile = "iconfile";
+
 // Written for the wizard's own loading; the starter decides without them.
 inline constexpr const char* kLicenseAgreementEnabled = "LicenseAgreementEnabled";
 inline constexpr const char* kBackgroundFullScreenImage = "BackgroundFullScreenImage";

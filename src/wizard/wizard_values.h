@@ -1,0 +1,27 @@
+// The wizard's own registry values: those that are neither keys of the
+// [autorun] section nor settings the writer turns into keys (both of those
+// are named in config/autorun_keys.h). Each name is spelt here once.
+#pragma once
+
+namespace wizard_settings {
+
+// Where the configuration being edited lives on disk.
+inline constexpr const char* kLastINFFile = "LastINFFile";
+inline constexpr const char* kSourceFolder = "SourceFolder";
+inline constexpr const char* kMultiSourceFolder = "MultiSourceFolder";
+
+// Set together with SpecifyFileOpenOptions by the installer steps.
+inline constexpr const char* kInstallerViewerOption = "InstallerViewerOption";
+
+// Kept beside the configuration; never reset or loaded.
+inline constexpr const char* kDoNotWarnOverwrites = "DoNotWarnOverwrites";
+inline constexpr const char* kQueriedFileOverwrite = "QueriedFileOverwrite";
+inline constexpr const char* kTestedConfig = "TestedConfig";
+inline constexpr const char* kWarnedAboutCaching = "WarnedAboutCaching";
+inline constexpr const char* kFileNameTooLongShowWarning = "FileNameTooLongShowWarning";
+inline constexpr const char* kAppShowWelcomeDialog = "AppShowWelcomeDialog";
+inline constexpr const char* kRegTest = "RegTest";
+inline constexpr const char* kHelpFolder = "HelpFolder";
+inline constexpr const char* kInstallPath = "InstallPath";
+
+}  // namespace wizard_settings

@@ -1,0 +1,224 @@
+// Settings written to autorun.inf and loaded back. For many drawn
+// configurations: store them, write the file, store another configuration
+// over them, start a new configuration, load the file, write it again.
+//
+// What the round trip promises:
+// - every key of either file reads the same from both (trimmed, under the
+//   profile rules), so the starter plays the CD the same way. Texts come back
+//   as they read from the file: line breaks as "<br>", blanks at the ends
+//   trimmed, one pair of enclosing quotes taken (and taken again from a
+//   value that is still wholly quoted); the starter's name in OPEN
+//   may come back in another case (the default name is kept in any case);
+// - files named in the image keys come back as full paths in the folder of
+//   autorun.inf, the icon as its bare name, the file to open as a full path
+//   in that folder; LastINFFile, SourceFolder and MultiSourceFolder name it.
+// Three keys of a half-made configuration do not come back, by the loading
+// rules: the installer keyword when no installer is named, the agreement
+// keys when no agreement file is named, and UserDefinedErrors when all three
+// error texts read empty.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <set>
+#include <string>
+
+#include "common/text.h"
+#include "config/autorun_config.h"
+#include "config/autorun_keys.h"
+#include "config/autorun_writer.h"
+#include "fake_file_system.h"
+#include "fake_registry_backend.h"
+#include "fake_wizard_questions.h"
+#include "wizard/configuration_loader.h"
+#include "wizard/open_value.h"
+#include "wizard/wizard_settings.h"
+#include "wizard/wizard_values.h"
+
+namespace {
+
+using namespace keys;
+namespace ws = wizard_settings;
+
+// clang-format off
+const char* const kPieces[] = {"Hello", "a b", " ", "\t", "\r", "\"", "'", "=", ";", "[autorun]",
+                               "<br>", "<FILE_NAME>", "\xE9t\xE9", "\r\nRunOneAtATime=1",
+                               "http://example.com/?a=b;c", "\r\n", "\n", "0", "1"};
+const char* const kFolders[] = {"", "C:\\src\\", "C:\\src\\sub dir\\", "D:\\a.b\\"};
+// File names as Windows keeps them (no blanks at the ends); one without an
+// extension, which the writer leaves out.
+const char* const kNames[] = {"a.jpg", "my file.gif", "x=y;z.bmp", "README", "[1].jpeg",
+                              "\xE9t\xE9.exe", "'quoted.png'", "v1.2 setup.exe"};
+const char* const kStarters[] = {"Vendisc.exe", "vendisc.EXE", "Start.exe", "My-CD.exe", ""};
+const char* const kInfFolders[] = {"E:\\", "C:\\My CD\\", "\\\\server\\share\\cd\\"};
+// clang-format on
+
+// Settings holding a file that the writer writes by its file name.
+// clang-format off
+const std::set<std::string> kFileSettings = {
+    ws::kSourceFile, kMultiSelectImage, kSplashScreenImage, ws::kBackgroundFullScreenImageFile,
+    BackgroundFullScreenImageFile(1), BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon,
+    InstallerFile(1), InstallerFile(2), InstallerFile(3), ws::kLicenseAgreementFile};
+// clang-format on
+
+class Draw {
+ public:
+  explicit Draw(uint32_t seed) : rng_(seed) {}
+  uint32_t Below(uint32_t n) { return rng_() % n; }
+  template <size_t N>
+  const char* OneOf(const char* const (&options)[N]) {
+    return options[Below(N)];
+  }
+  std::string Text() {
+    std::string text;
+    for (uint32_t n = Below(5); n > 0; --n) text += OneOf(kPieces);
+    return text;
+  }
+  std::string Path() { return std::string(OneOf(kFolders)) + OneOf(kNames); }
+  int32_t Number() {
+    const int32_t edges[] = {0, 1, -1, 40, 700, INT32_MAX, INT32_MIN};
+    return Below(3) ? edges[Below(7)] : static_cast<int32_t>(rng_());
+  }
+
+ private:
+  std::mt19937 rng_;  // the same sequence on every platform
+};
+
+// Stores a drawn value for every setting of the configuration (one in four
+// left as it is), drawn by its kind from the table.
+void StoreDrawn(WizardSettings& s, uint32_t seed) {
+  Draw d(seed);
+  const std::set<std::string> notDrawn = {ws::kLastINFFile, ws::kSourceFolder,
+                                          ws::kMultiSourceFolder, ws::kAutoRunExeName,
+                                          kMultiSourceFileCount};
+  for (const SettingSpec& spec : AllSettings()) {
+    // Only the configuration: the wizard's own values are never reset.
+    if (text::EqualsNoCase(spec.name, ws::kDoNotWarnOverwrites)) break;
+    if (spec.numbered || notDrawn.count(spec.name) || d.Below(4) == 0) continue;
+    switch (spec.kind) {
+      case SettingKind::kFlag:
+        s.SetFlag(spec.name, d.Below(2) != 0);
+        break;
+      case SettingKind::kNumber:
+        s.SetNumber(spec.name, d.Number());
+        break;
+      case SettingKind::kText:
+        s.SetText(spec.name, kFileSettings.count(spec.name) ? d.Path() : d.Text());
+        break;
+    }
+  }
+  // Keywords as the pages or an older wizard leave them.
+  const char* const howToRun[] = {"Always", "Prompt", "NoViewer", " prompt ", ""};
+  s.SetText(ws::kInstallerHowToRunNew, d.OneOf(howToRun));
+  const char* const when[] = {"Startup", "FileLoad", "startup\t", ""};
+  s.SetText(kSplashScreenWhenToShow, d.OneOf(when));
+  s.SetText(ws::kAutoRunExeName, d.OneOf(kStarters));
+  s.SetNumber(kMultiSourceFileCount, static_cast<int32_t>(d.Below(8)) - 1);
+  for (int n = 1; n <= 7; ++n) {
+    s.SetText(MultiSourceFile(n), d.Below(2) ? d.Path() : d.Text());
+    s.SetText(MultiSourceFileName(n), d.Text());
+    s.SetText(MultiSourceForceOpen(n), d.Below(2) ? d.Path() : "");
+  }
+}
+
+std::string Read(const std::string& file, const std::string& key) {
+  return text::Trim(config::ReadProfileString(file, kSection, key));
+}
+
+// A reading written as a value and read again: a reading that is itself
+// wholly in quotes loses them once more, as there is no escaping.
+std::string ReadAgain(const std::string& reading) {
+  return Read("[autorun]\r\nk=" + reading + "\r\n", "k");
+}
+
+std::set<std::string> KeysOf(const std::string& file) {
+  std::set<std::string> names;
+  for (const std::string& line : text::Split(file, '\n')) {
+    size_t equals = line.find('=');
+    if (equals != std::string::npos) names.insert(line.substr(0, equals));
+  }
+  return names;
+}
+
+// The keys a half-made configuration loses on the way (see the top).
+bool LostByTheLoadingRules(const std::string& key, const std::string& written) {
+  const std::string installers = Read(written, InstallerFile(1)) + Read(written, InstallerFile(2)) +
+                                 Read(written, InstallerFile(3));
+  if (key == kInstallerFileOpenOptions && installers.empty()) return true;
+  if ((key == kLicenseAgreementEnabled || key == kQUAVLicenseFileShowAlways) &&
+      Read(written, kQUAVLicenseFile).empty()) {
+    return true;
+  }
+  return key == kUserDefinedErrors &&
+         (Read(written, kErrorContactURL) + Read(written, kErrorContactURLTitle) +
+          Read(written, kErrorText))
+             .empty();
+}
+
+TEST(WizardRoundTrip, EveryWrittenKeyLoadsBack) {
+  int lost = 0;
+  for (uint32_t seed = 1; seed <= 250; ++seed) {
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    FakeRegistryBackend backend;
+    WizardSettings s(backend);
+    StoreDrawn(s, seed);
+    const std::string written = BuildAutorunText(s);
+    const std::string folder = kInfFolders[seed % 3];
+    const std::string path = folder + "autorun.inf";
+    FakeFileSystem fs;
+    ASSERT_TRUE(WriteAutorunFile(fs, path, written));
+
+    StoreDrawn(s, seed + 100000);  // what the author edited since
+    ASSERT_TRUE(ResetConfiguration(s));
+    FakeWizardQuestions questions;
+    ASSERT_TRUE(LoadConfiguration(path, fs, s, questions));
+    EXPECT_TRUE(questions.asked.empty());
+    const std::string again = BuildAutorunText(s);
+
+    std::set<std::string> names = KeysOf(written);
+    for (const std::string& key : KeysOf(again)) names.insert(key);
+    for (const std::string& key : names) {
+      if (LostByTheLoadingRules(key, written)) {
+        ++lost;
+        continue;
+      }
+      if (key == kOpen) {
+        EXPECT_TRUE(text::EqualsNoCase(Read(written, key), Read(again, key)))
+            << Read(written, key) << " / " << Read(again, key);
+      } else {
+        EXPECT_EQ(ReadAgain(Read(written, key)), Read(again, key)) << key;
+      }
+    }
+
+    EXPECT_EQ(s.Text(ws::kLastINFFile), path);
+    EXPECT_EQ(s.Text(ws::kSourceFolder), folder);
+    EXPECT_EQ(s.Text(ws::kMultiSourceFolder), folder);
+    const std::string fileToOpen = SplitOpenValue(Read(written, kOpen)).fileToOpen;
+    EXPECT_EQ(s.Text(ws::kSourceFile), fileToOpen.empty() ? "" : folder + fileToOpen);
+    // Pictures come back in the folder of autorun.inf; the icon stays bare.
+    const bool fullScreen = Read(written, kBackgroundFullScreenImage) == "1";
+    const std::pair<std::string, std::string> pictures[] = {
+        {kMultiSelectImage, kMultiSelectImage},
+        {kSplashScreenImage, kSplashScreenImage},
+        {kWelcomeImage, kWelcomeImage},
+        {BackgroundFullScreenImageFile(1),
+         fullScreen ? ws::kBackgroundFullScreenImageFile : BackgroundFullScreenImageFile(1)},
+        {BackgroundFullScreenImageFile(2), BackgroundFullScreenImageFile(2)}};
+    for (const auto& [key, setting] : pictures) {
+      const std::string name = Read(written, key);
+      if (!name.empty()) {
+        EXPECT_EQ(s.Text(setting), folder + name) << key;
+      }
+    }
+    if (!Read(written, kIcon).empty()) {
+      EXPECT_EQ(s.Text(kIcon), Read(written, kIcon));
+    }
+  }
+  // The draw reaches the half-made configurations too, but not mostly.
+  std::printf("keys lost by the loading rules: %d\n", lost);
+  EXPECT_GT(lost, 0);
+  EXPECT_LT(lost, 250);
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The wizard's settings table: lookups, fallbacks that agree with the
+// writer's, and what a new configuration writes and leaves.
+#include "wizard/wizard_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/text.h"
+#include "config/autorun_keys.h"
+#include "fake_registry_backend.h"
+#include "wizard/wizard_values.h"
+
+namespace {
+
+using namespace keys;
+namespace ws = wizard_settings;
+
+TEST(WizardSettingsTable, NamesAreUniqueAndFamiliesFindTheirOwnEntries) {
+  std::set<std::string> seen;
+  for (const SettingSpec& spec : AllSettings()) {
+    EXPECT_TRUE(seen.insert(text::ToLower(spec.name)).second) << spec.name;
+    if (!spec.numbered) {
+      EXPECT_EQ(FindSetting(spec.name), &spec) << spec.name;
+    }
+  }
+  struct Row {
+    const char* name;
+    const char* entry;  // null: unknown
+  };
+  const Row rows[] = {
+      {"MultiSourceFile1", "MultiSourceFile%d"},
+      {"multisourcefile120", "MultiSourceFile%d"},
+      {"MultiSourceFileName3", "MultiSourceFileName%d"},
+      {"MultiSourceForceOpen2", "MultiSourceForceOpen%d"},
+      {"MultiSourceFileCount", "MultiSourceFileCount"},
+      {"MultiSourceFile", nullptr},
+      {"MultiSourceFile1x", nullptr},
+      {"MultiSourceFileName", nullptr},
+      {"SINGLEFILE", "SingleFile"},
+      {"InstallerFile2", "InstallerFile2"},
+      {"NoSuchValue", nullptr},
+  };
+  for (const Row& row : rows) {
+    const SettingSpec* spec = FindSetting(row.name);
+    if (row.entry == nullptr) {
+      EXPECT_EQ(spec, nullptr) << row.name;
+    } else {
+      ASSERT_NE(spec, nullptr) << row.name;
+      EXPECT_STREQ(spec->name, row.entry) << row.name;
+    }
+  }
+}
+
+// The one fallback that depends on another value; the others are checked
+// against the writer below.
+TEST(WizardSettingsTable, WelcomeIsOnByDefaultExactlyWithAMessage) {
+  FakeRegistryBackend backend;
+  WizardSettings s(backend);
+  EXPECT_FALSE(s.Flag(kWelcomeEnabled));
+  s.SetText(kWelcomeMessage, "Hello");
+  EXPECT_TRUE(s.Flag(kWelcomeEnabled));
+  s.SetFlag(kWelcomeEnabled, false);
+  EXPECT_FALSE(s.Flag(kWelcomeEnabled));
+  EXPECT_TRUE(s.Flag(ws::kAppShowWelcomeDialog));
+  EXPECT_EQ(s.Number("NoSuchValue"), 0);
+}
+
+// For every flag and number, storing its table fallback must not change the
+// file the writer makes: a fallback that differs from the writer's own would.
+TEST(WizardSettingsTable, FallbacksAgreeWithTheWriter) {
+  using Stored = std::vector<std::pair<const char*, const char*>>;  // "yes"/"no" or text
+  const Stored allOn = {{kSingleFile, "no"},
+                        {kMultiSelectUseImage, "yes"},
+                        {kShowSplashScreen, "yes"},
+                        {kUserDefinedErrors, "yes"},
+                        {kErrorText, "x"},
+                        {kShowBackgroundWindow, "yes"},
+                        {kWelcomeEnabled, "yes"},
+                        {kLicenseAgreementEnabled, "yes"},
+                        {ws::kForceExecuteOption, "yes"},
+                        {ws::kSpecifyFileOpenOptions, "yes"},
+                        {InstallerFile(1), "a.exe"},
+                        {ws::kEnableIcon, "yes"},
+                        {kIcon, "i.ico"},
+                        {kRunOneAtATime, "yes"},
+                        {ws::kAutoRunExeNameEnabled, "yes"}};
+  Stored imageAndColour = allOn;
+  imageAndColour.insert(
+      imageAndColour.end(),
+      {{kSplashScreenUseImage, "yes"}, {kBackgroundFullScreenImage, "no"}, {kOpenAllFiles, "no"}});
+  for (const Stored& base : {Stored{}, allOn, imageAndColour}) {
+    for (const SettingSpec& spec : AllSettings()) {
+      if (spec.kind == SettingKind::kText || spec.numbered || spec.onWhenSet) continue;
+      bool inBase = false;
+      for (const auto& [name, value] : base) inBase = inBase || text::EqualsNoCase(name, spec.name);
+      if (inBase) continue;
+      FakeRegistryBackend plainBackend, storedBackend;
+      WizardSettings plain(plainBackend), stored(storedBackend);
+      for (const auto& [name, value] : base) {
+        plain.SetText(name, value);
+        stored.SetText(name, value);
+      }
+      if (spec.kind == SettingKind::kFlag) {
+        stored.SetFlag(spec.name, spec.fallback != 0);
+      } else {
+        stored.SetNumber(spec.name, spec.fallback);
+      }
+      EXPECT_EQ(BuildAutorunText(plain), BuildAutorunText(stored))
+          << spec.name << " with " << base.size() << " values stored";
+    }
+  }
+}
+
+TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
+  FakeRegistryBackend backend;
+  WizardSettings s(backend);
+  // Earlier values of everything the reset must leave alone.
+  const std::pair<const char*, const char*> kept[] = {
+      {ws::kDoNotWarnOverwrites, "yes"},
+      {ws::kInstallerHowToRunNew, "Prompt"},
+      {ws::kLicenseAgreementFileShowEveryTime, "Yes"},
+      {"MultiSourceFile4", "old.doc"},
+      {"MultiSourceFileName4", "Old"},
+      {ws::kInstallPath, "C:\\Kit\\"},
+  };
+  for (const auto& [name, value] : kept) s.SetText(name, value);
+  s.SetNumber(ws::kInstallerHowToRun, 0);
+  s.SetText(kSplashScreenImage, "C:\\cd\\s.jpg");
+  s.SetFlag(kSingleFile, false);
+
+  ASSERT_TRUE(ResetConfiguration(s));
+
+  for (const auto& [name, value] : kept) EXPECT_EQ(s.Text(name), value) << name;
+  EXPECT_EQ(s.Number(ws::kInstallerHowToRun), 0);
+  const std::string path = kRegistryBasePath;
+  const auto machine = RegistryRoot::kLocalMachine;
+  for (const SettingSpec& spec : AllSettings()) {
+    if (spec.numbered) continue;
+    if (!spec.resets) continue;
+    ASSERT_TRUE(backend.WasWritten(machine, path, spec.name)) << spec.name;
+    auto value = backend.GetValue(machine, path, spec.name);
+    ASSERT_TRUE(value.has_value()) << spec.name;
+    EXPECT_EQ(value->type,
+              spec.kind == SettingKind::kNumber ? RegistryType::kDword : RegistryType::kString)
+        << spec.name;
+  }
+  // On an empty registry the reset writes exactly the resetting entries.
+  FakeRegistryBackend emptyBackend;
+  WizardSettings fresh(emptyBackend);
+  ASSERT_TRUE(ResetConfiguration(fresh));
+  std::set<std::string> written, expected;
+  for (const std::string& name : emptyBackend.ValueNames(machine, path)) written.insert(name);
+  for (const SettingSpec& spec : AllSettings()) {
+    if (spec.resets) expected.insert(spec.name);
+  }
+  EXPECT_EQ(written, expected);
+
+  // The reset values that are not empty, off or 0.
+  EXPECT_TRUE(s.Flag(kSingleFile));
+  EXPECT_TRUE(s.Flag(kMultiSelectAllowReselect));
+  EXPECT_TRUE(s.Flag(kBackgroundWindowLeaveOpenUntilFileClosed));
+  EXPECT_TRUE(s.Flag(kBackgroundHaveCloseButton));
+  EXPECT_FALSE(s.Flag(kOpenAllFiles));
+  EXPECT_FALSE(s.Flag(kBackgroundFullScreenImage));
+  EXPECT_EQ(s.Number(kMultiSourceFileCount), 0);
+  EXPECT_EQ(s.Number(BackgroundFullScreenImageFileBorder(1)), 40);
+  EXPECT_EQ(s.Number(BackgroundFullScreenImageFileBorder(2)), 40);
+  EXPECT_EQ(s.Number(kBackgroundWindowColour), 16777215);
+  EXPECT_EQ(s.Text(kSplashScreenImage), "");
+  EXPECT_EQ(s.Text(kWelcomeEnabled), "no");
+}
+
+}  // namespace
