@@ -24,18 +24,23 @@ namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// Applies `tidy` to the path after a network path's opening pair, so that
-// \\server\share does not turn into a folder on the current drive.
-template <typename Tidy>
-std::string KeepingNetworkPrefix(std::string_view path, Tidy tidy) {
-  if (!IsNetworkPath(path)) return tidy(path);
-  return std::string(path.substr(0, 2)) + tidy(path.substr(2));
-}
+// The tidying steps; each applies to what follows a network path's opening
+// pair, so that \\server\share does not turn into a folder on the current drive.
+enum TidyStep : unsigned {
+  kSlashes = 1,         // "//" made "/"
+  kBackslashSlash = 2,  // "\/" made "\"
+  kCollapseOnce = 4,    // "\\" made "\", one pass
+  kCollapseFour = 8,    // the same, four passes
+};
 
-std::string CollapseFourTimes(std::string_view path) {
-  std::string tidy(path);
-  for (int i = 0; i < 4; ++i) tidy = text::ReplaceAll(tidy, "\\\\", "\\");
-  return tidy;
+std::string TidyAfterPrefix(std::string_view path, unsigned steps) {
+  const size_t keep = IsNetworkPath(path) ? 2 : 0;
+  std::string tidy(path.substr(keep));
+  if (steps & kSlashes) tidy = text::ReplaceAll(tidy, "//", "/");
+  if (steps & kBackslashSlash) tidy = text::ReplaceAll(tidy, "\\/", "\\");
+  const int passes = (steps & kCollapseFour) ? 4 : (steps & kCollapseOnce) ? 1 : 0;
+  for (int i = 0; i < passes; ++i) tidy = text::ReplaceAll(tidy, "\\\\", "\\");
+  return std::string(path.substr(0, keep)) + tidy;
 }
 
 }  // namespace
@@ -45,19 +50,12 @@ bool IsNetworkPath(std::string_view path) {
          (path.size() == 2 || !IsSeparator(path[2]));
 }
 
-std::string TidyPath(std::string_view target) {
-  return KeepingNetworkPrefix(target, CollapseFourTimes);
-}
+std::string TidyPath(std::string_view target) { return TidyAfterPrefix(target, kCollapseFour); }
 
 std::string TidyParameters(std::string_view parameters) {
   // A web address keeps its "//".
-  const bool url = IsUrl(parameters);
-  return KeepingNetworkPrefix(parameters, [url](std::string_view rest) {
-    std::string tidy(rest);
-    if (!url) tidy = text::ReplaceAll(tidy, "//", "/");
-    tidy = text::ReplaceAll(tidy, "\\/", "\\");
-    return CollapseFourTimes(tidy);
-  });
+  const unsigned slashes = IsUrl(parameters) ? 0u : static_cast<unsigned>(kSlashes);
+  return TidyAfterPrefix(parameters, slashes | kBackslashSlash | kCollapseFour);
 }
 
 std::string ResolveRootedPath(std::string_view target, std::string_view currentDirectory) {
@@ -65,13 +63,9 @@ std::string ResolveRootedPath(std::string_view target, std::string_view currentD
     return std::string(target);
   }
   if (!currentDirectory.empty() && IsSeparator(currentDirectory.back())) target.remove_prefix(1);
-  const std::string joined = std::string(currentDirectory) + std::string(target);
   // One pass of each, as for any joined path; TidyPath takes the rest.
-  return KeepingNetworkPrefix(joined, [](std::string_view rest) {
-    std::string tidy = text::ReplaceAll(rest, "//", "/");
-    tidy = text::ReplaceAll(tidy, "\\/", "\\");
-    return text::ReplaceAll(tidy, "\\\\", "\\");
-  });
+  return TidyAfterPrefix(std::string(currentDirectory) + std::string(target),
+                         kSlashes | kBackslashSlash | kCollapseOnce);
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/win32/app_message.h"
+#include "common/win32/data_exchange.h"
 #include "common/win32/dialog.h"
 #include "framework_test_ids.h"
 #include "window_test_support.h"
@@ -21,9 +22,9 @@ constexpr const char* kItems[] = {"Alpha", "Beta", "Gamma"};
 constexpr const char* kRangePrompt = "Please enter an integer between -5 and 100.";
 constexpr const char* kLengthPrompt = "Please enter no more than 10 characters.";
 
-class BoundDialog : public win32::Dialog {
+class FrameworkDialog : public win32::BoundDialog {
  public:
-  BoundDialog() : Dialog(IDD_FRAMEWORK) {}
+  FrameworkDialog() : BoundDialog(IDD_FRAMEWORK) {}
 
   std::string text = "seven";
   int32_t number = 42;
@@ -67,7 +68,7 @@ class BoundDialog : public win32::Dialog {
 };
 
 TEST(DialogBindings, MembersGoInOnOpenAndComeBackOnOk) {
-  BoundDialog dialog;
+  FrameworkDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   EXPECT_EQ(dialog.ItemText(IDE_FRAMEWORK_TEXT), "seven");
   EXPECT_EQ(dialog.Send(IDE_FRAMEWORK_TEXT, EM_GETLIMITTEXT), 10);
@@ -97,7 +98,7 @@ TEST(DialogBindings, MembersGoInOnOpenAndComeBackOnOk) {
 // Shown again later: values that match no button or item select nothing,
 // and nothing selected reads back as -1 or empty.
 TEST(DialogBindings, NoSelectionRoundTrips) {
-  BoundDialog dialog;
+  FrameworkDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   dialog.radio = -1;
   dialog.comboIndex = -1;
@@ -115,7 +116,7 @@ TEST(DialogBindings, NoSelectionRoundTrips) {
 }
 
 TEST(DialogBindings, RefusalsNameTheFirstBadControlAndItsPrompt) {
-  BoundDialog dialog;
+  FrameworkDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   const std::vector<win32::Binding> bindings = dialog.Bindings();
   struct Row {
@@ -144,7 +145,7 @@ TEST(DialogBindings, RefusalsNameTheFirstBadControlAndItsPrompt) {
 
 TEST(DialogBindings, RefusedOkShowsThePromptAndChangesNothing) {
   win32::SetAppMessageStyle("ZoruZaz AZ", MB_ICONEXCLAMATION);
-  BoundDialog dialog;
+  FrameworkDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   const auto before = dialog.Members();
   dialog.SetItemText(IDE_FRAMEWORK_TEXT, "changed");

@@ -41,4 +41,10 @@ bool SaveBindings(HWND dialog, std::span<const Binding> bindings) {
   return true;
 }
 
+std::vector<Binding> BoundDialog::Bindings() { return {}; }
+
+void BoundDialog::ShowCheckedMembers() { ShowBindings(hwnd(), Bindings()); }
+
+bool BoundDialog::SaveCheckedMembers() { return SaveBindings(hwnd(), Bindings()); }
+
 }  // namespace win32

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
+
+#include "common/win32/dialog.h"
 
 namespace win32 {
 
@@ -63,5 +66,17 @@ const Binding* FindRefusal(HWND dialog, std::span<const Binding> bindings, std::
 // selected (ready to be typed over) and returns false; no member changes.
 // Otherwise saves every member.
 bool SaveBindings(HWND dialog, std::span<const Binding> bindings);
+
+// A dialog whose members are listed as Bindings: shown when it opens, and
+// checked (then saved) when it is accepted or a page is left.
+class BoundDialog : public Dialog {
+ public:
+  using Dialog::Dialog;
+  virtual std::vector<Binding> Bindings();
+
+ protected:
+  void ShowCheckedMembers() override;
+  bool SaveCheckedMembers() override;
+};
 
 }  // namespace win32

@@ -80,16 +80,17 @@ void Dialog::End(INT_PTR result) {
 
 DispatchTable Dialog::Table() const { return {}; }
 std::vector<TextBinding> Dialog::TextBindings() { return {}; }
-std::vector<Binding> Dialog::Bindings() { return {}; }
 std::vector<ControlBinding> Dialog::ControlBindings() { return {}; }
+void Dialog::ShowCheckedMembers() {}
+bool Dialog::SaveCheckedMembers() { return true; }
 
 void Dialog::CopyToControls() {
   for (const TextBinding& binding : TextBindings()) SetItemText(binding.id, *binding.value);
-  ShowBindings(hwnd_, Bindings());
+  ShowCheckedMembers();
 }
 
 bool Dialog::CopyFromControls() {
-  if (!SaveBindings(hwnd_, Bindings())) return false;
+  if (!SaveCheckedMembers()) return false;
   for (const TextBinding& binding : TextBindings()) *binding.value = ItemText(binding.id);
   return true;
 }

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "common/win32/data_exchange.h"
 #include "common/win32/subclassed_control.h"
 #include "common/win32/window_util.h"
 
@@ -63,7 +62,7 @@ NotifyEntry OnNotify(int id, UINT code, INT_PTR (D::*handler)(NMHDR*)) {
   return {id, code, static_cast<NotifyHandler>(handler)};
 }
 
-// One text member shown in one control, without checks (Binding offers
+// One text member shown in one control, without checks (BoundDialog offers
 // more kinds); copied in when the dialog opens and out when it is accepted.
 struct TextBinding {
   int id;
@@ -125,8 +124,12 @@ class Dialog {
   // entry.)
   virtual DispatchTable Table() const;
   virtual std::vector<TextBinding> TextBindings();
-  virtual std::vector<Binding> Bindings();
   virtual std::vector<ControlBinding> ControlBindings();
+  // The checked members of a BoundDialog (data_exchange.h): shown with the
+  // others, and checked before any member is saved. The base has none, so a
+  // program whose dialogs check nothing does not carry the checks.
+  virtual void ShowCheckedMembers();
+  virtual bool SaveCheckedMembers();
 
   // Called on WM_INITDIALOG after the controls are attached and before the
   // members are copied in. True lets the system set the focus.
