@@ -14,21 +14,23 @@ using namespace keys;
 constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kNewBorder = 40;
 
-constexpr SettingSpec Text(const char* name) { return {name, SettingKind::kText, true, 0, 0}; }
-constexpr SettingSpec TextKept(const char* name) { return {name, SettingKind::kText, false, 0, 0}; }
-constexpr SettingSpec TextFamily(const char* format) {
+constexpr SettingEntry Text(const char* name) { return {name, SettingKind::kText, true, 0, 0}; }
+constexpr SettingEntry TextKept(const char* name) {
+  return {name, SettingKind::kText, false, 0, 0};
+}
+constexpr SettingEntry TextFamily(const char* format) {
   return {format, SettingKind::kText, false, 0, 0, true};
 }
-constexpr SettingSpec Flag(const char* name, bool reset, bool fallback) {
+constexpr SettingEntry Flag(const char* name, bool reset, bool fallback) {
   return {name, SettingKind::kFlag, true, reset ? 1 : 0, fallback ? 1 : 0};
 }
-constexpr SettingSpec FlagKept(const char* name, bool fallback) {
+constexpr SettingEntry FlagKept(const char* name, bool fallback) {
   return {name, SettingKind::kFlag, false, 0, fallback ? 1 : 0};
 }
-constexpr SettingSpec Number(const char* name, int32_t reset, int32_t fallback) {
+constexpr SettingEntry Number(const char* name, int32_t reset, int32_t fallback) {
   return {name, SettingKind::kNumber, true, reset, fallback};
 }
-constexpr SettingSpec NumberKept(const char* name, int32_t fallback) {
+constexpr SettingEntry NumberKept(const char* name, int32_t fallback) {
   return {name, SettingKind::kNumber, false, 0, fallback};
 }
 
@@ -39,7 +41,7 @@ constexpr bool kNo = false;
 // values the pages should show first, while the fallbacks are what the
 // writer and the checks assume for a value that was never stored.
 // clang-format off
-constexpr SettingSpec kSettings[] = {
+constexpr SettingEntry kSettings[] = {
     // Where the CD's files are.
     Text(ws::kLastINFFile),
     Text(ws::kSourceFolder),
@@ -146,12 +148,13 @@ bool MatchesFamily(std::string_view format, std::string_view name) {
 
 }  // namespace
 
-std::span<const SettingSpec> AllSettings() { return kSettings; }
+std::span<const SettingEntry> AllSettings() { return kSettings; }
 
-const SettingSpec* FindSetting(std::string_view name) {
-  for (const SettingSpec& spec : kSettings) {
-    if (spec.numbered ? MatchesFamily(spec.name, name) : text::EqualsNoCase(spec.name, name)) {
-      return &spec;
+const SettingEntry* FindSetting(std::string_view name) {
+  for (const SettingEntry& setting : kSettings) {
+    if (setting.numbered ? MatchesFamily(setting.name, name)
+                         : text::EqualsNoCase(setting.name, name)) {
+      return &setting;
     }
   }
   return nullptr;
@@ -162,17 +165,18 @@ WizardSettings::WizardSettings(RegistryBackend& backend) : store_(backend, kRegi
 std::string WizardSettings::Text(const std::string& name) const { return store_.ReadString(name); }
 
 bool WizardSettings::Flag(const std::string& name) const {
-  const SettingSpec* spec = FindSetting(name);
+  const SettingEntry* setting = FindSetting(name);
   bool fallback = false;
-  if (spec != nullptr) {
-    fallback = spec->onWhenSet != nullptr ? !Text(spec->onWhenSet).empty() : spec->fallback != 0;
+  if (setting != nullptr) {
+    fallback =
+        setting->onWhenSet != nullptr ? !Text(setting->onWhenSet).empty() : setting->fallback != 0;
   }
   return store_.ReadBool(name, fallback);
 }
 
 int32_t WizardSettings::Number(const std::string& name) const {
-  const SettingSpec* spec = FindSetting(name);
-  return store_.ReadNumber(name, spec != nullptr ? spec->fallback : 0);
+  const SettingEntry* setting = FindSetting(name);
+  return store_.ReadNumber(name, setting != nullptr ? setting->fallback : 0);
 }
 
 bool WizardSettings::SetText(const std::string& name, const std::string& value) {
@@ -199,17 +203,17 @@ int32_t WizardSettings::ReadNumber(const std::string& name, int32_t fallback) co
 
 bool ResetConfiguration(WizardSettings& settings) {
   bool ok = true;
-  for (const SettingSpec& spec : kSettings) {
-    if (!spec.resets) continue;
-    switch (spec.kind) {
+  for (const SettingEntry& setting : kSettings) {
+    if (!setting.resets) continue;
+    switch (setting.kind) {
       case SettingKind::kText:
-        ok = settings.SetText(spec.name, "") && ok;
+        ok = settings.SetText(setting.name, "") && ok;
         break;
       case SettingKind::kFlag:
-        ok = settings.SetFlag(spec.name, spec.reset != 0) && ok;
+        ok = settings.SetFlag(setting.name, setting.reset != 0) && ok;
         break;
       case SettingKind::kNumber:
-        ok = settings.SetNumber(spec.name, spec.reset) && ok;
+        ok = settings.SetNumber(setting.name, setting.reset) && ok;
         break;
     }
   }

@@ -15,7 +15,7 @@
 
 enum class SettingKind { kText, kFlag, kNumber };
 
-struct SettingSpec {
+struct SettingEntry {
   // A numbered family is named by its format ("MultiSourceFile%d").
   const char* name;
   SettingKind kind;
@@ -31,11 +31,11 @@ struct SettingSpec {
 };
 
 // Every value of the configuration and of the wizard itself.
-std::span<const SettingSpec> AllSettings();
+std::span<const SettingEntry> AllSettings();
 
 // The entry for `name` (without regard to case, as the registry compares);
 // a numbered name ("MultiSourceFile12") finds its family. Null if unknown.
-const SettingSpec* FindSetting(std::string_view name);
+const SettingEntry* FindSetting(std::string_view name);
 
 class WizardSettings : public AutorunSettings {
  public:

@@ -24,9 +24,9 @@ using Values = std::vector<std::pair<std::string, std::string>>;
 
 // Flags as "yes"/"no", numbers in decimal, by the table's kind.
 void Put(WizardSettings& s, const std::string& name, const std::string& value) {
-  const SettingSpec* spec = FindSetting(name);
-  ASSERT_NE(spec, nullptr) << name;
-  if (spec->kind == SettingKind::kNumber) {
+  const SettingEntry* setting = FindSetting(name);
+  ASSERT_NE(setting, nullptr) << name;
+  if (setting->kind == SettingKind::kNumber) {
     s.SetNumber(name, text::ParseIntOr(value, -12345));
   } else {
     s.SetText(name, value);
@@ -34,9 +34,9 @@ void Put(WizardSettings& s, const std::string& name, const std::string& value) {
 }
 
 std::string Get(const WizardSettings& s, const std::string& name) {
-  const SettingSpec* spec = FindSetting(name);
-  if (spec == nullptr) return "<unknown " + name + ">";
-  switch (spec->kind) {
+  const SettingEntry* setting = FindSetting(name);
+  if (setting == nullptr) return "<unknown " + name + ">";
+  switch (setting->kind) {
     case SettingKind::kFlag:
       return s.Flag(name) ? "yes" : "no";
     case SettingKind::kNumber:

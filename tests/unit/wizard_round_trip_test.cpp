@@ -92,19 +92,19 @@ void StoreDrawn(WizardSettings& s, uint32_t seed) {
   const std::set<std::string> notDrawn = {ws::kLastINFFile, ws::kSourceFolder,
                                           ws::kMultiSourceFolder, ws::kAutoRunExeName,
                                           kMultiSourceFileCount};
-  for (const SettingSpec& spec : AllSettings()) {
+  for (const SettingEntry& setting : AllSettings()) {
     // Only the configuration: the wizard's own values are never reset.
-    if (text::EqualsNoCase(spec.name, ws::kDoNotWarnOverwrites)) break;
-    if (spec.numbered || notDrawn.count(spec.name) || d.Below(4) == 0) continue;
-    switch (spec.kind) {
+    if (text::EqualsNoCase(setting.name, ws::kDoNotWarnOverwrites)) break;
+    if (setting.numbered || notDrawn.count(setting.name) || d.Below(4) == 0) continue;
+    switch (setting.kind) {
       case SettingKind::kFlag:
-        s.SetFlag(spec.name, d.Below(2) != 0);
+        s.SetFlag(setting.name, d.Below(2) != 0);
         break;
       case SettingKind::kNumber:
-        s.SetNumber(spec.name, d.Number());
+        s.SetNumber(setting.name, d.Number());
         break;
       case SettingKind::kText:
-        s.SetText(spec.name, kFileSettings.count(spec.name) ? d.Path() : d.Text());
+        s.SetText(setting.name, kFileSettings.count(setting.name) ? d.Path() : d.Text());
         break;
     }
   }

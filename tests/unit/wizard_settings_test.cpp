@@ -21,10 +21,10 @@ namespace ws = wizard_settings;
 
 TEST(WizardSettingsTable, NamesAreUniqueAndFamiliesFindTheirOwnEntries) {
   std::set<std::string> seen;
-  for (const SettingSpec& spec : AllSettings()) {
-    EXPECT_TRUE(seen.insert(text::ToLower(spec.name)).second) << spec.name;
-    if (!spec.numbered) {
-      EXPECT_EQ(FindSetting(spec.name), &spec) << spec.name;
+  for (const SettingEntry& setting : AllSettings()) {
+    EXPECT_TRUE(seen.insert(text::ToLower(setting.name)).second) << setting.name;
+    if (!setting.numbered) {
+      EXPECT_EQ(FindSetting(setting.name), &setting) << setting.name;
     }
   }
   struct Row {
@@ -45,12 +45,12 @@ TEST(WizardSettingsTable, NamesAreUniqueAndFamiliesFindTheirOwnEntries) {
       {"NoSuchValue", nullptr},
   };
   for (const Row& row : rows) {
-    const SettingSpec* spec = FindSetting(row.name);
+    const SettingEntry* setting = FindSetting(row.name);
     if (row.entry == nullptr) {
-      EXPECT_EQ(spec, nullptr) << row.name;
+      EXPECT_EQ(setting, nullptr) << row.name;
     } else {
-      ASSERT_NE(spec, nullptr) << row.name;
-      EXPECT_STREQ(spec->name, row.entry) << row.name;
+      ASSERT_NE(setting, nullptr) << row.name;
+      EXPECT_STREQ(setting->name, row.entry) << row.name;
     }
   }
 }
@@ -93,10 +93,11 @@ TEST(WizardSettingsTable, FallbacksAgreeWithTheWriter) {
       imageAndColour.end(),
       {{kSplashScreenUseImage, "yes"}, {kBackgroundFullScreenImage, "no"}, {kOpenAllFiles, "no"}});
   for (const Stored& base : {Stored{}, allOn, imageAndColour}) {
-    for (const SettingSpec& spec : AllSettings()) {
-      if (spec.kind == SettingKind::kText || spec.numbered || spec.onWhenSet) continue;
+    for (const SettingEntry& setting : AllSettings()) {
+      if (setting.kind == SettingKind::kText || setting.numbered || setting.onWhenSet) continue;
       bool inBase = false;
-      for (const auto& [name, value] : base) inBase = inBase || text::EqualsNoCase(name, spec.name);
+      for (const auto& [name, value] : base)
+        inBase = inBase || text::EqualsNoCase(name, setting.name);
       if (inBase) continue;
       FakeRegistryBackend plainBackend, storedBackend;
       WizardSettings plain(plainBackend), stored(storedBackend);
@@ -104,13 +105,13 @@ TEST(WizardSettingsTable, FallbacksAgreeWithTheWriter) {
         plain.SetText(name, value);
         stored.SetText(name, value);
       }
-      if (spec.kind == SettingKind::kFlag) {
-        stored.SetFlag(spec.name, spec.fallback != 0);
+      if (setting.kind == SettingKind::kFlag) {
+        stored.SetFlag(setting.name, setting.fallback != 0);
       } else {
-        stored.SetNumber(spec.name, spec.fallback);
+        stored.SetNumber(setting.name, setting.fallback);
       }
       EXPECT_EQ(BuildAutorunText(plain), BuildAutorunText(stored))
-          << spec.name << " with " << base.size() << " values stored";
+          << setting.name << " with " << base.size() << " values stored";
     }
   }
 }
@@ -138,15 +139,15 @@ TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
   EXPECT_EQ(s.Number(ws::kInstallerHowToRun), 0);
   const std::string path = kRegistryBasePath;
   const auto machine = RegistryRoot::kLocalMachine;
-  for (const SettingSpec& spec : AllSettings()) {
-    if (spec.numbered) continue;
-    if (!spec.resets) continue;
-    ASSERT_TRUE(backend.WasWritten(machine, path, spec.name)) << spec.name;
-    auto value = backend.GetValue(machine, path, spec.name);
-    ASSERT_TRUE(value.has_value()) << spec.name;
+  for (const SettingEntry& setting : AllSettings()) {
+    if (setting.numbered) continue;
+    if (!setting.resets) continue;
+    ASSERT_TRUE(backend.WasWritten(machine, path, setting.name)) << setting.name;
+    auto value = backend.GetValue(machine, path, setting.name);
+    ASSERT_TRUE(value.has_value()) << setting.name;
     EXPECT_EQ(value->type,
-              spec.kind == SettingKind::kNumber ? RegistryType::kDword : RegistryType::kString)
-        << spec.name;
+              setting.kind == SettingKind::kNumber ? RegistryType::kDword : RegistryType::kString)
+        << setting.name;
   }
   // On an empty registry the reset writes exactly the resetting entries.
   FakeRegistryBackend emptyBackend;
@@ -154,8 +155,8 @@ TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
   ASSERT_TRUE(ResetConfiguration(fresh));
   std::set<std::string> written, expected;
   for (const std::string& name : emptyBackend.ValueNames(machine, path)) written.insert(name);
-  for (const SettingSpec& spec : AllSettings()) {
-    if (spec.resets) expected.insert(spec.name);
+  for (const SettingEntry& setting : AllSettings()) {
+    if (setting.resets) expected.insert(setting.name);
   }
   EXPECT_EQ(written, expected);
 
