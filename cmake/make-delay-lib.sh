@@ -9,6 +9,9 @@ def="$out.def"
 {
   echo "LIBRARY $dll"
   echo "EXPORTS"
-  "$nm" "$importlib" 2>/dev/null | awk '$2 == "I" && $3 ~ /^__imp__/ { print substr($3, 8) }' | sort -u
+  # 32-bit names carry an underscore more: __imp__Name@n (32-bit), __imp_Name (64-bit).
+  "$nm" "$importlib" 2>/dev/null | awk '
+    $2 == "I" && $3 ~ /^__imp__/ { print substr($3, 8); next }
+    $2 == "I" && $3 ~ /^__imp_/ { print substr($3, 7) }' | sort -u
 } >"$def"
 "$dlltool" -k --input-def "$def" --output-delaylib "$out"
