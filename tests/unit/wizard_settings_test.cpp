@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>
@@ -27,30 +28,22 @@ TEST(WizardSettingsTable, NamesAreUniqueAndFamiliesFindTheirOwnEntries) {
       EXPECT_EQ(FindSetting(setting.name), &setting) << setting.name;
     }
   }
-  struct Row {
-    const char* name;
-    const char* entry;  // null: unknown
-  };
-  const Row rows[] = {
-      {"MultiSourceFile1", "MultiSourceFile%d"},
-      {"multisourcefile120", "MultiSourceFile%d"},
-      {"MultiSourceFileName3", "MultiSourceFileName%d"},
-      {"MultiSourceForceOpen2", "MultiSourceForceOpen%d"},
-      {"MultiSourceFileCount", "MultiSourceFileCount"},
-      {"MultiSourceFile", nullptr},
-      {"MultiSourceFile1x", nullptr},
-      {"MultiSourceFileName", nullptr},
-      {"SINGLEFILE", "SingleFile"},
-      {"InstallerFile2", "InstallerFile2"},
-      {"NoSuchValue", nullptr},
-  };
-  for (const Row& row : rows) {
-    const SettingEntry* setting = FindSetting(row.name);
-    if (row.entry == nullptr) {
-      EXPECT_EQ(setting, nullptr) << row.name;
+  // Each name and the entry it finds (null: unknown).
+  // clang-format off
+  const std::pair<const char*, const char*> rows[] = {
+      {"MultiSourceFile1", "MultiSourceFile%d"}, {"multisourcefile120", "MultiSourceFile%d"},
+      {"MultiSourceFileName3", "MultiSourceFileName%d"}, {"MultiSourceFile", nullptr},
+      {"MultiSourceForceOpen2", "MultiSourceForceOpen%d"}, {"MultiSourceFile1x", nullptr},
+      {"MultiSourceFileCount", "MultiSourceFileCount"}, {"MultiSourceFileName", nullptr},
+      {"SINGLEFILE", "SingleFile"}, {"InstallerFile2", "InstallerFile2"}, {"NoSuchValue", nullptr}};
+  // clang-format on
+  for (const auto& [name, entry] : rows) {
+    const SettingEntry* setting = FindSetting(name);
+    if (entry == nullptr) {
+      EXPECT_EQ(setting, nullptr) << name;
     } else {
-      ASSERT_NE(setting, nullptr) << row.name;
-      EXPECT_STREQ(setting->name, row.entry) << row.name;
+      ASSERT_NE(setting, nullptr) << name;
+      EXPECT_STREQ(setting->name, entry) << name;
     }
   }
 }
@@ -73,21 +66,14 @@ TEST(WizardSettingsTable, WelcomeIsOnByDefaultExactlyWithAMessage) {
 // file the writer makes: a fallback that differs from the writer's own would.
 TEST(WizardSettingsTable, FallbacksAgreeWithTheWriter) {
   using Stored = std::vector<std::pair<const char*, const char*>>;  // "yes"/"no" or text
-  const Stored allOn = {{kSingleFile, "no"},
-                        {kMultiSelectUseImage, "yes"},
-                        {kShowSplashScreen, "yes"},
-                        {kUserDefinedErrors, "yes"},
-                        {kErrorText, "x"},
-                        {kShowBackgroundWindow, "yes"},
-                        {kWelcomeEnabled, "yes"},
-                        {kLicenseAgreementEnabled, "yes"},
-                        {ws::kForceExecuteOption, "yes"},
-                        {ws::kSpecifyFileOpenOptions, "yes"},
-                        {InstallerFile(1), "a.exe"},
-                        {ws::kEnableIcon, "yes"},
-                        {kIcon, "i.ico"},
-                        {kRunOneAtATime, "yes"},
-                        {ws::kAutoRunExeNameEnabled, "yes"}};
+  // clang-format off
+  const Stored allOn = {
+      {kSingleFile, "no"}, {kMultiSelectUseImage, "yes"}, {kShowSplashScreen, "yes"},
+      {kUserDefinedErrors, "yes"}, {kErrorText, "x"}, {kShowBackgroundWindow, "yes"},
+      {kWelcomeEnabled, "yes"}, {kLicenseAgreementEnabled, "yes"}, {ws::kForceExecuteOption, "yes"},
+      {ws::kSpecifyFileOpenOptions, "yes"}, {InstallerFile(1), "a.exe"}, {ws::kEnableIcon, "yes"},
+      {kIcon, "i.ico"}, {kRunOneAtATime, "yes"}, {ws::kAutoRunExeNameEnabled, "yes"}};
+  // clang-format on
   Stored imageAndColour = allOn;
   imageAndColour.insert(
       imageAndColour.end(),
@@ -95,21 +81,19 @@ TEST(WizardSettingsTable, FallbacksAgreeWithTheWriter) {
   for (const Stored& base : {Stored{}, allOn, imageAndColour}) {
     for (const SettingEntry& setting : AllSettings()) {
       if (setting.kind == SettingKind::kText || setting.numbered || setting.onWhenSet) continue;
-      bool inBase = false;
-      for (const auto& [name, value] : base)
-        inBase = inBase || text::EqualsNoCase(name, setting.name);
-      if (inBase) continue;
+      if (std::any_of(base.begin(), base.end(),
+                      [&](const auto& v) { return text::EqualsNoCase(v.first, setting.name); }))
+        continue;
       FakeRegistryBackend plainBackend, storedBackend;
       WizardSettings plain(plainBackend), stored(storedBackend);
       for (const auto& [name, value] : base) {
         plain.SetText(name, value);
         stored.SetText(name, value);
       }
-      if (setting.kind == SettingKind::kFlag) {
+      if (setting.kind == SettingKind::kFlag)
         stored.SetFlag(setting.name, setting.fallback != 0);
-      } else {
+      else
         stored.SetNumber(setting.name, setting.fallback);
-      }
       EXPECT_EQ(BuildAutorunText(plain), BuildAutorunText(stored))
           << setting.name << " with " << base.size() << " values stored";
     }
@@ -120,14 +104,12 @@ TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
   FakeRegistryBackend backend;
   WizardSettings s(backend);
   // Earlier values of everything the reset must leave alone.
+  // clang-format off
   const std::pair<const char*, const char*> kept[] = {
-      {ws::kDoNotWarnOverwrites, "yes"},
-      {ws::kInstallerHowToRunNew, "Prompt"},
-      {ws::kLicenseAgreementFileShowEveryTime, "Yes"},
-      {"MultiSourceFile4", "old.doc"},
-      {"MultiSourceFileName4", "Old"},
-      {ws::kInstallPath, "C:\\Kit\\"},
-  };
+      {ws::kDoNotWarnOverwrites, "yes"}, {ws::kInstallerHowToRunNew, "Prompt"},
+      {ws::kLicenseAgreementFileShowEveryTime, "Yes"}, {"MultiSourceFile4", "old.doc"},
+      {"MultiSourceFileName4", "Old"}, {ws::kInstallPath, "C:\\Kit\\"}};
+  // clang-format on
   for (const auto& [name, value] : kept) s.SetText(name, value);
   s.SetNumber(ws::kInstallerHowToRun, 0);
   s.SetText(kSplashScreenImage, "C:\\cd\\s.jpg");
@@ -140,8 +122,7 @@ TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
   const std::string path = kRegistryBasePath;
   const auto machine = RegistryRoot::kLocalMachine;
   for (const SettingEntry& setting : AllSettings()) {
-    if (setting.numbered) continue;
-    if (!setting.resets) continue;
+    if (setting.numbered || !setting.resets) continue;
     ASSERT_TRUE(backend.WasWritten(machine, path, setting.name)) << setting.name;
     auto value = backend.GetValue(machine, path, setting.name);
     ASSERT_TRUE(value.has_value()) << setting.name;
@@ -160,17 +141,20 @@ TEST(ResetConfiguration, WritesEveryResetValueAndLeavesTheRest) {
   }
   EXPECT_EQ(written, expected);
 
-  // The reset values that are not empty, off or 0.
-  EXPECT_TRUE(s.Flag(kSingleFile));
-  EXPECT_TRUE(s.Flag(kMultiSelectAllowReselect));
-  EXPECT_TRUE(s.Flag(kBackgroundWindowLeaveOpenUntilFileClosed));
-  EXPECT_TRUE(s.Flag(kBackgroundHaveCloseButton));
-  EXPECT_FALSE(s.Flag(kOpenAllFiles));
-  EXPECT_FALSE(s.Flag(kBackgroundFullScreenImage));
-  EXPECT_EQ(s.Number(kMultiSourceFileCount), 0);
-  EXPECT_EQ(s.Number(BackgroundFullScreenImageFileBorder(1)), 40);
-  EXPECT_EQ(s.Number(BackgroundFullScreenImageFileBorder(2)), 40);
-  EXPECT_EQ(s.Number(kBackgroundWindowColour), 16777215);
+  // The reset values that are not empty, off or 0, and a few that are.
+  // clang-format off
+  const std::pair<std::string, bool> flags[] = {
+      {kSingleFile, true}, {kMultiSelectAllowReselect, true}, {kBackgroundHaveCloseButton, true},
+      {kBackgroundWindowLeaveOpenUntilFileClosed, true}, {kOpenAllFiles, false},
+      {kBackgroundFullScreenImage, false}};
+  // clang-format on
+  for (const auto& [name, on] : flags) EXPECT_EQ(s.Flag(name), on) << name;
+  // clang-format off
+  const std::pair<std::string, int32_t> numbers[] = {
+      {kMultiSourceFileCount, 0}, {BackgroundFullScreenImageFileBorder(1), 40},
+      {BackgroundFullScreenImageFileBorder(2), 40}, {kBackgroundWindowColour, 16777215}};
+  // clang-format on
+  for (const auto& [name, value] : numbers) EXPECT_EQ(s.Number(name), value) << name;
   EXPECT_EQ(s.Text(kSplashScreenImage), "");
   EXPECT_EQ(s.Text(kWelcomeEnabled), "no");
 }
