@@ -1,21 +1,13 @@
-// Settings written to autorun.inf and loaded back. For many drawn
-// configurations: store them, write the file, store another configuration
-// over them, start a new configuration, load the file, write it again.
-//
-// What the round trip promises:
-// - every key of either file reads the same from both (trimmed, under the
-//   profile rules), so the starter plays the CD the same way. Texts come back
-//   as they read from the file: line breaks as "<br>", blanks at the ends
-//   trimmed, one pair of enclosing quotes taken (and taken again from a
-//   value that is still wholly quoted); the starter's name in OPEN
-//   may come back in another case (the default name is kept in any case);
-// - files named in the image keys come back as full paths in the folder of
-//   autorun.inf, the icon as its bare name, the file to open as a full path
-//   in that folder; LastINFFile, SourceFolder and MultiSourceFolder name it.
-// Three keys of a half-made configuration do not come back, by the loading
-// rules: the installer keyword when no installer is named, the agreement
-// keys when no agreement file is named, and UserDefinedErrors when all three
-// error texts read empty.
+// Settings written to autorun.inf and loaded back. For many drawn configurations: store, write
+// the file, store another configuration over it, start a new one, load the file, write it again.
+// Every key of either file must read the same from both (trimmed, by the profile rules) so the
+// starter plays the CD alike: texts as the file reads them (line breaks as "<br>", blanks at the
+// ends trimmed, one pair of enclosing quotes taken, and again from a value still wholly quoted);
+// OPEN's starter name may change case (the default name is kept in any case). Image files come
+// back as full paths in the folder of autorun.inf, the icon bare, the file to open as a full path
+// there; LastINFFile, SourceFolder and MultiSourceFolder name that folder. By the loading rules a
+// half-made configuration loses the installer keyword (no installer named), the agreement keys
+// (no agreement file) and UserDefinedErrors (all three error texts empty).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -46,8 +38,8 @@ const char* const kPieces[] = {"Hello", "a b", " ", "\t", "\r", "\"", "'", "=", 
                                "<br>", "<FILE_NAME>", "\xE9t\xE9", "\r\nRunOneAtATime=1",
                                "http://example.com/?a=b;c", "\r\n", "\n", "0", "1"};
 const char* const kFolders[] = {"", "C:\\src\\", "C:\\src\\sub dir\\", "D:\\a.b\\"};
-// File names as Windows keeps them (no blanks at the ends); one without an
-// extension, which the writer leaves out.
+// File names as Windows keeps them (no blanks at the ends); one without the
+// extension the writer leaves out.
 const char* const kNames[] = {"a.jpg", "my file.gif", "x=y;z.bmp", "README", "[1].jpeg",
                               "\xE9t\xE9.exe", "'quoted.png'", "v1.2 setup.exe"};
 const char* const kStarters[] = {"Vendisc.exe", "vendisc.EXE", "Start.exe", "My-CD.exe", ""};
@@ -55,12 +47,18 @@ const char* const kInfFolders[] = {"E:\\", "C:\\My CD\\", "\\\\server\\share\\cd
 // clang-format on
 
 // Settings holding a file that the writer writes by its file name.
-// clang-format off
-const std::set<std::string> kFileSettings = {
-    ws::kSourceFile, kMultiSelectImage, kSplashScreenImage, ws::kBackgroundFullScreenImageFile,
-    BackgroundFullScreenImageFile(1), BackgroundFullScreenImageFile(2), kWelcomeImage, kIcon,
-    InstallerFile(1), InstallerFile(2), InstallerFile(3), ws::kLicenseAgreementFile};
-// clang-format on
+const std::set<std::string> kFileSettings = {ws::kSourceFile,
+                                             kMultiSelectImage,
+                                             kSplashScreenImage,
+                                             ws::kBackgroundFullScreenImageFile,
+                                             BackgroundFullScreenImageFile(1),
+                                             BackgroundFullScreenImageFile(2),
+                                             kWelcomeImage,
+                                             kIcon,
+                                             InstallerFile(1),
+                                             InstallerFile(2),
+                                             InstallerFile(3),
+                                             ws::kLicenseAgreementFile};
 
 class Draw {
  public:
@@ -96,22 +94,15 @@ void StoreDrawn(WizardSettings& s, uint32_t seed) {
     // Only the configuration: the wizard's own values are never reset.
     if (text::EqualsNoCase(setting.name, ws::kDoNotWarnOverwrites)) break;
     if (setting.numbered || notDrawn.count(setting.name) || d.Below(4) == 0) continue;
-    switch (setting.kind) {
-      case SettingKind::kFlag:
-        s.SetFlag(setting.name, d.Below(2) != 0);
-        break;
-      case SettingKind::kNumber:
-        s.SetNumber(setting.name, d.Number());
-        break;
-      case SettingKind::kText:
-        s.SetText(setting.name, kFileSettings.count(setting.name) ? d.Path() : d.Text());
-        break;
-    }
+    if (setting.kind == SettingKind::kFlag) s.SetFlag(setting.name, d.Below(2) != 0);
+    if (setting.kind == SettingKind::kNumber) s.SetNumber(setting.name, d.Number());
+    if (setting.kind == SettingKind::kText)
+      s.SetText(setting.name, kFileSettings.count(setting.name) ? d.Path() : d.Text());
   }
   // Keywords as the pages or an older wizard leave them.
   const char* const howToRun[] = {"Always", "Prompt", "NoViewer", " prompt ", ""};
-  s.SetText(ws::kInstallerHowToRunNew, d.OneOf(howToRun));
   const char* const when[] = {"Startup", "FileLoad", "startup\t", ""};
+  s.SetText(ws::kInstallerHowToRunNew, d.OneOf(howToRun));
   s.SetText(kSplashScreenWhenToShow, d.OneOf(when));
   s.SetText(ws::kAutoRunExeName, d.OneOf(kStarters));
   s.SetNumber(kMultiSourceFileCount, static_cast<int32_t>(d.Below(8)) - 1);
@@ -132,9 +123,10 @@ std::string ReadAgain(const std::string& reading) {
   return Read("[autorun]\r\nk=" + reading + "\r\n", "k");
 }
 
-std::set<std::string> KeysOf(const std::string& file) {
+// The keys of both files.
+std::set<std::string> KeysOf(const std::string& a, const std::string& b) {
   std::set<std::string> names;
-  for (const std::string& line : text::Split(file, '\n')) {
+  for (const std::string& line : text::Split(a + "\n" + b, '\n')) {
     size_t equals = line.find('=');
     if (equals != std::string::npos) names.insert(line.substr(0, equals));
   }
@@ -164,8 +156,7 @@ TEST(WizardRoundTrip, EveryWrittenKeyLoadsBack) {
     WizardSettings s(backend);
     StoreDrawn(s, seed);
     const std::string written = BuildAutorunText(s);
-    const std::string folder = kInfFolders[seed % 3];
-    const std::string path = folder + "autorun.inf";
+    const std::string folder = kInfFolders[seed % 3], path = folder + "autorun.inf";
     FakeFileSystem fs;
     ASSERT_TRUE(WriteAutorunFile(fs, path, written));
 
@@ -176,9 +167,7 @@ TEST(WizardRoundTrip, EveryWrittenKeyLoadsBack) {
     EXPECT_TRUE(questions.asked.empty());
     const std::string again = BuildAutorunText(s);
 
-    std::set<std::string> names = KeysOf(written);
-    for (const std::string& key : KeysOf(again)) names.insert(key);
-    for (const std::string& key : names) {
+    for (const std::string& key : KeysOf(written, again)) {
       if (LostByTheLoadingRules(key, written)) {
         ++lost;
         continue;
