@@ -64,7 +64,7 @@ struct LoadRow {
   std::string body;  // the lines after "[autorun]", '|' for a line break
   const char* before;
   const char* after;
-  std::vector<std::string> told;  // "show: ..." in order
+  std::vector<std::string> told = {};  // "show: ..." in order
 };
 
 const std::string kNoOpen = std::string("show: ") + wizard_texts::kNoOpenSection;
@@ -75,26 +75,25 @@ const std::string kOpenA = "OPEN=V.exe \"a.doc\"";
 const LoadRow kLoadRows[] = {
     {"quoted name with blanks", "OPEN=Vendisc.exe \"my file.doc\"", "AutoRunExeNameEnabled=yes",
      "SourceFile=E:\\cd\\my file.doc|AutoRunExeName=Vendisc.exe|AutoRunExeNameEnabled=no|"
-     "LastINFFile=E:\\cd\\autorun.inf|SourceFolder=E:\\cd\\|MultiSourceFolder=E:\\cd\\", {}},
+     "LastINFFile=E:\\cd\\autorun.inf|SourceFolder=E:\\cd\\|MultiSourceFolder=E:\\cd\\"},
     {"starter name in another case", "open = VENDISC.EXE   \"a.pdf\" ", "",
-     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=VENDISC.EXE|AutoRunExeNameEnabled=no", {}},
+     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=VENDISC.EXE|AutoRunExeNameEnabled=no"},
     {"own starter name, folder replaced", "OPEN=Start.exe \"docs\\a.pdf\"", "",
-     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=Start.exe|AutoRunExeNameEnabled=yes", {}},
+     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=Start.exe|AutoRunExeNameEnabled=yes"},
     {"name alone", "OPEN=a.pdf", "AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes", {kForeign}},
     {"no OPEN keeps the file to open, in this folder", "SingleFile=1",
      "SourceFile=D:\\old\\doc.pdf", "SourceFile=E:\\cd\\doc.pdf", {kNoOpen}},
     {"an empty file name and no earlier file store no folder", "OPEN=Vendisc.exe \"\"",
-     "SourceFile=", "SourceFile=", {}},
+     "SourceFile=", "SourceFile="},
     {"no SingleFile leaves the several-files values", kOpenA,
      "SingleFile=no|OpenAllFiles=yes|MultiSourceFileCount=5|MultiSelectTitle=T|"
      "MultiSourceFile1=x.doc",
      "SingleFile=yes|OpenAllFiles=yes|MultiSourceFileCount=5|MultiSelectTitle=T|"
-     "MultiSourceFile1=x.doc",
-     {}},
+     "MultiSourceFile1=x.doc"},
     {"SingleFile 1 still reads the several-files keys", kOpenA + "|SingleFile=1",
      "OpenAllFiles=yes|MultiSelectTitle=T",
-     "SingleFile=yes|OpenAllFiles=no|MultiSelectTitle=|MultiSourceFileCount=0", {}},
+     "SingleFile=yes|OpenAllFiles=no|MultiSelectTitle=|MultiSourceFileCount=0"},
     {"count 3 copies exactly three entries",
      kOpenA + "|SingleFile=0|OpenAllFiles=1|MultiSourceFileCount=3|MultiSourceFile1=a.doc|"
      "MultiSourceFileName1=A|MultiSourceForceOpen1=w.exe|MultiSourceFile2=sub\\|"
@@ -103,21 +102,21 @@ const LoadRow kLoadRows[] = {
      "SingleFile=no|OpenAllFiles=yes|WaitForPrevious=no|MultiSourceFileCount=3|"
      "MultiSourceFile1=a.doc|MultiSourceFileName1=A|MultiSourceForceOpen1=w.exe|"
      "MultiSourceFile2=sub\\|MultiSourceFileName2=|MultiSourceFile3=http://x.com|"
-     "MultiSourceFile4=old4|MultiSelectImage=k.jpg", {}},
+     "MultiSourceFile4=old4|MultiSelectImage=k.jpg"},
     {"list image made a full path",
      kOpenA + "|SingleFile=0|MultiSelectUseImage=1|MultiSelectImage=l.gif|"
      "MultiSelectImageLocation=Along the top|MultiSelectHelpURL=www.x.com|MultiSourceFileCount=abc",
      "", "MultiSelectImage=E:\\cd\\l.gif|MultiSelectImageLocation=Along the top|"
-     "MultiSelectHelpURL=www.x.com|MultiSourceFileCount=0", {}},
+     "MultiSelectHelpURL=www.x.com|MultiSourceFileCount=0"},
     {"a huge count is held to what the starter takes",
-     kOpenA + "|SingleFile=0|MultiSourceFileCount=2000000000", "", "MultiSourceFileCount=1000", {}},
+     kOpenA + "|SingleFile=0|MultiSourceFileCount=2000000000", "", "MultiSourceFileCount=1000"},
     {"splash image made a full path, bare icon kept",
      kOpenA + "|ShowSplashScreen=1|SplashScreenUseImage=1|SplashScreenImageShowForSecs=5|"
      "SplashScreenWhenToShow=Startup|SplashScreenImage=s.jpg|icon=cd.ico|iconfile=C:\\src\\cd.ico",
      "SplashScreenLine1=kept",
      "ShowSplashScreen=yes|SplashScreenUseImage=yes|SplashScreenImage=E:\\cd\\s.jpg|"
      "SplashScreenImageShowForSecs=5|SplashScreenWhenToShow=Startup|SplashScreenLine1=kept|"
-     "icon=cd.ico|iconfile=C:\\src\\cd.ico|EnableIcon=yes", {}},
+     "icon=cd.ico|iconfile=C:\\src\\cd.ico|EnableIcon=yes"},
     {"splash text: numbers as %d, italic when non-zero",
      kOpenA + "|ShowSplashScreen=yes|SplashScreenUseImage=0|"
      "SplashScreenLine1=  Opening <FILE_NAME>  |SplashFontName=Arial|SplashFontWeight=700x|"
@@ -125,38 +124,37 @@ const LoadRow kLoadRows[] = {
      "SplashScreenImage=old.jpg|SplashFontHeight=9",
      "ShowSplashScreen=yes|SplashScreenUseImage=no|SplashScreenLine1=Opening <FILE_NAME>|"
      "SplashFontName=Arial|SplashFontWeight=700|SplashFontItalic=yes|SplashFontHeight=0|"
-     "SplashScreenImage=old.jpg", {}},
+     "SplashScreenImage=old.jpg"},
     {"a feature off keeps its details", kOpenA + "|ShowSplashScreen= 0 |icon=",
      "ShowSplashScreen=yes|SplashScreenLine1=kept|EnableIcon=yes|icon=old.ico|"
      "UserDefinedErrors=yes|ErrorText=kept",
      "ShowSplashScreen=no|SplashScreenLine1=kept|EnableIcon=no|icon=old.ico|UserDefinedErrors=no|"
-     "ErrorText=kept|RunOneAtATime=no|WelcomeEnabled=no", {}},
+     "ErrorText=kept|RunOneAtATime=no|WelcomeEnabled=no"},
     {"agreement flag 1 alone is not above \"1\"", kOpenA + "|LicenseAgreementEnabled=1",
      "LicenseAgreementFile=old.txt|LicenseAgreementFileShowEveryTime=No",
-     "LicenseAgreementEnabled=no|LicenseAgreementFile=old.txt|LicenseAgreementFileShowEveryTime=No",
-     {}},
+     "LicenseAgreementEnabled=no|LicenseAgreementFile=old.txt|"
+     "LicenseAgreementFileShowEveryTime=No"},
     {"agreement flag above \"1\"", kOpenA + "|LicenseAgreementEnabled=Yes",
-     "LicenseAgreementFile=old.txt", "LicenseAgreementEnabled=yes|LicenseAgreementFile=", {}},
-    {"agreement flag 10", kOpenA + "|LicenseAgreementEnabled=10", "", "LicenseAgreementEnabled=yes",
-     {}},
-    {"agreement flag 0", kOpenA + "|LicenseAgreementEnabled=0", "", "LicenseAgreementEnabled=no",
-     {}},
+     "LicenseAgreementFile=old.txt", "LicenseAgreementEnabled=yes|LicenseAgreementFile="},
+    {"agreement flag 10", kOpenA + "|LicenseAgreementEnabled=10", "",
+     "LicenseAgreementEnabled=yes"},
+    {"agreement flag 0", kOpenA + "|LicenseAgreementEnabled=0", "", "LicenseAgreementEnabled=no"},
     {"installers with their keyword",
      kOpenA + "|InstallerFileOpenOptions=Prompt|InstallerFile2=v.exe|InstallerUserQuery2=Install?",
      "InstallerFile=old.exe|InstallerHowToRun=0",
      "SpecifyFileOpenOptions=yes|InstallerViewerOption=yes|InstallerHowToRunNew=Prompt|"
-     "InstallerFile=|InstallerFile2=v.exe|InstallerUserQuery2=Install?|InstallerHowToRun=0", {}},
+     "InstallerFile=|InstallerFile2=v.exe|InstallerUserQuery2=Install?|InstallerHowToRun=0"},
     {"older file: always run", kOpenA + "|InstallerFile=v.exe|InstallerFileAlwaysRun=1",
      "InstallerHowToRunNew=Prompt|InstallerHowToRun=0",
-     "InstallerHowToRunNew=Prompt|InstallerHowToRun=1", {}},
+     "InstallerHowToRunNew=Prompt|InstallerHowToRun=1"},
     {"older file: on failure", kOpenA + "|InstallerFile3=v.exe", "",
-     "InstallerHowToRun=0|InstallerFile3=v.exe", {}},
+     "InstallerHowToRun=0|InstallerFile3=v.exe"},
     {"no installer files", kOpenA + "|InstallerFileOpenOptions=Always",
      "InstallerFile=old.exe|InstallerHowToRunNew=Prompt|SpecifyFileOpenOptions=yes",
      "SpecifyFileOpenOptions=no|InstallerViewerOption=no|InstallerFile=old.exe|"
-     "InstallerHowToRunNew=Prompt", {}},
+     "InstallerHowToRunNew=Prompt"},
     {"no force open keeps the programs", kOpenA, "ForceExecuteWith=w.exe",
-     "ForceExecuteOption=no|ForceExecuteWith=w.exe", {}},
+     "ForceExecuteOption=no|ForceExecuteWith=w.exe"},
     {"full-screen background picture",
      kOpenA + "|ShowBackgroundWindow=1|BackgroundWhenToShow=Startup|BackgroundFullScreenImage=1|"
      "BackgroundFullScreenImageFile1=bg.jpg|BackgroundFullScreenImageFileMode1=FullScreen|"
@@ -167,10 +165,10 @@ const LoadRow kLoadRows[] = {
      "BackgroundFullScreenImageFile=E:\\cd\\bg.jpg|BackgroundFullScreenImageFileMode=FullScreen|"
      "BackgroundFullScreenImageFile1=old1.jpg|BackgroundWindowColour=255|"
      "BackgroundWindowLeaveOpenUntilFileClosed=no|BackgroundHaveCloseButton=no|"
-     "BackgroundCloseButtonText=", {}},
+     "BackgroundCloseButtonText="},
     {"welcome text only keeps the picture",
      kOpenA + "|WelcomeEnabled=1|WelcomeUseText=1|WelcomeMessage=M",
-     "WelcomeImage=old.bmp", "WelcomeUseImage=no|WelcomeImage=old.bmp|WelcomeMessage=M", {}},
+     "WelcomeImage=old.bmp", "WelcomeUseImage=no|WelcomeImage=old.bmp|WelcomeMessage=M"},
     {"no section at all", "", "SourceFile=C:\\x\\a.doc",
      "SourceFile=E:\\cd\\a.doc|SingleFile=yes|EnableIcon=no", {kNoOpen}},
 };
