@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 #include "common/text.h"
 #include "config/autorun_config.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
+#include "draw.h"
 #include "fake_autorun_settings.h"
 #include "fake_file_system.h"
 #include "starter/background_settings.h"
@@ -35,32 +35,21 @@ const char* const kTargets[] = {"docs\\a b.pdf", "folder\\", "http://example.com
                                 " mailto:me@example.com ", "\"C:\\Program Files\\v.exe\", b.exe"};
 // clang-format on
 
-class Draw {
+// The drawn values of this test's settings.
+class Drawn : public Draw {
  public:
-  explicit Draw(uint32_t seed) : rng_(seed) {}
-  uint32_t Below(uint32_t n) { return rng_() % n; }
-  template <size_t N>
-  const char* OneOf(const char* const (&options)[N]) {
-    return options[Below(N)];
-  }
-  std::string Text() {
-    std::string text;
-    for (uint32_t n = Below(6); n > 0; --n) text += OneOf(kPieces);
-    return text;
-  }
+  using Draw::Draw;
+  std::string Text() { return Joined(kPieces, 6); }
   std::string Path() { return std::string(OneOf(kFolders)) + OneOf(kNames); }
   int32_t Number() {
-    const int32_t edges[] = {0, 1, -1, 400, 700, INT32_MAX, INT32_MIN};
-    return Below(4) ? edges[Below(7)] : static_cast<int32_t>(rng_());
+    static const int32_t kEdges[] = {0, 1, -1, 400, 700, INT32_MAX, INT32_MIN};
+    return Draw::Number(kEdges, 4);
   }
-
- private:
-  std::mt19937 rng_;  // the same sequence on every platform
 };
 
 // Every setting the writer reads, each stored or (one time in four) left to its default.
 FakeAutorunSettings Generate(uint32_t seed) {
-  Draw d(seed);
+  Drawn d(seed);
   FakeAutorunSettings s;
   auto stored = [&] { return d.Below(4) != 0; };
   // clang-format off

@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <random>
 #include <set>
 #include <string>
 
@@ -20,6 +19,7 @@
 #include "config/autorun_config.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
+#include "draw.h"
 #include "fake_file_system.h"
 #include "fake_registry_backend.h"
 #include "fake_wizard_questions.h"
@@ -60,33 +60,22 @@ const std::set<std::string> kFileSettings = {ws::kSourceFile,
                                              InstallerFile(3),
                                              ws::kLicenseAgreementFile};
 
-class Draw {
+// The drawn values of this test's settings.
+class Drawn : public Draw {
  public:
-  explicit Draw(uint32_t seed) : rng_(seed) {}
-  uint32_t Below(uint32_t n) { return rng_() % n; }
-  template <size_t N>
-  const char* OneOf(const char* const (&options)[N]) {
-    return options[Below(N)];
-  }
-  std::string Text() {
-    std::string text;
-    for (uint32_t n = Below(5); n > 0; --n) text += OneOf(kPieces);
-    return text;
-  }
+  using Draw::Draw;
+  std::string Text() { return Joined(kPieces, 5); }
   std::string Path() { return std::string(OneOf(kFolders)) + OneOf(kNames); }
   int32_t Number() {
-    const int32_t edges[] = {0, 1, -1, 40, 700, INT32_MAX, INT32_MIN};
-    return Below(3) ? edges[Below(7)] : static_cast<int32_t>(rng_());
+    static const int32_t kEdges[] = {0, 1, -1, 40, 700, INT32_MAX, INT32_MIN};
+    return Draw::Number(kEdges, 3);
   }
-
- private:
-  std::mt19937 rng_;  // the same sequence on every platform
 };
 
 // Stores a drawn value for every setting of the configuration (one in four
 // left as it is), drawn by its kind from the table.
 void StoreDrawn(WizardSettings& s, uint32_t seed) {
-  Draw d(seed);
+  Drawn d(seed);
   const std::set<std::string> notDrawn = {ws::kLastINFFile, ws::kSourceFolder,
                                           ws::kMultiSourceFolder, ws::kAutoRunExeName,
                                           kMultiSourceFileCount};
