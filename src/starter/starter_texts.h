@@ -1,10 +1,12 @@
 // The starter's own texts, each kept in one place.
 #pragma once
 
+#include "common/product.h"
+
 namespace starter_texts {
 
 // Title of every message box of the starter.
-inline constexpr const char* kTitle = "ZoruZaz AZ";
+inline constexpr const char* kTitle = product::kName;
 
 inline constexpr const char* kAlreadyRunning =
     "A copy of this CD is already being opened - please wait for the file(s) to open.\n\n"
@@ -30,7 +32,7 @@ inline constexpr const char* kInstallerFailedTail = "'\n\nWould you like to cont
 inline constexpr const char* kNothingSelected = "Sorry, but no file was selected.";
 
 // The product web site, and the page its error dialog links to.
-inline constexpr const char* kWebSite = "http://www.zoruzaz.example";
+inline constexpr const char* kWebSite = product::kWebSite;
 inline constexpr const char* kErrorPage = "/prod_quav_err.html";
 
 // The welcome and selection dialogs, when their picture cannot be loaded;
