@@ -251,8 +251,6 @@ void MainDialog::AskToExit() {
   if (Win32WizardQuestions(hwnd()).AskYesNo(wizard_texts::kExitQuestion)) End(IDOK);
 }
 
-void MainDialog::ShowHelpHome() { app_.ShowHelpTopic(help_topics::kHome); }
-
 void MainDialog::ShowSupport() { app_.ShowHelpTopic(help_topics::kSupport); }
 
 INT_PTR MainDialog::OnSysCommand(WPARAM wParam, LPARAM) {
