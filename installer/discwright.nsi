@@ -40,6 +40,9 @@ OutFile "${OUTFILE}"
 InstallDir "${PROGRAM_FILES}\${MAKER}\${PRODUCT}"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
+; A file that cannot be written ends the install with an error (silently: exit
+; code 2) before anything is registered, instead of being skipped.
+AllowSkipFiles off
 ShowInstDetails show
 ShowUninstDetails show
 
@@ -86,7 +89,10 @@ Section "Install"
   SetOutPath "$INSTDIR\help"
   !insertmacro ForEachHelpPage InstallHelpPage
   SetOutPath "$INSTDIR"
+  ClearErrors
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  IfErrors 0 +2
+    Abort "Could not write $INSTDIR\${UNINSTALLER}"
 
   WriteRegStr HKLM "${SETTINGS_KEY}" "InstallPath" "$INSTDIR"
   WriteRegStr HKLM "${SETTINGS_KEY}" "HelpFolder" "$INSTDIR\help"

@@ -4,7 +4,8 @@
 # install into a fresh folder and check files, values, shortcuts and the
 # uninstall entry; uninstall and check that exactly that is gone; install two
 # copies, and check that removing the older one leaves the values, shortcuts and
-# the author's own settings of the one in use; finally tools/install-kit.
+# the author's own settings of the one in use; an install that cannot write its
+# files fails; finally tools/install-kit.
 # The prefix's settings key is saved first and put back at the end.
 set -u
 build=$(cd "$1" && pwd)
@@ -108,6 +109,10 @@ expect_eq "uninstall entry after the older copy went" "$(value uninstall Install
 # Removing the copy in use: its values, shortcuts and entry go; the author's stay.
 run_windows "$win\\KitB\\Uninstall.exe /S _?=$win\\KitB" || fail "uninstall KitB: code $?"
 expect_only_left "uninstall KitB" "$b" "./Uninstall.exe "
+# A program that cannot be written fails the install, which then registers nothing.
+mkdir -p "$tmp/KitC/Vendisc.exe"
+run_windows "$win\\ZoruzazAZ-4.07-setup.exe /S /D=$win\\KitC" &&
+  fail "install over a folder named Vendisc.exe reported success"
 read_keys
 expect_eq "InstallPath after uninstall" "$(value settings InstallPath)" ""
 expect_eq "HelpFolder after uninstall" "$(value settings HelpFolder)" ""
