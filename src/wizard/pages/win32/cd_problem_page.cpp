@@ -14,5 +14,7 @@ std::vector<win32::ControlBinding> CdProblemPage::ControlBindings() {
 bool CdProblemPage::OnInit() {
   helpLink_.SetTopic(help_topics::kCreatingCdFiles);
   SetItemText(IDE_PROBLEM_TEXT, ForMultilineEdit(text_));
+  // Focusing an edit selects all of it; a text to read should not start highlighted.
+  ::PostMessageA(Item(IDE_PROBLEM_TEXT), EM_SETSEL, 0, 0);
   return true;
 }
