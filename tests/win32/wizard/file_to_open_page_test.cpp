@@ -5,9 +5,10 @@
 // nothing to copy.
 #include "wizard/pages/win32/file_to_open_page.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <deque>
 #include <string>
