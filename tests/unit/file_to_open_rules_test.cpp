@@ -291,14 +291,8 @@ TEST(FileToOpenPage, AdviceByTypeAndViewer) {
   }
 }
 
-TEST(FileToOpenPage, AdviceTextsJoinTheirParagraphs) {
+TEST(FileToOpenPage, RootWarningHasNoViewerAndItsOwnSwitch) {
   Wizard w;
-  w.s.SetText(ws::kSourceFile, "E:\\cd\\a.pdf");
-  EXPECT_EQ(FileTypeAdvice(w.s).at(0).text,
-            "The software has detected that you have specified a PDF file to open.\r\n\r\nYou "
-            "might want to consider installing a viewer on the users machine, in case the machine "
-            "does not have a PDF Viewer installed.  Click on the Configure Viewer button below to "
-            "do this.\r\n\r\n");
   const Advice root = RootDriveAdvice();
   EXPECT_EQ(root.setting, ws::kHelpRootDriveShow);
   EXPECT_FALSE(root.configureViewer);

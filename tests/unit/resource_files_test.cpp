@@ -176,14 +176,4 @@ TEST(ResourceFiles, CopyAsksBeforeOverwritingAndRetriesFailures) {
   }
 }
 
-TEST(ResourceFiles, MessagesNameBothFiles) {
-  EXPECT_EQ(t::OverwriteQuestion("E:\\new\\a.jpg", "E:\\old\\a.jpg"),
-            "Do you want to overwrite\n\nE:\\new\\a.jpg\n\nwith\n\nE:\\old\\a.jpg");
-  EXPECT_EQ(t::CopyFailed("S", "D"),
-            "Failed to copy\n\nS\n\nto\n\nD\n\nCheck that you have write access to the folder, "
-            "that the destination file is not set to read only, is not being used, and that there "
-            "is sufficient space on the disk.\n\nTo try again, press 'Retry', to cancel the whole "
-            "operation, press 'Cancel'.");
-}
-
 }  // namespace
