@@ -3,6 +3,11 @@
 // pages refer to them.
 #pragma once
 
+// Each group of pages keeps its names in a header of its own.
+#include "cd_files_ids.h"
+#include "file_page_ids.h"
+#include "options_ids.h"
+
 #define IDC_STATIC (-1)
 
 // The program's icon.

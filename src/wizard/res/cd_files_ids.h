@@ -1,0 +1,2 @@
+// Resource names of the CD files' pages (see resource.h).
+#pragma once

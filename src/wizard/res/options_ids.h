@@ -1,0 +1,2 @@
+// Resource names of the options page and the option dialogs (see resource.h).
+#pragma once

@@ -1,0 +1,30 @@
+// Discwright's application object: the installation check, the help folder
+// and the one operation that opens help pages, and the main window's run.
+#pragma once
+
+#include <string>
+
+#include "common/win32/win32_registry_backend.h"
+
+class WizardApp {
+ public:
+  WizardApp();
+  ~WizardApp();
+  WizardApp(const WizardApp&) = delete;
+  WizardApp& operator=(const WizardApp&) = delete;
+
+  // The one application object, for every help button, link and page.
+  static WizardApp& Current();
+
+  // Checks the installation and runs the main window; the program's exit code.
+  int Run();
+
+  // Opens the help page of `topic` in the browser; a message when it cannot.
+  void ShowHelpTopic(const std::string& topic);
+
+  RegistryBackend& Registry() { return registry_; }
+
+ private:
+  Win32RegistryBackend registry_;
+  std::string helpFolder_;
+};

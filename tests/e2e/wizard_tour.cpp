@@ -1,0 +1,110 @@
+// A guided tour of Discwright for `make demo` on a screen nobody watches:
+// starts the installed wizard, photographs the welcome page, each page of
+// the configuration wizard, the main window and the exit question, clicking
+// on as an author would. Every wait is bounded, so the tour always ends.
+//
+//   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER
+//
+// Screenshots go to OUTPUT_FOLDER\wizard-NN-WINDOW.bmp.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/text.h"
+#include "driver.h"
+#include "wizard/res/resource.h"
+
+namespace e2e {
+namespace {
+
+using std::chrono_literals::operator""s;
+using std::chrono_literals::operator""ms;
+
+constexpr const char* kFrameTitle = "QUAV ZoruZaz AZ";
+constexpr const char* kMessageTitle = "ZoruZaz AZ";
+
+class WizardTour {
+ public:
+  WizardTour(std::string exe, std::string out) : exe_(std::move(exe)), out_(std::move(out)) {}
+
+  int Run() {
+    std::optional<Process> process = Process::Start(exe_);
+    if (!process) return Fail("Discwright did not start");
+    process_ = &*process;
+    HWND welcome = WaitForWindow(*process_, kFrameTitle, kDialogClass, 20s);
+    if (!welcome) return Fail("no welcome page");
+    Shoot("welcome", welcome);
+    // OK with "create" starts the configuration wizard.
+    ::CheckRadioButton(PageOf(welcome), IDR_WELCOME_CREATE, IDR_WELCOME_OPEN, IDR_WELCOME_CREATE);
+    ClickButton(welcome, IDB_FRAME_FINISH);
+    WaitForWindowGone(welcome);
+    HWND frame = WaitForWindow(*process_, kFrameTitle, kDialogClass);
+    if (!frame) return Fail("no configuration wizard");
+    for (int page = 0; page < 8; ++page) {
+      const std::string title = ControlText(frame, IDT_FRAME_TITLE);
+      Shoot(text::ToLower(text::ReplaceAll(title, " ", "-")), frame);
+      if (!IsControlEnabled(frame, IDB_FRAME_NEXT) || IsControlEnabled(frame, IDB_FRAME_FINISH))
+        break;
+      ClickButton(frame, IDB_FRAME_NEXT);
+      WaitUntil([&] { return ControlText(frame, IDT_FRAME_TITLE) != title; }, 5s);
+    }
+    ClickButton(frame, IDB_FRAME_CANCEL);
+    WaitForWindowGone(frame);
+    HWND main = nullptr;
+    WaitUntil([&] {
+      for (HWND window : TopLevelWindows(process_->Pid()))
+        if (text::StartsWith(WindowText(window), kMessageTitle)) main = window;
+      return main != nullptr;
+    });
+    if (!main) return Fail("no main window");
+    Shoot("main", main);
+    ClickButton(main, IDB_MAIN_CLOSE);
+    std::optional<MessageBoxSeen> question = WaitForMessageBox(*process_, kMessageTitle);
+    if (!question) return Fail("no exit question");
+    Shoot("exit-question", nullptr);
+    AnswerMessageBox(question->window, IDYES);
+    process_->WaitForExit();
+    return 0;
+  }
+
+ private:
+  // The page shown in a frame: its child dialog.
+  static HWND PageOf(HWND frame) {
+    for (HWND child = ::GetWindow(frame, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+      if (ClassName(child) == kDialogClass && ::IsWindowVisible(child)) return child;
+    return nullptr;
+  }
+
+  void Shoot(const std::string& name, HWND window) {
+    ::Sleep(700);
+    const std::string file = text::Format("wizard-%02d-%s.bmp", ++shot_, name.c_str());
+    const bool saved = SaveScreenshot(out_ + "\\" + file, window);
+    std::printf("tour wizard: screenshot %s%s\n", file.c_str(), saved ? "" : " failed");
+    std::fflush(stdout);
+  }
+
+  int Fail(const char* what) {
+    std::printf("tour wizard: %s\n", what);
+    Shoot("failure", nullptr);
+    return 1;
+  }
+
+  std::string exe_;
+  std::string out_;
+  Process* process_ = nullptr;
+  int shot_ = 0;
+};
+
+}  // namespace
+}  // namespace e2e
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER\n");
+    return 2;
+  }
+  ::CreateDirectoryA(argv[2], nullptr);
+  e2e::WizardTour tour(argv[1], argv[2]);
+  return tour.Run();
+}
