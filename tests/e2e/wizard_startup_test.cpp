@@ -130,21 +130,21 @@ TEST_F(WizardStartUp, HelpKeysAndButtonOpenTheHelpHomePage) {
   ASSERT_NE(main, nullptr);
   HWND welcome = WaitForFrame(*discwright, wizard_texts::kWelcomeFrameTitle);
   ASSERT_NE(welcome, nullptr);
-  ASSERT_TRUE(PressKey(welcome, VK_F1));
+  ASSERT_TRUE(PressHelpKey(welcome));
   EXPECT_THAT(WaitForHelpPages(1), ElementsAre(home));
 
   ASSERT_TRUE(ClickButton(welcome, IDB_FRAME_FINISH));
   HWND wizard = WaitForFrame(*discwright, wizard_texts::kIntroductionTitle);
   ASSERT_NE(wizard, nullptr);
   EXPECT_FALSE(::IsWindow(welcome) && ::IsWindowVisible(welcome));
-  ASSERT_TRUE(PressKey(wizard, VK_F1));
+  ASSERT_TRUE(PressHelpKey(wizard));
   EXPECT_THAT(WaitForHelpPages(2), ElementsAre(home, home));
   ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_CANCEL));
   ASSERT_TRUE(WaitForWindowGone(wizard));
   // Written once the welcome page's wizard is over, OK or not.
   EXPECT_TRUE(WaitUntil([] { return WizardValue("AppShowWelcomeDialog") == "yes"; }, 3s));
 
-  ASSERT_TRUE(PressKey(main, VK_F1));
+  ASSERT_TRUE(PressHelpKey(main));
   EXPECT_THAT(WaitForHelpPages(3), ElementsAre(home, home, home));
   ASSERT_TRUE(ClickButton(main, IDB_MAIN_HELP_HOME));
   EXPECT_THAT(WaitForHelpPages(4), ElementsAre(home, home, home, home));
