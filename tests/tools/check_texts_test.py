@@ -41,9 +41,9 @@ class CheckTextsTest(unittest.TestCase):
 
     def test_found_in_either_form_with_escapes(self):
         status, out = self.run_checker(
-            "# comment\n\nAre you sure?\\n\\nYes\nCr&eate \\\"it\\\" C:\\\\x\n")
+            "# comment\n\nAre you sure?\\n\\nYes\nCr&eate \\\"it\\\" C:\\\\x\nAre\\x20\n")
         self.assertEqual(status, 0, out)
-        self.assertIn("2 of 2 texts found", out)
+        self.assertIn("3 of 3 texts found", out)
 
     def test_each_missing_text_is_reported_with_its_line(self):
         rows = [
@@ -60,7 +60,8 @@ class CheckTextsTest(unittest.TestCase):
                 self.assertNotIn(":1:", out)
 
     def test_bad_data_files_are_refused(self):
-        for name, data in [("unknown escape", "a\\qb\n"), ("listed twice", "Yes\nYes\n")]:
+        for name, data in [("unknown escape", "a\\qb\n"), ("listed twice", "Yes\nYes\n"),
+                           ("trailing blank", "Yes \n")]:
             with self.subTest(name):
                 status, _ = self.run_checker(data)
                 self.assertEqual(status, 2)
