@@ -74,6 +74,9 @@ bool InstallKit() {
 }
 
 HtmlOpensRecorder::HtmlOpensRecorder(const std::string& recorderExe) {
+  HKEY existing = nullptr;
+  hadType_ = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHtmlKey, 0, KEY_READ, &existing) == ERROR_SUCCESS;
+  if (existing) ::RegCloseKey(existing);
   previousType_ = ReadDefault(kHtmlKey);
   // A run that was killed leaves our type in place: the prefix's own is "htmlfile".
   if (previousType_ == kTestHtmlType) previousType_ = "htmlfile";
@@ -83,7 +86,9 @@ HtmlOpensRecorder::HtmlOpensRecorder(const std::string& recorderExe) {
 }
 
 HtmlOpensRecorder::~HtmlOpensRecorder() {
-  if (previousType_.empty())
+  if (!hadType_)
+    ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kHtmlKey);
+  else if (previousType_.empty())
     ::SHDeleteValueA(HKEY_LOCAL_MACHINE, kHtmlKey, nullptr);
   else
     WriteDefault(kHtmlKey, previousType_);

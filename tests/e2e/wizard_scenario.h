@@ -51,6 +51,7 @@ class HtmlOpensRecorder {
   bool ok() const { return ok_; }
 
  private:
+  bool hadType_ = false;
   std::string previousType_;
   bool ok_ = false;
 };
