@@ -28,9 +28,6 @@ inline std::string DiscwrightExe() { return WindowsPath(E2E_DISCWRIGHT_EXE); }
 // The kit's folder: where the installer puts Vendisc.exe beside the wizard.
 std::string KitFolder();
 inline std::string HelpFolder() { return WindowsPath(E2E_HELP_DIR); }
-inline std::string HelpPage(const std::string& topic) {
-  return HelpFolder() + "\\" + topic + ".html";
-}
 
 // The wizard's values below HKLM.
 std::string WizardValue(const std::string& name);
@@ -39,6 +36,10 @@ void DeleteWizardValue(const std::string& name);
 
 // Records what the installer records: where the kit and its help pages are.
 bool InstallKit();
+// The page of a help topic in the help folder that the kit recorded.
+inline std::string HelpPage(const std::string& topic) {
+  return WizardValue("HelpFolder") + "\\" + topic + ".html";
+}
 
 // Points the prefix's ".html" type at the recorder while it lives, and gives
 // the prefix's own type back afterwards.
