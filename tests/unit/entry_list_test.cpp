@@ -74,11 +74,7 @@ TEST(EntryList, EditingAtTheMark) {
       {"remove keeps the index", {">a|a|", "b|b|", "c|c|"}, kRemove, true, {">b|b|", "c|c|"}},
       {"remove the last moves up", {"a|a|", ">b|b|"}, kRemove, true, {">a|a|"}},
       {"remove the only row", {">a|a|"}, kRemove, true, {}},
-      {"up swaps all three texts",
-       {"a|a|x", ">b|b|y"},
-       kUp,
-       true,
-       {">b|b|y", "a|a|x"}},
+      {"up swaps all three texts", {"a|a|x", ">b|b|y"}, kUp, true, {">b|b|y", "a|a|x"}},
       {"up at the top changes nothing", {">a|a|", "b|b|"}, kUp, true, {">a|a|", "b|b|"}},
       {"up without a mark", {"a|a|", "b|b|"}, kUp, false, {"a|a|", "b|b|"}},
       {"down", {">a|a|", "b|b|", "c|c|"}, kDown, true, {"b|b|", ">a|a|", "c|c|"}},
@@ -155,15 +151,15 @@ TEST(EntryList, LoadsAndSavesRowsInOrder) {
   w.s.SetText(keys::MultiSourceFile(3), "hidden by the count");
   list.SetMark(0);
   list.Load(w.s);
-  EXPECT_EQ(Rows(list), (std::vector<std::string>{"Guide|docs\\guide.pdf|acro.exe,viewer.exe",
-                                                  "||"}));
+  EXPECT_EQ(Rows(list),
+            (std::vector<std::string>{"Guide|docs\\guide.pdf|acro.exe,viewer.exe", "||"}));
   EXPECT_EQ(list.mark(), EntryList::kNoMark);
 
   list.SetMark(1);
   list.Remove();
   list.Remove();
   list.Save(w.s);
-  EXPECT_EQ(w.s.Number(keys::kMultiSourceFileCount), 0);  // an empty list saves 0
+  EXPECT_EQ(w.s.Number(keys::kMultiSourceFileCount), 0);             // an empty list saves 0
   EXPECT_EQ(w.s.Text(keys::MultiSourceFile(1)), "docs\\guide.pdf");  // beyond the count: kept
 
   EntryList other = ListOf({"B|b.txt|", "|http://x.com|"});
@@ -266,10 +262,8 @@ TEST(EntryEditors, AddressAndFolderChecks) {
     const char* typed;
     const char* saved;  // null: refused
   } folders[] = {
-      {"", nullptr},
-      {"   ", nullptr},
-      {"C:\\cd", "C:\\cd\\"},
-      {" c:/cd/v1.2/ ", "c:\\cd\\v1.2\\"},
+      {"", nullptr},          {"   ", nullptr},
+      {"C:\\cd", "C:\\cd\\"}, {" c:/cd/v1.2/ ", "c:\\cd\\v1.2\\"},
       {"D:\\", "D:\\"},
   };
   for (const auto& c : folders) {

@@ -11,17 +11,20 @@ namespace {
 using namespace several_files;
 
 // Folders by full path (ending in "\"), each with its items; a name ending in
-// "\" is a sub-folder. Counts what was listed.
+// "\" is a sub-folder. Notes every folder searched; answers "." and ".." as a
+// real search does.
 class MapLister : public FolderLister {
  public:
   std::map<std::string, std::vector<std::string>> folders;
   mutable std::vector<std::string> listed;
 
-  std::vector<Item> List(const std::string& folder) const override {
+  std::vector<FolderEntry> Find(const std::string& pattern) const override {
+    const std::string folder = pattern.substr(0, pattern.size() - 1);  // without "*"
     listed.push_back(folder);
-    std::vector<Item> items;
+    std::vector<FolderEntry> items;
     auto found = folders.find(folder);
     if (found == folders.end()) return items;
+    items = {{".", true}, {"..", true}};
     for (const std::string& name : found->second) {
       const bool isFolder = name.back() == '\\';
       items.push_back({isFolder ? name.substr(0, name.size() - 1) : name, isFolder});
@@ -77,7 +80,8 @@ TEST(FolderScan, SourceFolderFormsAndEmptyOnes) {
 TEST(FolderScan, AWideTreeIsScannedOnlyUpToTheBound) {
   MapLister fs;
   Names top;
-  for (size_t i = 0; i < kMaxScannedFolders + 50; ++i) top.push_back("f" + std::to_string(i) + "\\");
+  for (size_t i = 0; i < kMaxScannedFolders + 50; ++i)
+    top.push_back("f" + std::to_string(i) + "\\");
   fs.folders["C:\\cd\\"] = top;
   ScanFolders(fs, "C:\\cd\\");
   EXPECT_EQ(fs.listed.size(), kMaxScannedFolders);

@@ -41,9 +41,9 @@ TEST(OpenMode, LoadsWithThePagesOwnFallbacks) {
   const struct {
     const char* location;
     int index;
-  } locations[] = {{"Along the top", 0},           {"right of selection list", 2},
-                   {"Along the bottom", 3},        {"Left of Selection List", 1},
-                   {"Somewhere else", 1},          {"", 1}};
+  } locations[] = {{"Along the top", 0},    {"right of selection list", 2},
+                   {"Along the bottom", 3}, {"Left of Selection List", 1},
+                   {"Somewhere else", 1},   {"", 1}};
   for (const auto& c : locations) {
     w.s.SetText(keys::kMultiSelectImageLocation, c.location);
     EXPECT_EQ(LoadOpenMode(w.s).location, c.index) << c.location;
@@ -107,9 +107,21 @@ TEST(OpenMode, LeavingChecksTheImageThenSavesEverything) {
     std::vector<std::string> asked;
     std::vector<std::string> checked;
   } cases[] = {
-      {"select one, image ticked, none chosen", kSelectOne, true, " ", true, false,
-       {"show: Please select an Image using the 'Select Image...' button."}, {}},
-      {"image refused by its check", kSelectOne, true, "C:\\cd\\gone.gif", false, false, {},
+      {"select one, image ticked, none chosen",
+       kSelectOne,
+       true,
+       " ",
+       true,
+       false,
+       {"show: Please select an Image using the 'Select Image...' button."},
+       {}},
+      {"image refused by its check",
+       kSelectOne,
+       true,
+       "C:\\cd\\gone.gif",
+       false,
+       false,
+       {},
        {"C:\\cd\\gone.gif"}},
       {"image accepted", kSelectOne, true, "C:\\cd\\pic.gif", true, true, {}, {"C:\\cd\\pic.gif"}},
       {"no image wanted", kSelectOne, false, "", true, true, {}, {}},

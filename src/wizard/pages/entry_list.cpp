@@ -19,8 +19,7 @@ namespace t = several_texts;
 // The stored count, bounded as loading bounds it: a damaged count must not
 // make the page read or write millions of values.
 int32_t StoredCount(const WizardSettings& settings) {
-  return std::clamp(settings.ReadNumber(keys::kMultiSourceFileCount, 0), 0,
-                    kMaxLoadedFileEntries);
+  return std::clamp(settings.ReadNumber(keys::kMultiSourceFileCount, 0), 0, kMaxLoadedFileEntries);
 }
 
 void SaveRow(WizardSettings& settings, int n, const Entry& entry) {
@@ -127,8 +126,9 @@ std::optional<std::string> CheckUrlEntry(Entry& entry) {
 }
 
 std::optional<std::string> SaveSourceFolder(const std::string& folder, WizardSettings& settings) {
-  if (text::Trim(folder).empty()) return std::string(t::kNoSourceFolder);
-  const std::string normalised = FilePath(folder + "\\").Folder();
+  const std::string typed = text::Trim(folder);
+  if (typed.empty()) return std::string(t::kNoSourceFolder);
+  const std::string normalised = FilePath(typed + "\\").Folder();
   settings.SetText(ws::kSourceFolder, normalised);
   settings.SetText(ws::kMultiSourceFolder, normalised);
   return std::nullopt;

@@ -10,6 +10,13 @@ namespace several_files {
 namespace {
 namespace t = several_texts;
 
+// The folder's entries without "." and "..".
+std::vector<FolderEntry> Entries(const FolderLister& lister, const std::string& folder) {
+  std::vector<FolderEntry> entries = lister.Find(folder + "*");
+  std::erase_if(entries, [](const FolderEntry& e) { return e.name == "." || e.name == ".."; });
+  return entries;
+}
+
 bool LessNoCase(const std::string& a, const std::string& b) {
   return text::CompareNoCase(a, b) < 0;
 }
@@ -29,8 +36,8 @@ class Scan {
     if (scanned_ >= kMaxScannedFolders) return false;
     ++scanned_;
     bool files = false;
-    for (const FolderLister::Item& item : lister_.List(source_ + relative + "\\")) {
-      if (!item.isFolder) {
+    for (const FolderEntry& item : Entries(lister_, source_ + relative + "\\")) {
+      if (!item.folder) {
         files = true;
         continue;
       }
@@ -77,8 +84,8 @@ std::vector<std::string> AddableFiles(const FolderLister& lister, const std::str
                                       const std::string& starterName) {
   const std::string folder = CollapseDoubledBackslashes(sourceFolder + relativeFolder + "\\");
   std::vector<std::string> files;
-  for (const FolderLister::Item& item : lister.List(folder)) {
-    if (item.isFolder) continue;
+  for (const FolderEntry& item : Entries(lister, folder)) {
+    if (item.folder) continue;
     if (!starterName.empty() && text::EqualsNoCase(item.name, starterName)) continue;
     files.push_back(item.name);
   }

@@ -6,19 +6,7 @@
 #include <string>
 #include <vector>
 
-// The port that lists one folder. The Win32 implementation searches with
-// "*"; tests use a map of folders.
-class FolderLister {
- public:
-  struct Item {
-    std::string name;
-    bool isFolder;
-  };
-  virtual ~FolderLister() = default;
-  // The items of `folder` (which ends in "\"), without "." and "..", in any
-  // order; nothing when it cannot be read.
-  virtual std::vector<Item> List(const std::string& folder) const = 0;
-};
+#include "wizard/pages/folder_lister.h"
 
 namespace several_files {
 

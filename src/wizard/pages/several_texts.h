@@ -16,7 +16,6 @@ inline constexpr const char* kAddUrlTitle = "Add URL";
 inline constexpr const char* kEditUrlTitle = "Edit URL";
 inline constexpr const char* kAddFolderTitle = "Add Folder";
 inline constexpr const char* kEditFolderTitle = "Edit Folder";
-inline constexpr const char* kSelectImageTitle = "Select an Image";
 
 // The entry list's columns.
 inline constexpr const char* kNameColumn = "User Display Name";
@@ -60,7 +59,8 @@ inline constexpr const char* kNoItemSelected = "Sorry, but no item was selected.
 inline constexpr const char* kBadUrlPrefix =
     "Sorry, but the URL does not have the correct text at the start to identify what type of "
     "URL it is.  See help for more information.";
-inline constexpr const char* kNoImage = "Please select an Image using the 'Select Image...' button.";
+inline constexpr const char* kNoImage =
+    "Please select an Image using the 'Select Image...' button.";
 inline constexpr const char* kUrlMovedStart =
     "The URL feature on the dialog box has been altered so that the URL is now in the list box.  "
     "Your settings have been updated to reflect this - the URL has been modified to:\n\n";

@@ -20,6 +20,7 @@
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/several_files_wizard.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/test_run.h"
@@ -148,6 +149,8 @@ void MainDialog::RunConfigurationWizard() {
     IntroductionPage introduction;
     FileToOpenPage fileToOpen;
     fileToOpen.SetMain(this);
+    fileToOpen.SetSeveralFilesWizard(
+        [this](HWND owner) { return RunSeveralFilesWizard(owner, this); });
     FilesCreatedPage created;
     created.SetMain(this);
     WizardFrame frame;
