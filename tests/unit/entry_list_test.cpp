@@ -104,18 +104,6 @@ TEST(EntryList, EditingAtTheMark) {
   }
 }
 
-TEST(EntryList, MarkOutsideTheRowsIsNone) {
-  EntryList list = ListOf({"a|a|"});
-  for (int mark : {-5, 1, 7}) {
-    list.SetMark(mark);
-    EXPECT_EQ(list.mark(), EntryList::kNoMark) << mark;
-    EXPECT_EQ(list.Marked(), nullptr);
-  }
-  list.SetMark(0);
-  list.Marked()->name = "edited";
-  EXPECT_EQ(list.rows()[0].name, "edited");
-}
-
 TEST(EntryList, StopsGrowingAtTheStartersBound) {
   EntryList list;
   for (int i = 0; i < kMaxLoadedFileEntries; ++i) ASSERT_TRUE(list.Insert({}));
