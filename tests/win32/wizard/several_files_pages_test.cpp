@@ -20,6 +20,7 @@
 #include "wizard/pages/win32/file_list_page.h"
 #include "wizard/pages/win32/open_mode_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/several_files_wizard.h"
 #include "wizard/pages/win32/several_folder_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/win32/wizard_app.h"
@@ -330,6 +331,30 @@ TEST_F(SeveralFilesTest, FolderPageRefusesAnEmptyFolderAndSavesBothFolders) {
   EXPECT_TRUE(page.OnKillActive());
   EXPECT_EQ(settings.Text(ws::kSourceFolder), folder.PathOf("sub") + "\\");
   EXPECT_EQ(settings.Text(ws::kMultiSourceFolder), folder.PathOf("sub") + "\\");
+}
+
+TEST_F(SeveralFilesTest, TheNestedWizardEndsTrueOnlyWhenFinished) {
+  settings.SetFlag(keys::kMultiSelectUseImage, false);
+  {
+    ModalAnswerer answerer;
+    answerer.steps.push_back([](HWND frame) {
+      ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(IDB_FRAME_CANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_FALSE(RunSeveralFilesWizard(nullptr, nullptr));
+    EXPECT_TRUE(settings.Flag(keys::kSingleFile));  // the list page was never left
+  }
+  ModalAnswerer answerer;
+  answerer.steps.push_back([this](HWND frame) {
+    ::SetWindowTextA(Find(frame, IDE_SEVERAL_FOLDER), folder.PathOf("sub").c_str());
+    for (int button : {IDB_FRAME_NEXT, IDB_FRAME_NEXT, IDB_FRAME_FINISH}) {
+      ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    }
+  });
+  EXPECT_TRUE(RunSeveralFilesWizard(nullptr, nullptr));
+  EXPECT_EQ(settings.Text(ws::kMultiSourceFolder), folder.PathOf("sub") + "\\");
+  EXPECT_FALSE(settings.Flag(keys::kSingleFile));
+  EXPECT_TRUE(settings.Flag(ws::kMultiSelectSetup));
+  EXPECT_TRUE(answerer.messages.empty());
 }
 
 // For looking at by eye (VENDISC_SCREENSHOTS): the three pages in their
