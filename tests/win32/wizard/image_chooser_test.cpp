@@ -2,6 +2,8 @@
 // of each filter, the sizes and warnings of the selected picture, the
 // preview, double-click as OK; the folder chooser's answer and the colour
 // swatch's colour as painted.
+#include "wizard/pages/win32/image_chooser.h"
+
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <windows.h>
@@ -23,6 +25,7 @@
 #include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_values.h"
 
 namespace {
@@ -173,6 +176,17 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(PreviewMiddle(), RGB(0, 0, 255));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser_large");
 
+  // Not a picture: the message, and the warning in its place.
+  {
+    test_support::MessageBoxWatcher box(wizard_texts::kTitle);
+    ChooseRow("notes.txt");
+    EXPECT_EQ(box.Text(),
+              "Sorry, but failed to load the image. Check that it is a valid image type.");
+  }
+  EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "n/a");
+  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS),
+            "File is not an image, or the file format is not recognised, or the file is corrupt.");
+
   ChooseRow("transparent-40x30.gif");
   EXPECT_NE(Text(p, IDE_IMAGE_WARNINGS).find("> Image is a 'transparent image'."),
             std::string::npos);
@@ -211,6 +225,43 @@ TEST_F(ImageChooserTest, CopyingInSelectsTheCopyUnderItsFilter) {
   EXPECT_EQ(Text(page.hwnd(), IDC_IMAGE_FILTER), "JPG images (*.jpg, *.jpeg)");
   EXPECT_EQ(SelectedRow(), "sky.jpeg");
   EXPECT_EQ(Text(page.hwnd(), IDE_IMAGE_WIDTH), "200");
+}
+
+// Presses a button of the option frame this thread opens next, from a timer
+// that its modal loop runs.
+class FramePresser {
+ public:
+  explicit FramePresser(int button) {
+    button_ = button;
+    timer_ = ::SetTimer(nullptr, 0, 50, &FramePresser::Tick);
+  }
+  ~FramePresser() { ::KillTimer(nullptr, timer_); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND frame = ::GetActiveWindow();
+    if (!frame || !::GetDlgItem(frame, IDB_OPTION_OK)) return;
+    ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(frame, button_)));
+  }
+  static inline int button_ = 0;
+  UINT_PTR timer_;
+};
+
+TEST_F(ImageChooserTest, ChooseImageKeepsTheImageOnCancelAndTakesTheRowOnOk) {
+  ImageChoice chosen;
+  chosen.image = "red-40x30.bmp";
+  {
+    FramePresser cancel(IDB_OPTION_CANCEL);
+    EXPECT_FALSE(ChooseImage(nullptr, chosen));
+  }
+  EXPECT_EQ(chosen.image, "red-40x30.bmp");
+  {
+    FramePresser ok(IDB_OPTION_OK);
+    EXPECT_TRUE(ChooseImage(nullptr, chosen));
+  }
+  EXPECT_EQ(chosen.image, cd.PathOf("red-40x30.bmp"));
+  EXPECT_EQ(settings.Text(ws::kLastImageFilter), "Bitmaps (*.bmp)");
 }
 
 TEST(FolderDialog, SelectGivesTheFolderShownFirst) {
