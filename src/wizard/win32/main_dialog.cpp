@@ -6,17 +6,25 @@
 
 #include "common/file_path.h"
 #include "common/product.h"
+#include "common/shell_opener.h"
 #include "common/win32/win32_file_system.h"
+#include "common/win32/win32_opener_ui.h"
+#include "common/win32/win32_shell_port.h"
 #include "resource.h"
 #include "wizard/configuration_loader.h"
 #include "wizard/help_topics.h"
 #include "wizard/main_window.h"
 #include "wizard/open_value.h"
 #include "wizard/pages/win32/files_created_page.h"
+#include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
+#include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
+#include "wizard/test_run.h"
 #include "wizard/win32/about_dialog.h"
+#include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/win32_test_run_ui.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
@@ -60,6 +68,8 @@ win32::DispatchTable MainDialog::Table() const {
       win32::OnCommand(IDB_MAIN_WIZARD, &MainDialog::RunConfigurationWizard),
       win32::OnCommand(IDB_MAIN_NEW, &MainDialog::NewConfiguration),
       win32::OnCommand(IDB_MAIN_OPEN, &MainDialog::OpenExisting),
+      win32::OnCommand(IDB_MAIN_RECREATE, &MainDialog::RecreateConfiguration),
+      win32::OnCommand(IDB_MAIN_TEST, &MainDialog::TestConfiguration),
       win32::OnCommand(IDB_MAIN_HELP_HOME, &MainDialog::ShowHelpHome),
       win32::OnCommand(IDB_MAIN_SUPPORT, &MainDialog::ShowSupport),
       win32::OnCommand(IDB_MAIN_CLOSE, &MainDialog::AskToExit),
@@ -232,8 +242,24 @@ void MainDialog::LoadConfiguration() {
   ::LoadConfiguration(configPath_, fs, settings, questions);
 }
 
+void MainDialog::RecreateConfiguration() {
+  bool ask = true;
+  {
+    WizardSettings settings(app_.Registry());
+    ask = !settings.Flag(ws::kDoNotWarnOverwrites);
+  }
+  cd_files_window::CreateCdFiles(hwnd(), ask);
+}
+
 void MainDialog::TestConfiguration() {
-  // The test run comes with the creation of the CD files.
+  WizardSettings settings(app_.Registry());
+  Win32FileSystem fs;
+  Win32WizardQuestions questions(hwnd());
+  Win32ShellPort shell;
+  Win32OpenerUi openerUi;
+  ShellOpener opener(shell, openerUi, fs, OpenerWording::kWizard);
+  Win32TestRunUi ui(hwnd(), Item(IDB_MAIN_TEST), this);
+  ::TestConfiguration(settings, fs, app_.Registry(), questions, opener, ui, fileToOpen_);
 }
 
 void MainDialog::ShowFilesToCopy() {
@@ -244,7 +270,11 @@ void MainDialog::ShowFilesToCopy() {
     Win32WizardQuestions(hwnd()).ShowMessage(wizard_texts::kNothingLoaded);
     return;
   }
-  app_.ShowHelpTopic(help_topics::kConfigBurnCd);
+  WizardSettings settings(app_.Registry());
+  FilesToCopyPage page(configPath_, settings);
+  OptionFrame frame(help_topics::kConfigBurnCd);
+  frame.SetPage(page, wizard_texts::kFilesToCopyTitle);
+  frame.Run(hwnd());
 }
 
 void MainDialog::AskToExit() {

@@ -21,6 +21,8 @@ class MainDialog : public WizardDialog, public MainCommands {
   void NewConfiguration();
   void OpenExisting();
   void RefreshFromLastConfig();
+  // "Recreate Config.": the CD files again from the settings.
+  void RecreateConfiguration();
   void UpdateTitle();
   void TestConfiguration() override;
   void ShowFilesToCopy() override;

@@ -1,0 +1,179 @@
+#include "wizard/cd_files.h"
+
+#include <algorithm>
+
+#include "common/file_path.h"
+#include "common/file_system.h"
+#include "common/registry_store.h"
+#include "common/text.h"
+#include "config/autorun_keys.h"
+#include "config/autorun_writer.h"
+#include "wizard/cd_files_texts.h"
+#include "wizard/file_copier.h"
+#include "wizard/wizard_questions.h"
+#include "wizard/wizard_settings.h"
+#include "wizard/wizard_values.h"
+
+namespace {
+namespace ws = wizard_settings;
+namespace texts = cd_files_texts;
+
+// A stored folder as a FilePath folder, ending in "\"; the "\" added first so
+// that a last part with a "." ("Kit v4.07") stays part of the folder.
+FilePath Folder(const std::string& folder) { return FilePath(folder + "\\"); }
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  FilePath path = Folder(folder);
+  path.SetName(name);
+  return path.FullPath();
+}
+
+}  // namespace
+
+CdFilePaths CdFilePathsFor(const WizardSettings& settings) {
+  CdFilePaths paths;
+  const std::string sourceFolder = settings.Text(ws::kSourceFolder);
+  paths.starterName = AutorunStarterName(settings);
+  paths.starterSource = InFolder(settings.Text(ws::kInstallPath), kDefaultStarterName);
+  paths.starterTarget = InFolder(sourceFolder, paths.starterName);
+  paths.configFile = InFolder(sourceFolder, keys::kFileName);
+  return paths;
+}
+
+std::string CopyFailureText(const std::string& from, const std::string& to, uint32_t error) {
+  constexpr uint32_t kSharingViolation = 32;
+  constexpr uint32_t kDiskFull = 112;
+  const char* format = error == kSharingViolation ? texts::kCopyInUseFormat
+                       : error == kDiskFull       ? texts::kCopyDiskFullFormat
+                                                  : texts::kCopyOtherFormat;
+  const std::string code = text::Format(texts::kErrorCodeFormat, static_cast<int>(error));
+  return text::Format(format, from.c_str(), to.c_str(), code.c_str());
+}
+
+bool CdFiles::RequireFile(const std::string& path, const std::string& label, bool askToContinue) {
+  if (path.empty() || IsUrl(path) || fs_.FindFile(path)) return true;
+  const std::string message = texts::RequiredFileMissing(label, path);
+  if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
+  questions_.ShowMessage(message);
+  return false;
+}
+
+std::string CdFiles::InSourceFolder(const std::string& value) const {
+  FilePath path(value);
+  path.SetFolder(Folder(settings_.Text(ws::kSourceFolder)).Folder());
+  return path.FullPath();
+}
+
+bool CdFiles::CheckRequiredFiles() { return CheckFilesToOpen() && CheckFeatureFiles(); }
+
+bool CdFiles::CheckFilesToOpen() {
+  if (settings_.ReadBool(keys::kSingleFile, true)) {
+    return RequireFile(settings_.Text(ws::kSourceFile), texts::kAutorunFile, true);
+  }
+  const std::string folder = settings_.Text(ws::kSourceFolder);
+  // A damaged count must not make the check run for billions of entries.
+  const int32_t count = std::min(settings_.ReadNumber(keys::kMultiSourceFileCount, 1),
+                                 RegistryStore::kMaxListEntries);
+  for (int32_t i = 1; i <= count; ++i) {
+    const std::string value = settings_.Text(keys::MultiSourceFile(i));
+    if (IsUrl(value)) continue;
+    const FilePath path(folder + "\\" + value);
+    if (path.Name().empty()) continue;  // a folder entry or a spacer line
+    if (!RequireFile(path.FullPath(), texts::kAutorunFile, true)) return false;
+  }
+  return true;
+}
+
+bool CdFiles::CheckFeatureFiles() {
+  // The author who answers No to "Continue detecting errors?" has had
+  // enough: every check after that is passed over.
+  auto flag = [this](const char* name) { return settings_.ReadBool(name, false); };
+  auto require = [this](const std::string& setting, const char* label) {
+    return RequireFile(InSourceFolder(settings_.Text(setting)), label, true);
+  };
+  if (flag(ws::kEnableIcon) && !require(keys::kIcon, texts::kIconFile)) return false;
+  if (flag(keys::kShowSplashScreen) && flag(keys::kSplashScreenUseImage) &&
+      !require(keys::kSplashScreenImage, texts::kSplashImage)) {
+    return false;
+  }
+  if (flag(keys::kWelcomeEnabled) && flag(keys::kWelcomeUseImage) &&
+      !require(keys::kWelcomeImage, texts::kWelcomeImage)) {
+    return false;
+  }
+  if (!settings_.ReadBool(keys::kSingleFile, true) && flag(keys::kMultiSelectUseImage) &&
+      !require(keys::kMultiSelectImage, texts::kSelectImage)) {
+    return false;
+  }
+  if (flag(keys::kShowBackgroundWindow)) {
+    if (settings_.ReadBool(keys::kBackgroundFullScreenImage, true)) {
+      if (!require(ws::kBackgroundFullScreenImageFile, texts::kFullScreenImage)) return false;
+    } else {
+      for (int n = 1; n <= keys::kBackgroundPictureCount; ++n) {
+        const char* setting = keys::BackgroundFullScreenImageFile(n);
+        if (FilePath(settings_.Text(setting)).Name().empty()) continue;
+        if (!require(setting, texts::kBackgroundImages[n - 1])) return false;
+      }
+    }
+  }
+  if (flag(keys::kLicenseAgreementEnabled) &&
+      !require(ws::kLicenseAgreementFile, texts::kLicenseAgreement)) {
+    return false;
+  }
+  if (flag(ws::kSpecifyFileOpenOptions)) {
+    for (int n = 1; n <= keys::kInstallerCount; ++n) {
+      const std::string value = settings_.Text(keys::InstallerFile(n));
+      // "<...>" stands for a viewer the author picked from the kit's list.
+      if (value.empty() || text::StartsWith(value, "<")) continue;
+      if (!require(keys::InstallerFile(n), texts::kInstallers[n - 1])) return false;
+    }
+  }
+  return true;
+}
+
+bool CdFiles::CreateCdFiles(bool ask) {
+  if (!CheckRequiredFiles()) return false;
+  const CdFilePaths paths = CdFilePathsFor(settings_);
+
+  if (ask && !settings_.Flag(ws::kQueriedFileOverwrite)) {
+    if (questions_.AskYesNo(texts::OverwriteSummary(paths.configFile, paths.starterTarget))) {
+      settings_.SetFlag(ws::kDoNotWarnOverwrites, true);
+      ask = false;
+    }
+    // Asked once per machine, whatever the answer.
+    settings_.SetFlag(ws::kQueriedFileOverwrite, true);
+  }
+
+  const std::string installPath = settings_.Text(ws::kInstallPath);
+  if (installPath.empty()) {
+    questions_.ShowMessage(texts::kNoInstallPath);
+    return false;
+  }
+  if (ask && fs_.FindFile(paths.starterTarget) &&
+      !questions_.AskYesNo(texts::OverwriteQuestion(paths.starterTarget))) {
+    return false;
+  }
+  // Whatever the starter is called, nothing of the CD may go into the kit's
+  // own folder: autorun.inf would land there too.
+  if (text::EqualsNoCase(Folder(installPath).Folder(),
+                         Folder(settings_.Text(ws::kSourceFolder)).Folder())) {
+    questions_.ShowMessage(texts::kInstallFolderWarning);
+    return false;
+  }
+  if (const uint32_t error = copier_.CopyReplacing(paths.starterSource, paths.starterTarget)) {
+    ui_.ShowProblem(CopyFailureText(paths.starterSource, paths.starterTarget, error));
+    return false;
+  }
+  if (ask && fs_.FindFile(paths.configFile) &&
+      !questions_.AskYesNo(texts::OverwriteQuestion(paths.configFile))) {
+    return false;
+  }
+  if (!WriteAutorunFile(fs_, paths.configFile, BuildAutorunText(settings_))) {
+    const std::string code =
+        text::Format(texts::kErrorCodeFormat, static_cast<int>(ui_.LastError()));
+    ui_.ShowProblem(
+        text::Format(texts::kCreateFailedFormat, paths.configFile.c_str(), code.c_str()));
+    return false;
+  }
+  settings_.SetText(ws::kLastINFFile, paths.configFile);
+  return true;
+}

@@ -1,0 +1,66 @@
+// Creating the CD files: autorun.inf and the starter's copy in the source
+// folder, after checking that every file the configuration needs is there
+// and asking before anything is overwritten.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class FileCopier;
+class FileSystem;
+class WizardQuestions;
+class WizardSettings;
+
+// What creating the CD files shows besides questions: a failure to create a
+// file goes on a page of its own with a help link, not in a message box.
+class CdFilesUi {
+ public:
+  virtual ~CdFilesUi() = default;
+  virtual void ShowProblem(const std::string& text) = 0;
+  // The system's code for the file operation that has just failed.
+  virtual uint32_t LastError() = 0;
+};
+
+// The paths that creating the CD files works with.
+struct CdFilePaths {
+  std::string starterName;    // AutoRunExeName when enabled and set, else the default
+  std::string starterSource;  // InstallPath + the default name
+  std::string starterTarget;  // SourceFolder + the starter name
+  std::string configFile;     // SourceFolder + "autorun.inf"
+};
+CdFilePaths CdFilePathsFor(const WizardSettings& settings);
+
+// The problem page's text for a failed copy of the starter, chosen by the
+// system's code (32: in use, 112: disk full, anything else).
+std::string CopyFailureText(const std::string& from, const std::string& to, uint32_t error);
+
+class CdFiles {
+ public:
+  CdFiles(WizardSettings& settings, FileSystem& fs, FileCopier& copier, WizardQuestions& questions,
+          CdFilesUi& ui)
+      : settings_(settings), fs_(fs), copier_(copier), questions_(questions), ui_(ui) {}
+
+  // True when `path` is empty, an address, or names a file that exists. For
+  // a missing file the author is told; with `askToContinue` they may pass
+  // over it (true) or stop (false).
+  bool RequireFile(const std::string& path, const std::string& label, bool askToContinue);
+  // Every file of every feature that is switched on, in a fixed order; stops
+  // at the first missing file the author does not pass over.
+  bool CheckRequiredFiles();
+  // Checks, asks, copies the starter and writes autorun.inf; true when both
+  // files were written. With `ask` the author confirms overwrites (and is
+  // asked once per machine whether to stop asking).
+  bool CreateCdFiles(bool ask);
+
+ private:
+  // The stored file name placed in the source folder.
+  std::string InSourceFolder(const std::string& value) const;
+  bool CheckFilesToOpen();
+  bool CheckFeatureFiles();
+
+  WizardSettings& settings_;
+  FileSystem& fs_;
+  FileCopier& copier_;
+  WizardQuestions& questions_;
+  CdFilesUi& ui_;
+};

@@ -1,0 +1,91 @@
+#include "wizard/test_run.h"
+
+#include "common/file_path.h"
+#include "common/file_system.h"
+#include "common/registry_store.h"
+#include "common/shell_opener.h"
+#include "common/text.h"
+#include "config/autorun_keys.h"
+#include "config/autorun_writer.h"
+#include "wizard/cd_files.h"
+#include "wizard/cd_files_texts.h"
+#include "wizard/wizard_questions.h"
+#include "wizard/wizard_settings.h"
+#include "wizard/wizard_values.h"
+
+namespace {
+namespace ws = wizard_settings;
+namespace texts = cd_files_texts;
+
+// Makes the starter show its agreement again on this machine, for this user
+// and this file to open only.
+void ResetAgreementFlag(RegistryBackend& registry, const std::string& fileToOpen) {
+  RegistryStore store(registry);
+  if (!store.Open(RegistryRoot::kCurrentUser, AgreementKeyPath(fileToOpen))) {
+    store.Open(RegistryRoot::kCurrentUser, kRegistryBasePath);
+  }
+  store.WriteBool(kShownBeforeValue, false);
+}
+
+}  // namespace
+
+bool CheckFileNameLength(WizardSettings& settings, const std::string& path, LengthWarningUi& ui) {
+  if (path.size() <= kLongestSafePath || !settings.Flag(ws::kFileNameTooLongShowWarning)) {
+    return true;
+  }
+  const LengthWarningAnswer answer = ui.ShowLengthWarning();
+  if (!answer.ok) return false;
+  settings.SetFlag(ws::kFileNameTooLongShowWarning, !answer.dontWarnAgain);
+  return true;
+}
+
+bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
+                     const std::string& path, const std::string& label) {
+  return CheckFileNameLength(settings, path, ui) && cdFiles.RequireFile(path, label, false);
+}
+
+std::string AgreementKeyPath(const std::string& fileToOpen) {
+  std::string name;
+  for (char c : fileToOpen) {
+    if (c != '\\' && c != '/' && c != ':' && c != ';') name += c;
+  }
+  // Nothing left would name the base key with a trailing "\": the starter
+  // keeps the flag in the base key itself then.
+  if (name.empty()) return kRegistryBasePath;
+  return text::Format("%s\\%s", kRegistryBasePath, name.c_str());
+}
+
+std::string TestStarterPath(const WizardSettings& settings) {
+  FilePath path(settings.Text(ws::kSourceFolder) + "\\");
+  path.SetName(AutorunStarterName(settings));
+  return path.FullPath();
+}
+
+bool TestConfiguration(WizardSettings& settings, const FileSystem& fs, RegistryBackend& registry,
+                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui,
+                       const std::string& fileToOpen) {
+  if (!ui.CreateCdFiles(!settings.Flag(ws::kDoNotWarnOverwrites))) return false;
+  const std::string starter = TestStarterPath(settings);
+  if (!fs.FindFile(starter)) {
+    ui.ShowTestResult(texts::StarterMissing(starter));
+    return false;
+  }
+  if (settings.Flag(keys::kLicenseAgreementEnabled) &&
+      text::EqualsNoCase(settings.Text(ws::kLicenseAgreementFileShowEveryTime), "no") &&
+      questions.AskYesNo(texts::kResetAgreementQuestion)) {
+    ResetAgreementFlag(registry, fileToOpen);
+  }
+  if (!settings.Flag(ws::kWarnedAboutCaching) && !questions.AskYesNo(texts::kCachingQuestion)) {
+    settings.SetFlag(ws::kWarnedAboutCaching, true);
+  }
+  ui.SetCurrentDirectory(FilePath(starter).Folder());
+  ui.EnableTestButton(false);
+  const bool started = opener.OpenTarget(starter, std::string(), true, false);
+  if (!started) {
+    ui.ShowTestResult(
+        text::Format(texts::kAutoplayFailedFormat, opener.ResultCode(), opener.Message().c_str()));
+  }
+  settings.SetFlag(ws::kTestedConfig, true);
+  ui.EnableTestButton(true);
+  return started;
+}
