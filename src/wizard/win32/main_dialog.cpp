@@ -19,6 +19,7 @@
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/options_page.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/test_run.h"
@@ -148,8 +149,12 @@ void MainDialog::RunConfigurationWizard() {
     IntroductionPage introduction;
     FilesCreatedPage created;
     created.SetMain(this);
+    OptionsPage options;
+    options.SetMain(this);
     WizardFrame frame;
     frame.AddPage(introduction, wizard_texts::kIntroductionTitle, help_topics::kNewToAutorun);
+    frame.AddPage(options, wizard_texts::kAdditionalOptionsTitle,
+                  help_topics::kConfAdditionalOptions);
     frame.AddPage(created, wizard_texts::kFilesCreatedTitle, help_topics::kConfCreated);
     result = frame.Run(hwnd());
   }

@@ -40,8 +40,8 @@ void ErrorMessagePage::OnSetActive() {
 }
 
 void ErrorMessagePage::UpdateEnabling() {
-  EnableItems({IDE_ERROR_TEXT, IDE_ERROR_URL, IDE_ERROR_URL_TITLE, IDT_ERROR_NOTE1,
-               IDT_ERROR_NOTE2, IDT_ERROR_NOTE3, IDT_ERROR_NOTE4, IDT_ERROR_NOTE5},
+  EnableItems({IDE_ERROR_TEXT, IDE_ERROR_URL, IDE_ERROR_URL_TITLE, IDT_ERROR_NOTE1, IDT_ERROR_NOTE2,
+               IDT_ERROR_NOTE3, IDT_ERROR_NOTE4, IDT_ERROR_NOTE5},
               Checked(hwnd(), IDX_ERROR_ENABLE));
 }
 
@@ -77,9 +77,9 @@ void ForceOpenPage::OnSetActive() {
 }
 
 void ForceOpenPage::UpdateEnabling() {
-  EnableItems({IDE_FORCE_PROGRAMS, IDT_FORCE_NOTE1, IDT_FORCE_NOTE2, IDT_FORCE_NOTE3,
-               IDT_FORCE_NOTE4},
-              Checked(hwnd(), IDX_FORCE_ENABLE));
+  EnableItems(
+      {IDE_FORCE_PROGRAMS, IDT_FORCE_NOTE1, IDT_FORCE_NOTE2, IDT_FORCE_NOTE3, IDT_FORCE_NOTE4},
+      Checked(hwnd(), IDX_FORCE_ENABLE));
 }
 
 bool ForceOpenPage::OnKillActive() {

@@ -86,11 +86,11 @@ void InstallersPage::OnSetActive() {
 void InstallersPage::UpdateEnabling() {
   CopyFromControls();
   const installers_page::Enabling e = installers_page::ComputeEnabling(state_);
-  EnableItems({IDC_INSTALLERS_FILE1, IDC_INSTALLERS_FILE2, IDC_INSTALLERS_FILE3,
-               IDB_INSTALLERS_WIZARD1, IDB_INSTALLERS_WIZARD2, IDB_INSTALLERS_WIZARD3,
-               IDB_INSTALLERS_REFRESH, IDT_INSTALLERS_SLOT1, IDT_INSTALLERS_SLOT2,
-               IDT_INSTALLERS_SLOT3, IDT_INSTALLERS_NOTE},
-              e.slots);
+  EnableItems(
+      {IDC_INSTALLERS_FILE1, IDC_INSTALLERS_FILE2, IDC_INSTALLERS_FILE3, IDB_INSTALLERS_WIZARD1,
+       IDB_INSTALLERS_WIZARD2, IDB_INSTALLERS_WIZARD3, IDB_INSTALLERS_REFRESH, IDT_INSTALLERS_SLOT1,
+       IDT_INSTALLERS_SLOT2, IDT_INSTALLERS_SLOT3, IDT_INSTALLERS_NOTE},
+      e.slots);
   EnableItems({IDC_INSTALLERS_MODE, IDT_INSTALLERS_MODE_LABEL}, e.mode);
   for (int i = 0; i < kSlots; ++i) EnableItems({kPrompts[i], kPromptLabels[i]}, e.prompt[i]);
 }

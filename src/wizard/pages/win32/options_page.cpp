@@ -96,8 +96,7 @@ void OptionsPage::BuildTable() {
 
 void OptionsPage::ShowUsed(int row) {
   WizardSettings settings(WizardApp::Current().Registry());
-  SetCell(Item(IDL_OPTIONS_TABLE), row, kUsedColumn,
-          options_page::UsedText(*RowAt(row), settings));
+  SetCell(Item(IDL_OPTIONS_TABLE), row, kUsedColumn, options_page::UsedText(*RowAt(row), settings));
 }
 
 void OptionsPage::OnSetActive() {
@@ -123,9 +122,8 @@ void OptionsPage::OnSetActive() {
 }
 
 int OptionsPage::SelectedRow() const {
-  return static_cast<int>(
-      ::SendMessageA(Item(IDL_OPTIONS_TABLE), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                     LVNI_SELECTED));
+  return static_cast<int>(::SendMessageA(Item(IDL_OPTIONS_TABLE), LVM_GETNEXTITEM,
+                                         static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void OptionsPage::ReadNoWarn() {
@@ -223,9 +221,9 @@ bool OptionsPage::OnKillActive() {
   WizardSettings settings(WizardApp::Current().Registry());
   Win32WizardQuestions questions(hwnd());
   const HWND owner = hwnd();
-  const bool left = options_page::Leave(
-      switches_, testInProgress_, settings, questions,
-      [owner](bool ask) { return cd_files_window::CreateCdFiles(owner, ask); });
+  const bool left =
+      options_page::Leave(switches_, testInProgress_, settings, questions,
+                          [owner](bool ask) { return cd_files_window::CreateCdFiles(owner, ask); });
   if (!testInProgress_) {
     switches_.doNotWarnOverwrites = settings.Flag(ws::kDoNotWarnOverwrites);
     CopyToControls();

@@ -5,6 +5,7 @@
 #include "common/win32/win32_file_system.h"
 #include "common/win32/win32_opener_ui.h"
 #include "common/win32/win32_shell_port.h"
+#include "config/autorun_keys.h"
 #include "resource.h"
 #include "wizard/help_topics.h"
 #include "wizard/pages/options_texts.h"
