@@ -5,6 +5,8 @@
 #   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
 #               tour photographs every window into build/win32/demo-screenshots
 #   make bench  builds the release programs and prints the performance figures
+#   make package  the 32-bit programs and the kit's installer,
+#               build/package/ZoruzazAZ-4.07-setup.exe
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
@@ -12,13 +14,15 @@ WIN_DIR := $(BUILD)/win32
 WIN64_DIR := $(BUILD)/win64
 SANITIZE_DIR := $(BUILD)/sanitize
 FUZZ_DIR := $(BUILD)/fuzz
+PACKAGE_DIR := $(BUILD)/package
+SETUP := ZoruzazAZ-4.07-setup.exe
 # make fuzz: seconds per target; the smoke run in make test is short.
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 3
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps host win32 win64 test test-host test-win32 test-win64 test-sanitize test-fuzz-smoke fuzz \
-        fuzz-build demo bench clean format
+        fuzz-build demo bench package clean format
 
 all: host win32
 
@@ -81,6 +85,15 @@ demo: win32
 
 bench: deps
 	@bench/run $(BUILD)/bench
+
+# Only the programs the installer packs are built (target kit_installer), not
+# the tests. A 64-bit installer for the test build: tools/make-installer build/win64 OUT.
+package: deps
+	@cmake --preset win32 -B $(WIN_DIR) >/dev/null
+	@cmake --build $(WIN_DIR) -j $(JOBS) --target kit_installer
+	@mkdir -p $(PACKAGE_DIR)
+	@cp $(WIN_DIR)/installer/$(SETUP) $(PACKAGE_DIR)/$(SETUP)
+	@echo "package: $(PACKAGE_DIR)/$(SETUP)"
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -7,7 +7,9 @@ wine_env() {
   export WINEPREFIX="$1/wineprefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # winemenubuilder would copy the kit's Start-menu shortcuts into the Linux
+  # user's own menus and icons, outside the build folder.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   # A build folder of 64-bit programs (written by CMake) runs them with the
   # 64-bit loader in a 64-bit prefix; the "wine" command would pick the 32-bit one.
   WINE=wine

@@ -5,7 +5,7 @@
 //
 //   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER
 //
-// Screenshots go to OUTPUT_FOLDER\wizard-NN-WINDOW.bmp.
+// Screenshots go to OUTPUT_FOLDER/wizard-NN-WINDOW.bmp (a Unix folder).
 #include <windows.h>
 
 #include <cstdio>
@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
     std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER\n");
     return 2;
   }
-  ::CreateDirectoryA(argv[2], nullptr);
-  e2e::WizardTour tour(argv[1], argv[2]);
+  // The script hands in a Unix folder for the screenshots.
+  const std::string out = e2e::WindowsPath(argv[2]);
+  ::CreateDirectoryA(out.c_str(), nullptr);
+  e2e::WizardTour tour(argv[1], out);
   return tour.Run();
 }

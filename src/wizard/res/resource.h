@@ -7,6 +7,8 @@
 #include "cd_files_ids.h"
 #include "file_page_ids.h"
 #include "options_ids.h"
+#include "images_ids.h"
+#include "display_ids.h"
 
 #define IDC_STATIC (-1)
 

@@ -15,11 +15,13 @@
 #include "wizard/help_topics.h"
 #include "wizard/main_window.h"
 #include "wizard/open_value.h"
+#include "wizard/pages/win32/file_to_open_page.h"
 #include "wizard/pages/win32/files_created_page.h"
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/options_page.h"
+#include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/test_run.h"
@@ -147,12 +149,16 @@ void MainDialog::RunConfigurationWizard() {
   INT_PTR result = IDCANCEL;
   {
     IntroductionPage introduction;
+    FileToOpenPage fileToOpen;
+    fileToOpen.SetMain(this);
+    fileToOpen.SetViewerWizard([](HWND owner) { RunViewerInstallerWizard(owner, 1); });
     FilesCreatedPage created;
     created.SetMain(this);
     OptionsPage options;
     options.SetMain(this);
     WizardFrame frame;
     frame.AddPage(introduction, wizard_texts::kIntroductionTitle, help_topics::kNewToAutorun);
+    frame.AddPage(fileToOpen, wizard_texts::kSelectFileTitle, help_topics::kSelectFileToOpen);
     frame.AddPage(options, wizard_texts::kAdditionalOptionsTitle,
                   help_topics::kConfAdditionalOptions);
     frame.AddPage(created, wizard_texts::kFilesCreatedTitle, help_topics::kConfCreated);
@@ -285,8 +291,6 @@ void MainDialog::ShowFilesToCopy() {
 void MainDialog::AskToExit() {
   if (Win32WizardQuestions(hwnd()).AskYesNo(wizard_texts::kExitQuestion)) End(IDOK);
 }
-
-void MainDialog::ShowHelpHome() { app_.ShowHelpTopic(help_topics::kHome); }
 
 void MainDialog::ShowSupport() { app_.ShowHelpTopic(help_topics::kSupport); }
 

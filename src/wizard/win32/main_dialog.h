@@ -38,7 +38,6 @@ class MainDialog : public WizardDialog, public MainCommands {
 
  private:
   void AskToExit();
-  void ShowHelpHome();
   void ShowSupport();
   // The configuration path from LastINFFile, as a full path.
   void TakeLastInfFile();

@@ -8,16 +8,22 @@ const win32::DispatchTable* WizardDialog::BaseTable() {
   static const win32::MessageEntry messages[] = {
       win32::OnMessage(WM_HELP, &WizardDialog::OnHelpRequest),
   };
-  static const win32::DispatchTable table{messages};
+  // A Help button with the standard help command asks the same.
+  static const win32::CommandEntry commands[] = {
+      win32::OnCommand(IDHELP, &WizardDialog::ShowHelpHome),
+  };
+  static const win32::DispatchTable table{messages, commands};
   return &table;
 }
 
 win32::DispatchTable WizardDialog::Table() const { return *BaseTable(); }
 
 INT_PTR WizardDialog::OnHelpRequest(WPARAM, LPARAM) {
-  WizardApp::Current().ShowHelpTopic(help_topics::kHome);
+  ShowHelpHome();
   return TRUE;
 }
+
+void WizardDialog::ShowHelpHome() { WizardApp::Current().ShowHelpTopic(help_topics::kHome); }
 
 void PaintStrip(const DRAWITEMSTRUCT& item) {
   // A deep blue fading to a lighter one from top to bottom, in bands.

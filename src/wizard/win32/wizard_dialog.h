@@ -15,6 +15,7 @@ class WizardDialog : public win32::Dialog {
   win32::DispatchTable Table() const override;
 
   INT_PTR OnHelpRequest(WPARAM, LPARAM);
+  void ShowHelpHome();
 };
 
 // Paints the owner-drawn picture strip down a window's left edge.

@@ -1,0 +1,2 @@
+// Resource names of the display option dialogs (see resource.h).
+#pragma once

@@ -1,0 +1,2 @@
+// Resource names of the image chooser (see resource.h).
+#pragma once
