@@ -69,7 +69,10 @@ void ClearOptions(WizardSettings& settings) {
     settings.SetFlag(flag, false);
   }
   settings.SetText(keys::kWelcomeMessage, "");
-  settings.SetText(ws::kLicenseAgreementFile, "");
+  for (const char* text : {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime,
+                           keys::InstallerFile(1), ws::kSourceFile}) {
+    settings.SetText(text, "");
+  }
   settings.SetText(keys::kErrorText, "");
   settings.SetText(ws::kInstallerHowToRunNew, "");
   settings.SetText(keys::InstallerUserQuery(1), "");
