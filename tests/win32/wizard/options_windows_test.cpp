@@ -83,10 +83,18 @@ struct Fixture {
   WizardSettings settings{app.Registry()};
   test_support::TempFolder cd{"options-cd"};
   test_support::TempFolder kit{"options-kit"};
+  // The prefix's registry is shared with later tests: what was there comes back.
+  std::string sourceFolder = settings.Text(ws::kSourceFolder);
+  std::string installPath = settings.Text(ws::kInstallPath);
   Fixture() {
     ClearOptions(settings);
     settings.SetText(ws::kSourceFolder, cd.Path());
     settings.SetText(ws::kInstallPath, kit.Path());
+  }
+  ~Fixture() {
+    ClearOptions(settings);
+    settings.SetText(ws::kSourceFolder, sourceFolder);
+    settings.SetText(ws::kInstallPath, installPath);
   }
 };
 
