@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "wizard/pages/cd_icon_rules.h"
 #include "wizard/pages/win32/option_adapters.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_values.h"
@@ -55,12 +56,13 @@ void CdIconPage::Refresh() {
 }
 
 void CdIconPage::CopyIn() {
-  const std::string source = ChooseFileToOpen(hwnd(), "", kIconFilter);
-  if (source.empty()) return;
+  const std::optional<std::string> source =
+      AskOpenFile(hwnd(), {.filter = kIconFilter, .initialFile = {}, .defaultExtension = "*.*"});
+  if (!source || source->empty()) return;
   Win32FileSystem fs;
   WaitingFileCopier copier;
   Win32OptionQuestions questions(hwnd());
-  if (cd_icon_page::CopyIn(source, SourceFolder(), fs, copier, questions, &iconName_) !=
+  if (cd_icon_page::CopyIn(*source, SourceFolder(), fs, copier, questions, &iconName_) !=
       cd_icon_page::CopyOutcome::kCancelled) {
     FillList();
   }

@@ -1,20 +1,11 @@
 #include "wizard/pages/win32/option_adapters.h"
 
-#include <commdlg.h>
-
-#include <vector>
-
 #include "common/win32/wait_cursor.h"
 #include "wizard/pages/option_files.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/wizard_texts.h"
-
-namespace {
-// The largest path the file-open dialog hands back.
-constexpr DWORD kOpenPathChars = 32768;
-}  // namespace
 
 bool Win32ChosenFileChecks::CheckFileNameLength(const std::string& path) {
   return cd_files_window::CheckFileNameLength(owner_, path);
@@ -54,24 +45,4 @@ bool Win32OptionQuestions::AskRetryCancel(const std::string& text) {
 uint32_t WaitingFileCopier::CopyReplacing(const std::string& from, const std::string& to) {
   win32::WaitCursor wait;
   return Win32FileCopier().CopyReplacing(from, to);
-}
-
-std::string ChooseFileToOpen(HWND owner, const std::string& title, const std::string& filter) {
-  std::string filterList = filter;
-  for (char& c : filterList) {
-    if (c == '|') c = '\0';
-  }
-  filterList.push_back('\0');
-  std::vector<char> file(kOpenPathChars, '\0');
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filterList.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-  dialog.lpstrDefExt = "*.*";
-  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!::GetOpenFileNameA(&dialog)) return std::string();
-  return file.data();
 }

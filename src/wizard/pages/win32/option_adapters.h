@@ -1,7 +1,6 @@
 // The option dialogs' ports over Win32: the chosen-file checks with their
 // warning page and messages, the files of a folder, message boxes with a
-// Retry/Cancel question, a copier that shows the wait cursor, and the
-// open-file dialog.
+// Retry/Cancel question and a copier that shows the wait cursor.
 #pragma once
 
 #include <windows.h>
@@ -43,8 +42,3 @@ class WaitingFileCopier : public FileCopier {
  public:
   uint32_t CopyReplacing(const std::string& from, const std::string& to) override;
 };
-
-// The open-file dialog with the kit's flags (hide read-only, path and file
-// must exist); `filter` in the "Name|*.ext|...|" form. The chosen path, or
-// empty when cancelled.
-std::string ChooseFileToOpen(HWND owner, const std::string& title, const std::string& filter);

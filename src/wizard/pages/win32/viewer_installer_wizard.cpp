@@ -11,6 +11,7 @@
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/pages/win32/wizard_frame.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 
@@ -62,8 +63,11 @@ std::vector<win32::TextBinding> ViewerSpecifyPage::TextBindings() {
 }
 
 void ViewerSpecifyPage::Browse() {
-  const std::string chosen = ChooseFileToOpen(hwnd(), kLocateTitle, kInstallerFilter);
-  if (!chosen.empty()) SetItemText(IDE_VIEWER_INSTALLER, chosen);
+  const std::optional<std::string> chosen = AskOpenFile(hwnd(), {.filter = kInstallerFilter,
+                                                                 .initialFile = {},
+                                                                 .defaultExtension = "*.*",
+                                                                 .title = kLocateTitle});
+  if (chosen && !chosen->empty()) SetItemText(IDE_VIEWER_INSTALLER, *chosen);
 }
 
 bool ViewerSpecifyPage::OnKillActive() {
