@@ -69,12 +69,14 @@ void ClearOptions(WizardSettings& settings) {
     settings.SetFlag(flag, false);
   }
   settings.SetText(keys::kWelcomeMessage, "");
-  for (const char* text : {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime,
-                           keys::InstallerFile(1), ws::kSourceFile}) {
+  for (const char* text :
+       {ws::kLicenseAgreementFile, ws::kLicenseAgreementFileShowEveryTime, keys::InstallerFile(1),
+        keys::InstallerFile(2), keys::InstallerUserQuery(2), ws::kSourceFile}) {
     settings.SetText(text, "");
   }
   settings.SetText(keys::kErrorText, "");
   settings.SetText(ws::kInstallerHowToRunNew, "");
+  settings.SetNumber(ws::kInstallerHowToRun, -1);
   settings.SetText(keys::InstallerUserQuery(1), "");
 }
 
@@ -205,6 +207,50 @@ TEST(ErrorMessagePage, OkStoresTheLinesJoinedAndTheLinkCompleted) {
   EXPECT_TRUE(f.settings.Flag(keys::kUserDefinedErrors));
   EXPECT_EQ(f.settings.Text(keys::kErrorText), "It failed.<br>Call us.");
   EXPECT_EQ(f.settings.Text(keys::kErrorContactURLTitle), "http://help.example");
+}
+
+void Choose(HWND page, int combo, const char* item) {
+  ::SendDlgItemMessageA(page, combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(item));
+  ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(page, combo)));
+}
+
+TEST(InstallersPage, ChoosingASlotFillsItsPromptAndOkSavesTheSlots) {
+  Fixture f;
+  f.cd.AddFile("setup.exe", "MZ");
+  f.cd.AddFile("viewer.msi", "msi");
+  f.settings.SetNumber(ws::kInstallerHowToRun, 2);  // an older wizard's "Always"
+  InstallersPage page;
+  OptionFrame frame("autorun_installers");
+  frame.SetPage(page, "Configure up to 3 installers");
+  ASSERT_TRUE(frame.CreateModeless(nullptr));
+  HWND p = page.hwnd();
+  EXPECT_EQ(::SendDlgItemMessageA(p, IDC_INSTALLERS_FILE1, CB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(Text(p, IDC_INSTALLERS_FILE2), "<Ignore>");
+  EXPECT_EQ(Text(p, IDC_INSTALLERS_MODE), "Run Installers always before opening file(s)");
+  EXPECT_FALSE(Enabled(p, IDC_INSTALLERS_FILE2));
+  ::CheckDlgButton(p, IDX_INSTALLERS_ENABLE, BST_CHECKED);
+  Press(p, IDX_INSTALLERS_ENABLE);
+  EXPECT_TRUE(Enabled(p, IDC_INSTALLERS_FILE2));
+  EXPECT_FALSE(Enabled(p, IDC_INSTALLERS_MODE));  // no installer chosen yet
+  Choose(p, IDC_INSTALLERS_FILE2, "viewer.msi");
+  EXPECT_TRUE(Enabled(p, IDC_INSTALLERS_MODE));
+  EXPECT_FALSE(Enabled(p, IDE_INSTALLERS_PROMPT2));  // prompts only in Prompt mode
+  Choose(p, IDC_INSTALLERS_MODE, options_texts::kModePrompt);
+  EXPECT_TRUE(Enabled(p, IDE_INSTALLERS_PROMPT2));
+  EXPECT_FALSE(Enabled(p, IDE_INSTALLERS_PROMPT1));
+  EXPECT_EQ(Text(p, IDE_INSTALLERS_PROMPT2), options_texts::kDefaultInstallerPrompt);
+  test_support::MessageBoxWatcher unexpected("ZoruZaz AZ");
+  Press(frame.hwnd(), IDB_OPTION_OK);
+  EXPECT_EQ(unexpected.Text(), "");
+  EXPECT_FALSE(::IsWindow(frame.hwnd()));
+  EXPECT_TRUE(f.settings.Flag(ws::kSpecifyFileOpenOptions));
+  EXPECT_EQ(f.settings.Text(keys::InstallerFile(1)), "");
+  EXPECT_EQ(f.settings.Text(keys::InstallerFile(2)), "viewer.msi");
+  EXPECT_EQ(f.settings.Text(keys::InstallerUserQuery(2)), options_texts::kDefaultInstallerPrompt);
+  EXPECT_EQ(f.settings.Text(ws::kInstallerHowToRunNew), "Prompt");
+  EXPECT_EQ(f.settings.ReadNumber(ws::kInstallerHowToRun, 5), -1);
 }
 
 // Every other dialog and the viewer-installer wizard's pages open on their
