@@ -43,8 +43,9 @@ TEST(InstallersPage, ModeFromTheOlderNumberOrElseTheKeyword) {
   const Row rows[] = {
       {std::nullopt, "", -1}, {std::nullopt, "Prompt", 0},
       {-1, "noviewer", 1},    {-1, "ALWAYS", 2},
-      {0, "Always", 0},       {2, "Prompt", 2},
-      {7, "NoViewer", 1},  // out of range: the keyword decides
+      // The older number: 0 runs them when no viewer opens the file, else always.
+      {0, "Always", 1},       {1, "Prompt", 2},
+      {7, "NoViewer", 2},
       {-1, "sometimes", -1},
   };
   for (const Row& row : rows) {

@@ -69,8 +69,10 @@ int ModeFromKeyword(const std::string& keyword) {
 }
 
 int ModeFromSettings(const WizardSettings& settings) {
+  // An older wizard kept only whether installers always run (1) or run when
+  // no viewer opens the file (0), as the autorun.inf writer reads it too.
   const int32_t legacy = settings.ReadNumber(ws::kInstallerHowToRun, kLegacyModeUnset);
-  if (legacy >= 0 && legacy < 3) return legacy;
+  if (legacy >= 0) return legacy == 0 ? 1 : 2;
   return ModeFromKeyword(settings.Text(ws::kInstallerHowToRunNew));
 }
 
