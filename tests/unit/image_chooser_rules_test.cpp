@@ -38,11 +38,6 @@ class CannedLister : public FolderLister {
   }
 };
 
-TEST(ImageChooser, FiltersAreTheFiveInOrder) {
-  EXPECT_EQ(Filters(), (Rows{"GIF and JPG images (*.gif, *.jpg, *.jpeg)", "GIF images (*.gif)",
-                             "JPG images (*.jpg, *.jpeg)", "Bitmaps (*.bmp)", "All Files (*.*)"}));
-}
-
 TEST(ImageChooser, PrefixSearchStartsAfterTheFirstEntryAndWrapsRound) {
   const Rows abc{"apple.gif", "Apple.jpg", "banana.bmp"};
   struct Row {

@@ -169,9 +169,10 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   ChooseRow("big-1200x10.bmp");
   EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "1200");
   EXPECT_EQ(Text(p, IDE_IMAGE_HEIGHT), "10");
-  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS),
-            "> Image is larger than average maximum size of 1000 x 1000 pixels, and may take too "
-            "long to load on some machines.  Try resizing.\r\n> See help for more information.");
+  // (The warnings' exact wording is the unit tests' business.)
+  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS)
+                .find("> Image is larger than average maximum size of 1000 x 1000 pixels"),
+            0u);
   // Shrunk to fit the preview: the middle is the picture's blue.
   EXPECT_EQ(PreviewMiddle(), RGB(0, 0, 255));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser_large");
