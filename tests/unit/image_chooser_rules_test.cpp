@@ -38,11 +38,6 @@ class CannedLister : public FolderLister {
   }
 };
 
-TEST(ImageChooser, FiltersAreTheFiveInOrder) {
-  EXPECT_EQ(Filters(), (Rows{"GIF and JPG images (*.gif, *.jpg, *.jpeg)", "GIF images (*.gif)",
-                             "JPG images (*.jpg, *.jpeg)", "Bitmaps (*.bmp)", "All Files (*.*)"}));
-}
-
 TEST(ImageChooser, PrefixSearchStartsAfterTheFirstEntryAndWrapsRound) {
   const Rows abc{"apple.gif", "Apple.jpg", "banana.bmp"};
   struct Row {
@@ -143,7 +138,9 @@ TEST(ImageChooser, SelectedRowIsTheImagesElseTheRememberedOne) {
       {files, 0, "c.jpg", 2},     {files, 2, "A.GIF", 0},  // the image wins over the remembered row
       {files, 1, "gone.gif", 1},                           // not listed: the remembered row stays
       {files, 5, "gone.gif", -1},  // a remembered row that is no longer there
-      {files, 0, "", 1},           // an empty name matches the first row looked at
+      {files, 0, "", 0},           // no image: nothing is searched
+      {withEntry, 0, "", 0},       // ... so "<Do not configure this option>" stays chosen
+      {withEntry, 2, "", 2},       // ... and a refill keeps the author's pick
       {withEntry, 0, "b.gif", 2}, {withEntry, 0, "gone.gif", 0}, {{}, 0, "a.gif", -1},
   };
   for (const Row& row : rows) {

@@ -114,7 +114,10 @@ std::vector<std::string> ListRows(const FolderLister& lister, const std::string&
 }
 
 int RowToSelect(const std::vector<std::string>& rows, int remembered, std::string_view imageName) {
-  const int found = FindByPrefix(rows, imageName);
+  // No image configured: a name search would match any file and OK would
+  // then configure one the author never chose; the remembered row (at first
+  // the top one, "<Do not configure this option>" where offered) stays.
+  const int found = imageName.empty() ? -1 : FindByPrefix(rows, imageName);
   if (found >= 0) return found;
   return remembered >= 0 && remembered < static_cast<int>(rows.size()) ? remembered : -1;
 }

@@ -55,7 +55,7 @@ std::vector<std::string> ListRows(const FolderLister& lister, const std::string&
 
 // The row selected after filling: the remembered one (-1 if out of range),
 // replaced by the first row matching the image's name as FindByPrefix
-// finds it.
+// finds it; an empty name searches nothing.
 int RowToSelect(const std::vector<std::string>& rows, int remembered, std::string_view imageName);
 
 // No row, or the unconfigured entry: nothing to load or preview.

@@ -20,7 +20,9 @@
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/options_page.h"
 #include "wizard/pages/win32/several_files_wizard.h"
+#include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/test_run.h"
@@ -151,11 +153,16 @@ void MainDialog::RunConfigurationWizard() {
     fileToOpen.SetMain(this);
     fileToOpen.SetSeveralFilesWizard(
         [this](HWND owner) { return RunSeveralFilesWizard(owner, this); });
+    fileToOpen.SetViewerWizard([](HWND owner) { RunViewerInstallerWizard(owner, 1); });
     FilesCreatedPage created;
     created.SetMain(this);
+    OptionsPage options;
+    options.SetMain(this);
     WizardFrame frame;
     frame.AddPage(introduction, wizard_texts::kIntroductionTitle, help_topics::kNewToAutorun);
     frame.AddPage(fileToOpen, wizard_texts::kSelectFileTitle, help_topics::kSelectFileToOpen);
+    frame.AddPage(options, wizard_texts::kAdditionalOptionsTitle,
+                  help_topics::kConfAdditionalOptions);
     frame.AddPage(created, wizard_texts::kFilesCreatedTitle, help_topics::kConfCreated);
     result = frame.Run(hwnd());
   }
