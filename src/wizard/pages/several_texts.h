@@ -46,10 +46,6 @@ inline constexpr const char* kImageLocations[] = {"Along the top", "Left of Sele
 inline constexpr int kDefaultImageLocation = 1;
 inline constexpr const char* kImageLabel = "Image";
 
-// The test buttons' labels while a test runs and afterwards.
-inline constexpr const char* kTesting = "Testing in progress...";
-inline constexpr const char* kTestConfiguration = "Test Configuration...";
-
 inline constexpr const char* kPleaseWait = "Please wait whilst the operation completes ....";
 
 // Messages.

@@ -8,6 +8,7 @@
 #include "wizard/configuration_loader.h"
 #include "wizard/help_topics.h"
 #include "wizard/pages/folder_scan.h"
+#include "wizard/pages/options_texts.h"
 #include "wizard/pages/several_texts.h"
 #include "wizard/pages/win32/entry_pages.h"
 #include "wizard/pages/win32/option_frame.h"
@@ -279,8 +280,8 @@ void FileListPage::Test() {
   if (main() == nullptr) return;
   HWND button = Item(IDB_SEVERAL_TEST);
   ::EnableWindow(button, FALSE);
-  SetItemText(IDB_SEVERAL_TEST, t::kTesting);
+  SetItemText(IDB_SEVERAL_TEST, options_texts::kTestingInProgress);
   main()->TestConfiguration();
-  SetItemText(IDB_SEVERAL_TEST, t::kTestConfiguration);
+  SetItemText(IDB_SEVERAL_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }

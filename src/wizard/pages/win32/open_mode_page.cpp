@@ -1,6 +1,7 @@
 #include "wizard/pages/win32/open_mode_page.h"
 
 #include "resource.h"
+#include "wizard/pages/options_texts.h"
 #include "wizard/pages/several_texts.h"
 #include "wizard/pages/win32/image_chooser.h"
 #include "wizard/win32/cd_files_window.h"
@@ -127,8 +128,8 @@ void OpenModePage::Test() {
   if (!OnKillActive() || main() == nullptr) return;
   HWND button = Item(IDB_MODE_TEST);
   ::EnableWindow(button, FALSE);
-  SetItemText(IDB_MODE_TEST, t::kTesting);
+  SetItemText(IDB_MODE_TEST, options_texts::kTestingInProgress);
   main()->TestConfiguration();
-  SetItemText(IDB_MODE_TEST, t::kTestConfiguration);
+  SetItemText(IDB_MODE_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }
