@@ -157,6 +157,22 @@ TEST_F(FileToOpenPageTest, ShowsTheListThenSavesTheTypedFileOnNext) {
   EXPECT_TRUE(settings.Flag(keys::kSingleFile));
 }
 
+// The label between the radios starts a group of its own: a click on either
+// radio must still clear the other, or leaving the page reads the wrong mode.
+TEST_F(FileToOpenPageTest, EachRadioClickClearsTheOtherAndLeavingKeepsTheClickedMode) {
+  HWND p = page.hwnd();
+  ChooseOneFile(folder.PathOf("Guide.txt"));
+  EXPECT_EQ(::IsDlgButtonChecked(p, IDR_FILE_SEVERAL), BST_UNCHECKED);
+  ::SendMessageA(::GetDlgItem(p, IDR_FILE_SEVERAL), BM_CLICK, 0, 0);
+  EXPECT_EQ(::IsDlgButtonChecked(p, IDR_FILE_ONE), BST_UNCHECKED);
+  EXPECT_EQ(::IsDlgButtonChecked(p, IDR_FILE_SEVERAL), BST_CHECKED);
+  ModalAnswerer answerer;  // several files need no file field: nothing is asked
+  Press(frame.hwnd(), IDB_FRAME_NEXT);
+  EXPECT_EQ(frame.currentIndex(), 1);
+  EXPECT_TRUE(answerer.seen.empty());
+  EXPECT_FALSE(settings.Flag(keys::kSingleFile));
+}
+
 TEST_F(FileToOpenPageTest, RefusalsKeepThePageAndSaveNothing) {
   ModalAnswerer answerer;
   answerer.buttons = {IDOK, IDNO};

@@ -78,11 +78,15 @@ bool FileToOpenPage::OnKillActive() {
 }
 
 void FileToOpenPage::OneFileChosen() {
+  // The two radios are split by the file field's label, which starts a group
+  // of its own, so a click does not clear the other radio by itself.
+  ::CheckRadioButton(hwnd(), IDR_FILE_ONE, IDR_FILE_SEVERAL, IDR_FILE_ONE);
   mode_ = 0;
   UpdateEnabling();
 }
 
 void FileToOpenPage::SeveralFilesChosen() {
+  ::CheckRadioButton(hwnd(), IDR_FILE_ONE, IDR_FILE_SEVERAL, IDR_FILE_SEVERAL);
   mode_ = 1;
   UpdateEnabling();
 }
