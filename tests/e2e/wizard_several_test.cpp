@@ -479,8 +479,11 @@ TEST_F(WizardSeveral, ListBuiltInTheWizardIsOfferedInItsOrderAndOpensTheChosenDo
   const auto row = std::find(rows.begin(), rows.end(), kPicture);
   ASSERT_NE(row, rows.end()) << testing::PrintToString(rows);
   ASSERT_TRUE(SelectListBoxItem(images, IDL_IMAGE_FILES, static_cast<int>(row - rows.begin())));
-  EXPECT_TRUE(WaitUntil([&] { return ControlText(images, IDE_IMAGE_WIDTH) == "200"; }));
-  EXPECT_EQ(ControlText(images, IDE_IMAGE_HEIGHT), "150");
+  // The chooser reports the picture's size once it has loaded it.
+  EXPECT_TRUE(WaitUntil([&] {
+    return ControlText(images, IDE_IMAGE_WIDTH) == "200" &&
+           ControlText(images, IDE_IMAGE_HEIGHT) == "150";
+  }));
   ASSERT_TRUE(ClickButton(chooser, IDB_OPTION_OK));
   ASSERT_TRUE(WaitForWindowGone(chooser));
   EXPECT_TRUE(WaitUntil([&] { return ControlText(mode, IDE_MODE_IMAGE) == cd_.PathOf(kPicture); }))
