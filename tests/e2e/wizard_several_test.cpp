@@ -403,7 +403,10 @@ TEST_F(WizardSeveral, ListBuiltInTheWizardIsOfferedInItsOrderAndOpensTheChosenDo
   // The entry list: only folders holding files are offered, sorted.
   HWND list = PageHolding(nested, IDL_SEVERAL_ENTRIES);
   ASSERT_NE(list, nullptr);
-  EXPECT_THAT(ComboItems(list, IDC_SEVERAL_FOLDER), ElementsAre("\\", "\\docs\\", "\\extras\\"));
+  // The page fills itself after its title shows.
+  EXPECT_TRUE(WaitUntil([&] {
+    return ComboItems(list, IDC_SEVERAL_FOLDER) == Texts{"\\", "\\docs\\", "\\extras\\"};
+  })) << testing::PrintToString(ComboItems(list, IDC_SEVERAL_FOLDER));
   EXPECT_THAT(ComboItems(list, IDC_SEVERAL_ADD), ElementsAre(kPicture));
   EXPECT_TRUE(ListViewRows(list, IDL_SEVERAL_ENTRIES).empty());
 
@@ -614,21 +617,25 @@ TEST_F(WizardSeveral, LoadedListSwitchedToOpenAllOpensTheFilesInOrderOneAfterThe
   HWND filePage = PageHolding(wizard, IDL_FILE_LIST);
   ASSERT_NE(filePage, nullptr);
   EXPECT_EQ(CheckState(filePage, IDR_FILE_SEVERAL), BST_CHECKED);
-  EXPECT_THAT(ListBoxItems(filePage, IDL_FILE_LIST),
-              ElementsAre(cd_.PathOf("one.vdsev"), cd_.PathOf("docs\\two.vdsev"),
-                          cd_.PathOf("docs\\three.vdsev")));
+  const Texts loaded = {cd_.PathOf("one.vdsev"), cd_.PathOf("docs\\two.vdsev"),
+                        cd_.PathOf("docs\\three.vdsev")};
+  EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(filePage, IDL_FILE_LIST) == loaded; }))
+      << testing::PrintToString(ListBoxItems(filePage, IDL_FILE_LIST));
   ASSERT_TRUE(ClickButton(filePage, IDB_FILE_CONFIGURE));
   HWND nested = WaitForFrame(*discwright, st::kFolderTitle);
   ASSERT_NE(nested, nullptr);
   HWND folderPage = PageHolding(nested, IDE_SEVERAL_FOLDER);
   ASSERT_NE(folderPage, nullptr);
-  EXPECT_EQ(ControlText(folderPage, IDE_SEVERAL_FOLDER), cd_.Path() + "\\");
+  EXPECT_TRUE(WaitUntil([&] {
+    return ControlText(folderPage, IDE_SEVERAL_FOLDER) == cd_.Path() + "\\";
+  })) << ControlText(folderPage, IDE_SEVERAL_FOLDER);
   ASSERT_TRUE(GoTo(nested, IDB_FRAME_NEXT, st::kFileListTitle));
   HWND list = PageHolding(nested, IDL_SEVERAL_ENTRIES);
   ASSERT_NE(list, nullptr);
-  EXPECT_THAT(ListViewRows(list, IDL_SEVERAL_ENTRIES),
-              ElementsAre("First film|one.vdsev|", "Second film|\\docs\\two.vdsev|",
-                          "Third film|\\docs\\three.vdsev|"));
+  const Texts rows = {"First film|one.vdsev|", "Second film|\\docs\\two.vdsev|",
+                      "Third film|\\docs\\three.vdsev|"};
+  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == rows; }))
+      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
   ASSERT_TRUE(MarkListViewRow(list, IDL_SEVERAL_ENTRIES, 2));
   ASSERT_TRUE(ClickButton(list, IDB_SEVERAL_UP));
   const Texts moved = {"First film|one.vdsev|", "Third film|\\docs\\three.vdsev|",
@@ -640,14 +647,17 @@ TEST_F(WizardSeveral, LoadedListSwitchedToOpenAllOpensTheFilesInOrderOneAfterThe
   ASSERT_TRUE(GoTo(nested, IDB_FRAME_NEXT, st::kOpenModeTitle));
   HWND mode = PageHolding(nested, IDC_MODE_ACTION);
   ASSERT_NE(mode, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(mode, IDE_MODE_TITLE) == "Our films"; }));
   EXPECT_EQ(ComboSelection(mode, IDC_MODE_ACTION), 1);
-  EXPECT_EQ(ControlText(mode, IDE_MODE_TITLE), "Our films");
   EXPECT_FALSE(IsControlEnabled(mode, IDX_MODE_WAIT));
   ASSERT_TRUE(ChooseComboItem(mode, IDC_MODE_ACTION, st::kOpenAllAction));
-  ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(mode, IDX_MODE_WAIT); }));
+  // The explanation changes after the enabling: once it reads right, the
+  // enabling is complete.
+  ASSERT_TRUE(WaitUntil(
+      [&] { return ControlText(mode, IDT_MODE_EXPLANATION) == st::kOpenAllExplanation; }));
+  EXPECT_TRUE(IsControlEnabled(mode, IDX_MODE_WAIT));
   EXPECT_FALSE(IsControlEnabled(mode, IDX_MODE_RESELECT));
   EXPECT_FALSE(IsControlEnabled(mode, IDE_MODE_TITLE));
-  EXPECT_EQ(ControlText(mode, IDT_MODE_EXPLANATION), st::kOpenAllExplanation);
   EXPECT_EQ(CheckState(mode, IDX_MODE_WAIT), BST_UNCHECKED);
   ASSERT_TRUE(ClickButton(mode, IDX_MODE_WAIT));
   ASSERT_TRUE(WaitUntil([&] { return CheckState(mode, IDX_MODE_WAIT) == BST_CHECKED; }));
