@@ -131,6 +131,8 @@ constexpr SettingEntry kSettings[] = {
     FlagKept(ws::kWarnedAboutCaching,         kNo),
     FlagKept(ws::kFileNameTooLongShowWarning, kYes),
     FlagKept(ws::kAppShowWelcomeDialog,       kYes),
+    FlagKept(ws::kHelpFileTyleDlgShow,        kYes),
+    FlagKept(ws::kHelpRootDriveShow,          kYes),
     TextKept(ws::kRegTest),
     TextKept(ws::kHelpFolder),
     TextKept(ws::kInstallPath),

@@ -28,4 +28,9 @@ inline constexpr const char* kRegTest = "RegTest";
 inline constexpr const char* kHelpFolder = "HelpFolder";
 inline constexpr const char* kInstallPath = "InstallPath";
 
+// The file-to-open page's advice switches (the first name is spelt as it
+// always has been stored).
+inline constexpr const char* kHelpFileTyleDlgShow = "HelpFileTyleDlgShow";
+inline constexpr const char* kHelpRootDriveShow = "HelpRootDriveShow";
+
 }  // namespace wizard_settings

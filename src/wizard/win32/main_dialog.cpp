@@ -15,6 +15,7 @@
 #include "wizard/help_topics.h"
 #include "wizard/main_window.h"
 #include "wizard/open_value.h"
+#include "wizard/pages/win32/file_to_open_page.h"
 #include "wizard/pages/win32/files_created_page.h"
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
@@ -146,10 +147,13 @@ void MainDialog::RunConfigurationWizard() {
   INT_PTR result = IDCANCEL;
   {
     IntroductionPage introduction;
+    FileToOpenPage fileToOpen;
+    fileToOpen.SetMain(this);
     FilesCreatedPage created;
     created.SetMain(this);
     WizardFrame frame;
     frame.AddPage(introduction, wizard_texts::kIntroductionTitle, help_topics::kNewToAutorun);
+    frame.AddPage(fileToOpen, wizard_texts::kSelectFileTitle, help_topics::kSelectFileToOpen);
     frame.AddPage(created, wizard_texts::kFilesCreatedTitle, help_topics::kConfCreated);
     result = frame.Run(hwnd());
   }

@@ -1,0 +1,83 @@
+#include "wizard/pages/win32/copy_resources_page.h"
+
+#include <commctrl.h>
+
+#include "common/win32/wait_cursor.h"
+#include "common/win32/win32_file_system.h"
+#include "resource.h"
+#include "wizard/pages/file_page_texts.h"
+#include "wizard/pages/win32/win32_copy_questions.h"
+#include "wizard/win32/win32_file_copier.h"
+#include "wizard/win32/wizard_app.h"
+#include "wizard/wizard_settings.h"
+
+namespace {
+
+constexpr int kColumnWidth = 1000;
+
+// Each copy under the wait cursor; the questions between copies get the normal one.
+class WaitingCopier : public FileCopier {
+ public:
+  uint32_t CopyReplacing(const std::string& from, const std::string& to) override {
+    win32::WaitCursor wait;
+    return copier_.CopyReplacing(from, to);
+  }
+
+ private:
+  Win32FileCopier copier_;
+};
+
+}  // namespace
+
+CopyResourcesPage::CopyResourcesPage(std::string previousFolder, std::string newFolder)
+    : WizardPage(IDD_COPY_RESOURCES),
+      previousFolder_(std::move(previousFolder)),
+      newFolder_(std::move(newFolder)) {
+  // The list view's class must exist before the template is created.
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
+
+bool CopyResourcesPage::OnInit() {
+  HWND list = Item(IDL_COPY_FILES);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.cx = kColumnWidth;
+  column.pszText = const_cast<char*>(file_page_texts::kFileInformationColumn);
+  ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  return true;
+}
+
+void CopyResourcesPage::OnSetActive() {
+  HWND list = Item(IDL_COPY_FILES);
+  ListView_DeleteAllItems(list);
+  WizardSettings settings(WizardApp::Current().Registry());
+  Win32FileSystem fs;
+  files_ = resource_files::ListResourceFiles(settings, fs, previousFolder_);
+  for (size_t i = 0; i < files_.size(); ++i) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(i);
+    item.pszText = const_cast<char*>(files_[i].row.c_str());
+    const int index =
+        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    ListView_SetCheckState(list, index, TRUE);
+  }
+  if (files_.empty()) {
+    // Nothing to offer: the frame ends as if cancelled, before it is seen.
+    ::SendMessageA(::GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(IDB_OPTION_CANCEL, BN_CLICKED), 0);
+  }
+}
+
+bool CopyResourcesPage::OnKillActive() {
+  HWND list = Item(IDL_COPY_FILES);
+  std::vector<std::string> ticked;
+  for (size_t i = 0; i < files_.size(); ++i) {
+    if (ListView_GetCheckState(list, static_cast<int>(i))) ticked.push_back(files_[i].source);
+  }
+  Win32FileSystem fs;
+  WaitingCopier copier;
+  Win32CopyQuestions questions(hwnd());
+  return resource_files::CopyResourceFiles(ticked, newFolder_, copier, fs, questions);
+}

@@ -1,0 +1,161 @@
+#include "wizard/pages/win32/file_to_open_page.h"
+
+#include <commdlg.h>
+
+#include "common/win32/win32_file_system.h"
+#include "resource.h"
+#include "wizard/help_topics.h"
+#include "wizard/pages/file_page_texts.h"
+#include "wizard/pages/resource_files.h"
+#include "wizard/pages/win32/advice_dialog.h"
+#include "wizard/pages/win32/copy_resources_page.h"
+#include "wizard/pages/win32/option_frame.h"
+#include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/win32_wizard_questions.h"
+#include "wizard/win32/wizard_app.h"
+#include "wizard/wizard_settings.h"
+
+namespace {
+// The largest path the file-open dialog hands back.
+constexpr DWORD kOpenPathChars = 32768;
+
+// The file dialog's filter: its "|" separators as zeros, ending in two.
+std::string DialogFilter(const char* filter) {
+  std::string converted(filter);
+  for (char& c : converted) {
+    if (c == '|') c = '\0';
+  }
+  converted += '\0';
+  return converted;
+}
+}  // namespace
+
+FileToOpenPage::FileToOpenPage() : WizardPage(IDD_FILE_TO_OPEN) {}
+
+win32::DispatchTable FileToOpenPage::Table() const {
+  static const win32::CommandEntry commands[] = {
+      win32::OnCommand(IDR_FILE_ONE, &FileToOpenPage::OneFileChosen),
+      win32::OnCommand(IDR_FILE_SEVERAL, &FileToOpenPage::SeveralFilesChosen),
+      win32::OnCommand(IDB_FILE_BROWSE, &FileToOpenPage::Browse),
+      win32::OnCommand(IDB_FILE_CONFIGURE, &FileToOpenPage::Configure),
+  };
+  return {{}, commands, {}, BaseTable()};
+}
+
+std::vector<win32::ControlBinding> FileToOpenPage::ControlBindings() {
+  return {{IDT_FILE_HELP_LINK, &helpLink_}, {IDT_FILE_ROOT_LINK, &rootLink_}};
+}
+
+std::vector<win32::Binding> FileToOpenPage::Bindings() {
+  return {win32::BindText(IDE_FILE_PATH, &path_, kMaxPathLength),
+          win32::BindRadio(IDR_FILE_ONE, IDR_FILE_SEVERAL, &mode_)};
+}
+
+void FileToOpenPage::ShowCheckedMembers() {
+  const std::vector<win32::Binding> bindings = Bindings();
+  win32::ShowBindings(hwnd(), bindings);
+}
+
+bool FileToOpenPage::SaveCheckedMembers() {
+  const std::vector<win32::Binding> bindings = Bindings();
+  return win32::SaveBindings(hwnd(), bindings);
+}
+
+bool FileToOpenPage::OnInit() {
+  helpLink_.SetTopic(help_topics::kSelectFileToOpen);
+  rootLink_.SetTopic(help_topics::kNoCopyToRoot);
+  return true;
+}
+
+void FileToOpenPage::OnSetActive() {
+  WizardSettings settings(WizardApp::Current().Registry());
+  const file_page::PageState state = file_page::LoadPage(settings);
+  path_ = state.path;
+  previousFolder_ = state.previousFolder;
+  mode_ = state.singleFile ? 0 : 1;
+  headingFont_.MakeBold(hwnd(), IDT_FILE_PREPARING);
+  headingFont_.MakeBold(hwnd(), IDT_FILE_SELECT);
+  CopyToControls();
+  UpdateEnabling();
+  if (::SendDlgItemMessageA(hwnd(), IDL_FILE_LIST, LB_GETCOUNT, 0, 0) <= 0) {
+    FillList(file_page::kCountWhenShown);
+  }
+}
+
+bool FileToOpenPage::OnKillActive() {
+  if (!CopyFromControls()) return false;
+  WizardSettings settings(WizardApp::Current().Registry());
+  Win32FileSystem fs;
+  Win32WizardQuestions questions(hwnd());
+  const file_page::PageState state{path_, singleFile(), previousFolder_};
+  return file_page::LeavePage(state, settings, fs, questions, *this);
+}
+
+void FileToOpenPage::OneFileChosen() {
+  mode_ = 0;
+  UpdateEnabling();
+}
+
+void FileToOpenPage::SeveralFilesChosen() {
+  mode_ = 1;
+  UpdateEnabling();
+}
+
+void FileToOpenPage::UpdateEnabling() {
+  const file_page::Enabling enabling = file_page::EnablingFor(singleFile());
+  for (int id : {IDE_FILE_PATH, IDB_FILE_BROWSE, IDT_FILE_LABEL}) {
+    ::EnableWindow(Item(id), enabling.fileSide);
+  }
+  for (int id : {IDL_FILE_LIST, IDB_FILE_CONFIGURE, IDT_FILE_EXISTING}) {
+    ::EnableWindow(Item(id), enabling.listSide);
+  }
+}
+
+void FileToOpenPage::FillList(int32_t countWhenAbsent) {
+  WizardSettings settings(WizardApp::Current().Registry());
+  HWND list = Item(IDL_FILE_LIST);
+  ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& line : file_page::FileListLines(settings, countWhenAbsent)) {
+    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+}
+
+void FileToOpenPage::Browse() {
+  Win32FileSystem fs;
+  std::vector<char> file(kOpenPathChars, '\0');
+  const std::string start = file_page::BrowseStartFile(ItemText(IDE_FILE_PATH), fs);
+  start.copy(file.data(), file.size() - 1);
+  const std::string filter = DialogFilter(file_page_texts::kBrowseFilter);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = file_page_texts::kBrowseDefaultExtension;
+  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  if (!::GetOpenFileNameA(&dialog)) return;
+  const std::string chosen = file.data();
+  if (cd_files_window::CheckFileNameLength(hwnd(), chosen)) SetItemText(IDE_FILE_PATH, chosen);
+}
+
+void FileToOpenPage::Configure() {
+  // Until the several-files wizard is connected there is nothing to run;
+  // the list is still read again from the settings.
+  if (severalFiles_ && !severalFiles_(hwnd())) return;
+  FillList(file_page::kCountAfterConfigure);
+}
+
+void FileToOpenPage::ShowAdvice(const file_page::Advice& advice) {
+  AdviceDialog dialog(advice);
+  dialog.SetConfigureViewer(viewerWizard_);
+  dialog.Run(hwnd());
+}
+
+void FileToOpenPage::CopyResourceFiles(const std::string& previousFolder,
+                                       const std::string& newFolder) {
+  CopyResourcesPage page(previousFolder, newFolder);
+  OptionFrame frame(help_topics::kCopyResourceFiles);
+  frame.SetPage(page, file_page_texts::kCopyOverTitle);
+  frame.Run(hwnd());
+}
