@@ -377,19 +377,34 @@ bool PostCommand(HWND dialog, int id) {
                                   reinterpret_cast<LPARAM>(control)) != 0;
 }
 
-bool PressKey(HWND window, WORD virtualKey) {
-  if (!window) return false;
-  // Keys go to the focused control, where the dialog's own message loop
-  // (IsDialogMessage) turns Esc and Enter into commands.
-  HWND target = window;
+namespace {
+
+// WM_KEYF1: what the system posts for a typed F1; the SDK headers leave it out.
+constexpr UINT kKeyF1Message = 0x004D;
+
+// Keys go to the focused control, where the dialog's own message loop
+// (IsDialogMessage) turns Esc and Enter into commands.
+HWND KeyTarget(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus &&
       (info.hwndFocus == window || ::IsChild(window, info.hwndFocus)))
-    target = info.hwndFocus;
+    return info.hwndFocus;
+  return window;
+}
+
+}  // namespace
+
+bool PressKey(HWND window, WORD virtualKey) {
+  if (!window) return false;
+  HWND target = KeyTarget(window);
   const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(virtualKey, 0)) << 16;
   return ::PostMessageA(target, WM_KEYDOWN, virtualKey, scan | 1) &&
          ::PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | (1u << 30) | (1u << 31));
+}
+
+bool PressHelpKey(HWND window) {
+  return window && ::PostMessageA(KeyTarget(window), kKeyF1Message, 0, 0);
 }
 
 bool PostClose(HWND window) { return window && ::PostMessageA(window, WM_CLOSE, 0, 0); }

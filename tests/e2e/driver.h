@@ -135,6 +135,10 @@ bool PostCommand(HWND dialog, int id);
 // Presses and releases a key in the window's focused control (or the window
 // itself), e.g. VK_ESCAPE, VK_RETURN.
 bool PressKey(HWND window, WORD virtualKey);
+// F1 as the keyboard gives it: the system turns a typed F1 into WM_KEYF1 for
+// the focused control (a posted WM_KEYDOWN is not turned), which then asks
+// for help with WM_HELP up the chain of parents.
+bool PressHelpKey(HWND window);
 // Posts WM_CLOSE, as the caption's close box would.
 bool PostClose(HWND window);
 

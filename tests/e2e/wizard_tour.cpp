@@ -3,9 +3,11 @@
 // the configuration wizard, the main window and the exit question, clicking
 // on as an author would. Every wait is bounded, so the tour always ends.
 //
-//   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER
+//   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT]
 //
-// Screenshots go to OUTPUT_FOLDER/wizard-NN-WINDOW.bmp (a Unix folder).
+// DOCUMENT (a Unix path) is the file the tour chooses to open; its folder gets
+// the CD files. Screenshots go to OUTPUT_FOLDER/wizard-NN-WINDOW.bmp (a Unix
+// folder). Questions on the way are photographed and answered Yes.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,7 +28,8 @@ constexpr const char* kMessageTitle = "ZoruZaz AZ";
 
 class WizardTour {
  public:
-  WizardTour(std::string exe, std::string out) : exe_(std::move(exe)), out_(std::move(out)) {}
+  WizardTour(std::string exe, std::string out, std::string document)
+      : exe_(std::move(exe)), out_(std::move(out)), document_(std::move(document)) {}
 
   int Run() {
     std::optional<Process> process = Process::Start(exe_);
@@ -43,14 +46,29 @@ class WizardTour {
     if (!frame) return Fail("no configuration wizard");
     for (int page = 0; page < 8; ++page) {
       const std::string title = ControlText(frame, IDT_FRAME_TITLE);
+      HWND shown = PageOf(frame);
+      if (shown && Control(shown, IDE_FILE_PATH) && !document_.empty()) {
+        ClickButton(shown, IDR_FILE_ONE);
+        SetControlText(shown, IDE_FILE_PATH, document_);
+      }
       Shoot(text::ToLower(text::ReplaceAll(title, " ", "-")), frame);
-      if (!IsControlEnabled(frame, IDB_FRAME_NEXT) || IsControlEnabled(frame, IDB_FRAME_FINISH))
+      if (IsControlEnabled(frame, IDB_FRAME_FINISH)) {
+        ClickButton(frame, IDB_FRAME_FINISH);
         break;
+      }
       ClickButton(frame, IDB_FRAME_NEXT);
-      WaitUntil([&] { return ControlText(frame, IDT_FRAME_TITLE) != title; }, 5s);
+      WaitUntil([&] { return ControlText(frame, IDT_FRAME_TITLE) != title || AnswerQuestion(); },
+                10s);
+      while (AnswerQuestion()) {
+      }
+      if (ControlText(frame, IDT_FRAME_TITLE) == title) break;  // the page kept us
     }
-    ClickButton(frame, IDB_FRAME_CANCEL);
-    WaitForWindowGone(frame);
+    if (::IsWindow(frame)) {
+      ClickButton(frame, IDB_FRAME_CANCEL);
+      WaitForWindowGone(frame);
+    }
+    // "Would you like to test your configuration?" after Finish.
+    WaitUntil([&] { return AnswerQuestion(IDNO); }, 3s);
     HWND main = nullptr;
     WaitUntil([&] {
       for (HWND window : TopLevelWindows(process_->Pid()))
@@ -60,10 +78,7 @@ class WizardTour {
     if (!main) return Fail("no main window");
     Shoot("main", main);
     ClickButton(main, IDB_MAIN_CLOSE);
-    std::optional<MessageBoxSeen> question = WaitForMessageBox(*process_, kMessageTitle);
-    if (!question) return Fail("no exit question");
-    Shoot("exit-question", nullptr);
-    AnswerMessageBox(question->window, IDYES);
+    if (!WaitUntil([&] { return AnswerQuestion(IDYES); })) return Fail("no exit question");
     process_->WaitForExit();
     return 0;
   }
@@ -74,6 +89,23 @@ class WizardTour {
     for (HWND child = ::GetWindow(frame, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
       if (ClassName(child) == kDialogClass && ::IsWindowVisible(child)) return child;
     return nullptr;
+  }
+
+  // Photographs a message box of the wizard that is up and answers it (Yes,
+  // or `answer`, or OK when it has only that); false when none is up.
+  bool AnswerQuestion(int answer = IDYES) {
+    // The main window shares the message boxes' title and class: a box is
+    // told apart by lacking the main window's Close button.
+    for (HWND window : TopLevelWindows(process_->Pid())) {
+      if (WindowText(window) != kMessageTitle || ClassName(window) != kDialogClass ||
+          Control(window, IDB_MAIN_CLOSE))
+        continue;
+      Shoot("question", nullptr);
+      const bool yesNo = Control(window, IDYES) != nullptr;
+      AnswerMessageBox(window, yesNo ? answer : IDOK);
+      return true;
+    }
+    return false;
   }
 
   void Shoot(const std::string& name, HWND window) {
@@ -92,6 +124,7 @@ class WizardTour {
 
   std::string exe_;
   std::string out_;
+  std::string document_;
   Process* process_ = nullptr;
   int shot_ = 0;
 };
@@ -100,13 +133,13 @@ class WizardTour {
 }  // namespace e2e
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER\n");
+  if (argc != 3 && argc != 4) {
+    std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT]\n");
     return 2;
   }
   // The script hands in a Unix folder for the screenshots.
   const std::string out = e2e::WindowsPath(argv[2]);
   ::CreateDirectoryA(out.c_str(), nullptr);
-  e2e::WizardTour tour(argv[1], out);
+  e2e::WizardTour tour(argv[1], out, argc == 4 ? e2e::WindowsPath(argv[3]) : std::string());
   return tour.Run();
 }
