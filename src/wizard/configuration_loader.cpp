@@ -106,11 +106,16 @@ void LoadInstallers(Loader& l) {
     l.Copy(InstallerUserQuery(n));
   }
   std::string options = l.Value(kInstallerFileOpenOptions);
+  // The keyword and the older number must not contradict each other: the
+  // writer takes the keyword first, the installers page the number, so the
+  // one the file does not give is cleared.
   if (!options.empty()) {
     s.SetText(ws::kInstallerHowToRunNew, options);
+    s.SetNumber(ws::kInstallerHowToRun, -1);
   } else {
     // A file from an older wizard says only whether installers always run.
     s.SetNumber(ws::kInstallerHowToRun, l.Value(kInstallerFileAlwaysRun).empty() ? 0 : 1);
+    s.SetText(ws::kInstallerHowToRunNew, "");
   }
 }
 

@@ -54,6 +54,10 @@ inline constexpr const char* kAdditionalOptionsTitle = "Configure Additional Opt
 inline constexpr const char* kFilesCreatedTitle = "Configuration Files Created";
 inline constexpr const char* kFilesToCopyTitle = "Files to copy to CD";
 
+// The file dialog of "&Open existing".
+inline constexpr const char* kAutorunFilesFilter = "Autorun Files (*.inf)|*.inf|";
+inline constexpr const char* kAutorunFilesExtension = "*.inf";
+
 // The welcome page's second option when the last configuration still exists.
 inline std::string OpenPreviousText(const std::string& path) { return "Open '" + path + "'"; }
 

@@ -46,11 +46,6 @@ BOOL CALLBACK FindPageProc(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::string KitFolder() {
-  std::string exe = WindowsPath(E2E_VENDISC_EXE);
-  return exe.substr(0, exe.find_last_of('\\'));
-}
-
 std::string WizardValue(const std::string& name) {
   char buffer[2048] = {};
   DWORD size = sizeof buffer - 1;

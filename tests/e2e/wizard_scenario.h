@@ -24,10 +24,12 @@ inline constexpr const char* kFrameCaption = "QUAV ZoruZaz AZ";
 // What a read of a value that does not exist gives.
 inline constexpr const char* kNoValue = "(missing)";
 
-inline std::string DiscwrightExe() { return WindowsPath(E2E_DISCWRIGHT_EXE); }
-// The kit's folder: where the installer puts Vendisc.exe beside the wizard.
-std::string KitFolder();
-inline std::string HelpFolder() { return WindowsPath(E2E_HELP_DIR); }
+// Where the kit's installer (run by the test fixture "kit", tools/install-kit)
+// puts the programs and the help pages.
+inline constexpr const char* kInstalledKit = "C:\\Program Files\\QUAV\\ZoruZaz AZ";
+inline std::string KitFolder() { return kInstalledKit; }
+inline std::string DiscwrightExe() { return KitFolder() + "\\Discwright.exe"; }
+inline std::string HelpFolder() { return KitFolder() + "\\help"; }
 
 // The wizard's values below HKLM.
 std::string WizardValue(const std::string& name);

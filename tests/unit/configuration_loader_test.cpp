@@ -143,12 +143,12 @@ const LoadRow kLoadRows[] = {
      kOpenA + "|InstallerFileOpenOptions=Prompt|InstallerFile2=v.exe|InstallerUserQuery2=Install?",
      "InstallerFile=old.exe|InstallerHowToRun=0",
      "SpecifyFileOpenOptions=yes|InstallerViewerOption=yes|InstallerHowToRunNew=Prompt|"
-     "InstallerFile=|InstallerFile2=v.exe|InstallerUserQuery2=Install?|InstallerHowToRun=0"},
+     "InstallerFile=|InstallerFile2=v.exe|InstallerUserQuery2=Install?|InstallerHowToRun=-1"},
     {"older file: always run", kOpenA + "|InstallerFile=v.exe|InstallerFileAlwaysRun=1",
      "InstallerHowToRunNew=Prompt|InstallerHowToRun=0",
-     "InstallerHowToRunNew=Prompt|InstallerHowToRun=1"},
-    {"older file: on failure", kOpenA + "|InstallerFile3=v.exe", "",
-     "InstallerHowToRun=0|InstallerFile3=v.exe"},
+     "InstallerHowToRunNew=|InstallerHowToRun=1"},
+    {"older file: on failure", kOpenA + "|InstallerFile3=v.exe", "InstallerHowToRunNew=Always",
+     "InstallerHowToRun=0|InstallerHowToRunNew=|InstallerFile3=v.exe"},
     {"no installer files", kOpenA + "|InstallerFileOpenOptions=Always",
      "InstallerFile=old.exe|InstallerHowToRunNew=Prompt|SpecifyFileOpenOptions=yes",
      "SpecifyFileOpenOptions=no|InstallerViewerOption=no|InstallerFile=old.exe|"

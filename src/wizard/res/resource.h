@@ -9,6 +9,7 @@
 #include "options_ids.h"
 #include "images_ids.h"
 #include "display_ids.h"
+#include "several_ids.h"
 
 #define IDC_STATIC (-1)
 

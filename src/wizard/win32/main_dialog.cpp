@@ -20,11 +20,14 @@
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/options_page.h"
+#include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/test_run.h"
 #include "wizard/win32/about_dialog.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/win32/win32_test_run_ui.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
@@ -36,8 +39,6 @@ namespace {
 namespace ws = wizard_settings;
 constexpr UINT_PTR kFirstTick = 0;
 constexpr UINT kFirstTickMs = 100;
-// The largest path the file-open dialog hands back.
-constexpr DWORD kOpenPathChars = 32768;
 
 HICON LoadAppIcon(int size) {
   return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
@@ -149,11 +150,16 @@ void MainDialog::RunConfigurationWizard() {
     IntroductionPage introduction;
     FileToOpenPage fileToOpen;
     fileToOpen.SetMain(this);
+    fileToOpen.SetViewerWizard([](HWND owner) { RunViewerInstallerWizard(owner, 1); });
     FilesCreatedPage created;
     created.SetMain(this);
+    OptionsPage options;
+    options.SetMain(this);
     WizardFrame frame;
     frame.AddPage(introduction, wizard_texts::kIntroductionTitle, help_topics::kNewToAutorun);
     frame.AddPage(fileToOpen, wizard_texts::kSelectFileTitle, help_topics::kSelectFileToOpen);
+    frame.AddPage(options, wizard_texts::kAdditionalOptionsTitle,
+                  help_topics::kConfAdditionalOptions);
     frame.AddPage(created, wizard_texts::kFilesCreatedTitle, help_topics::kConfCreated);
     result = frame.Run(hwnd());
   }
@@ -211,20 +217,13 @@ void MainDialog::NewConfiguration() {
 
 void MainDialog::OpenExisting() {
   CopyFromControls();
-  std::vector<char> file(kOpenPathChars, '\0');
-  const std::string initial = main_window::InitialOpenFile(configPath_);
-  initial.copy(file.data(), file.size() - 1);
-  static const char kFilter[] = "Autorun Files (*.inf)\0*.inf\0";
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd();
-  dialog.lpstrFilter = kFilter;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrDefExt = "inf";
-  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!::GetOpenFileNameA(&dialog)) return;
-  const std::string chosen = file.data();
+  OpenFileRequest request;
+  request.filter = wizard_texts::kAutorunFilesFilter;
+  request.initialFile = main_window::InitialOpenFile(configPath_);
+  request.defaultExtension = wizard_texts::kAutorunFilesExtension;
+  const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
+  if (!answer) return;
+  const std::string& chosen = *answer;
   if (chosen.empty()) {
     CopyToControls();
     return;

@@ -11,24 +11,10 @@
 #include "wizard/pages/win32/copy_resources_page.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
-
-namespace {
-// The largest path the file-open dialog hands back.
-constexpr DWORD kOpenPathChars = 32768;
-
-// The file dialog's filter: its "|" separators as zeros, ending in two.
-std::string DialogFilter(const char* filter) {
-  std::string converted(filter);
-  for (char& c : converted) {
-    if (c == '|') c = '\0';
-  }
-  converted += '\0';
-  return converted;
-}
-}  // namespace
 
 FileToOpenPage::FileToOpenPage() : WizardPage(IDD_FILE_TO_OPEN) {}
 
@@ -122,20 +108,14 @@ void FileToOpenPage::FillList(int32_t countWhenAbsent) {
 
 void FileToOpenPage::Browse() {
   Win32FileSystem fs;
-  std::vector<char> file(kOpenPathChars, '\0');
   const std::string start = file_page::BrowseStartFile(ItemText(IDE_FILE_PATH), fs);
-  start.copy(file.data(), file.size() - 1);
-  const std::string filter = DialogFilter(file_page_texts::kBrowseFilter);
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd();
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrDefExt = file_page_texts::kBrowseDefaultExtension;
-  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!::GetOpenFileNameA(&dialog)) return;
-  const std::string chosen = file.data();
+  OpenFileRequest request;
+  request.filter = file_page_texts::kBrowseFilter;
+  request.initialFile = start;
+  request.defaultExtension = file_page_texts::kBrowseDefaultExtension;
+  const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
+  if (!answer) return;
+  const std::string& chosen = *answer;
   if (cd_files_window::CheckFileNameLength(hwnd(), chosen)) SetItemText(IDE_FILE_PATH, chosen);
 }
 

@@ -1,0 +1,2 @@
+// Resource names of the several-files wizard (see resource.h).
+#pragma once
