@@ -99,16 +99,42 @@ void ShowAndPhotograph(HWND frame, const char* name) {
   test_support::SaveScreenshotIfAsked(frame, name);
 }
 
+// The prefix's registry is shared with later tests: the display values are
+// set back to a new configuration's, and the file page's values to what they were.
+void ClearDisplaySettings(WizardSettings& settings) {
+  for (const SettingEntry& entry : AllSettings()) {
+    const std::string name = entry.name;
+    bool display = false;
+    for (const char* prefix :
+         {"Splash", "ShowSplash", "SetSplash", "Welcome", "Background", "ShowBackground"}) {
+      display = display || name.rfind(prefix, 0) == 0;
+    }
+    if (!display || !entry.resets) continue;
+    if (entry.kind == SettingKind::kText) settings.SetText(name, "");
+    if (entry.kind == SettingKind::kFlag) settings.SetFlag(name, entry.reset != 0);
+    if (entry.kind == SettingKind::kNumber) settings.SetNumber(name, entry.reset);
+  }
+}
+
 class DisplayDialogsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.ok());
-    ASSERT_TRUE(ResetConfiguration(settings));
+    ClearDisplaySettings(settings);
     settings.SetText(ws::kSourceFolder, folder.Path());
+  }
+  void TearDown() override {
+    ClearDisplaySettings(settings);
+    settings.SetText(ws::kSourceFolder, sourceFolder);
+    settings.SetFlag(kSingleFile, singleFile);
+    settings.SetFlag(kMultiSelectAllowReselect, reselect);
   }
   WizardApp app;
   WizardSettings settings{app.Registry()};
   test_support::TempFolder folder{"display"};
+  const std::string sourceFolder = settings.Text(ws::kSourceFolder);
+  const bool singleFile = settings.Flag(kSingleFile);
+  const bool reselect = settings.Flag(kMultiSelectAllowReselect);
 };
 
 TEST_F(DisplayDialogsTest, SplashProposesLinesDescribesTheFontAndSavesOnOk) {
