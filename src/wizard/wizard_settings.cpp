@@ -136,6 +136,8 @@ constexpr SettingEntry kSettings[] = {
     TextKept(ws::kRegTest),
     TextKept(ws::kHelpFolder),
     TextKept(ws::kInstallPath),
+    TextKept(ws::kLastImageFilter),
+    FlagKept(ws::kPeviewImages,               kYes),
 };
 // clang-format on
 

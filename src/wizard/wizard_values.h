@@ -28,6 +28,10 @@ inline constexpr const char* kRegTest = "RegTest";
 inline constexpr const char* kHelpFolder = "HelpFolder";
 inline constexpr const char* kInstallPath = "InstallPath";
 
+// The image chooser's last filter and its preview box (the name is spelt so).
+inline constexpr const char* kLastImageFilter = "LastImageFilter";
+inline constexpr const char* kPeviewImages = "PeviewImages";
+
 // The file-to-open page's advice switches (the first name is spelt as it
 // always has been stored).
 inline constexpr const char* kHelpFileTyleDlgShow = "HelpFileTyleDlgShow";
