@@ -22,6 +22,8 @@ inline constexpr int32_t kCloseTextChars = 50;
 inline constexpr int32_t kUsualBorderMax = 100;
 // "Middle, center": the picture sits in the middle, a border means nothing.
 inline constexpr int kMiddleCentre = 4;
+// A full-screen image above this size (pixels, either way) is warned about.
+inline constexpr int kFullScreenImageMaxSize = 2000;
 // "After Welcome Screen (if specified)", what an empty setting means.
 inline constexpr int kAfterWelcome = 2;
 

@@ -310,6 +310,56 @@ TEST_F(DisplayDialogsTest, BackgroundInReselectModeLeavesClosingToTheSelectionLi
                Enabled(p, IDX_BACKGROUND_CLOSE_BUTTON) || Enabled(p, IDE_BACKGROUND_CLOSE_TEXT));
 }
 
+// Finds the image chooser that the page opened, notes its first row and
+// cancels it.
+struct ChooserWatch {
+  static inline std::string firstRow;
+  static inline bool seen = false;
+  static BOOL CALLBACK Visit(HWND window, LPARAM) {
+    HWND page = ::FindWindowExA(window, nullptr, "#32770", nullptr);
+    if (page == nullptr || ::GetDlgItem(page, IDL_IMAGE_FILES) == nullptr || seen) return TRUE;
+    seen = true;
+    char row[MAX_PATH] = {};
+    ::SendDlgItemMessageA(page, IDL_IMAGE_FILES, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+    firstRow = row;
+    test_support::SaveScreenshotIfAsked(window, "background_image_chooser");
+    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDB_OPTION_CANCEL, BN_CLICKED), 0);
+    return FALSE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, 0);
+  }
+};
+
+// A one-pixel 24-bit bitmap: the chooser loads what it lists.
+std::string TinyBitmap() {
+  const unsigned char bytes[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
+                                 40,  0,   0,  0, 1, 0, 0, 0, 1, 0, 0,  0,  // header size, 1 x 1
+                                 1,   0,   24, 0, 0, 0, 0, 0, 4, 0, 0,  0,  // 24 bits, uncompressed
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0,
+                                 0,   0,            // resolution, colours
+                                 255, 0,   0,  0};  // one blue pixel, padded
+  return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+TEST_F(DisplayDialogsTest, APlacedImageIsChosenWithNoImageOfferedFirst) {
+  ASSERT_TRUE(folder.AddFile("one.bmp", TinyBitmap()));
+  settings.SetFlag(kShowBackgroundWindow, true);
+  settings.SetFlag(kBackgroundFullScreenImage, false);
+  settings.SetText(BackgroundFullScreenImageFile(2), "one.bmp");
+  BackgroundPage page;
+  OptionFrame frame(help_topics::kOverlayBackground);
+  frame.SetPage(page, tx::kBackgroundTitle);
+  ASSERT_TRUE(frame.CreateModeless(nullptr));
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &ChooserWatch::Tick);
+  Press(page.hwnd(), IDB_BACKGROUND_SELECT2);  // returns when the chooser closes
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(ChooserWatch::seen);
+  EXPECT_EQ(ChooserWatch::firstRow, "<Do not configure this option>");
+  EXPECT_EQ(Text(page.hwnd(), IDE_BACKGROUND_IMAGE2), folder.PathOf("one.bmp"));  // cancelled
+  EXPECT_TRUE(Enabled(page.hwnd(), IDC_BACKGROUND_POSITION2));
+}
+
 TEST(ImagePositionPage, MiddleCentreHasNoBorderAndANegativeBorderIsRefused) {
   WizardApp app;
   ImagePositionPage page({4, 30});

@@ -38,6 +38,9 @@ win32::DispatchTable BackgroundPage::Table() const {
       win32::OnCommand(IDC_BACKGROUND_POSITION1, &BackgroundPage::SwitchClicked, CBN_SELCHANGE),
       win32::OnCommand(IDC_BACKGROUND_POSITION2, &BackgroundPage::SwitchClicked, CBN_SELCHANGE),
       win32::OnCommand(IDB_BACKGROUND_COLOUR, &BackgroundPage::ChangeColour),
+      win32::OnCommand(IDB_BACKGROUND_SELECT_FULL, &BackgroundPage::FullScreenImageClicked),
+      win32::OnCommand(IDB_BACKGROUND_SELECT1, &BackgroundPage::Image1Clicked),
+      win32::OnCommand(IDB_BACKGROUND_SELECT2, &BackgroundPage::Image2Clicked),
       win32::OnCommand(IDB_BACKGROUND_POSITION1, &BackgroundPage::Position1),
       win32::OnCommand(IDB_BACKGROUND_POSITION2, &BackgroundPage::Position2),
       win32::OnCommand(IDB_BACKGROUND_INFO, &BackgroundPage::ShowInformation),
@@ -153,6 +156,20 @@ void BackgroundPage::ChangeColour() {
   WizardSettings settings(WizardApp::Current().Registry());
   bp::SaveColour(state_.colour, settings);
   swatch_.SetColour(state_.colour);
+}
+
+void BackgroundPage::FullScreenImageClicked() {
+  if (!SelectImage(IDE_BACKGROUND_FULL_IMAGE, &state_.fullScreenImage, false,
+                   bp::kFullScreenImageMaxSize)) {
+    return;
+  }
+  SwitchClicked();
+}
+
+// The placed images may be removed again: the chooser offers "no image".
+void BackgroundPage::PictureImageClicked(int picture) {
+  if (!SelectImage(kPictureIds[picture].file, &state_.pictures[picture].file, true)) return;
+  SwitchClicked();
 }
 
 void BackgroundPage::ChoosePosition(int picture) {

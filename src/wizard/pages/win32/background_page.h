@@ -24,6 +24,10 @@ class BackgroundPage : public DisplayPage {
   void SwitchClicked();
   void CloseButtonClicked();
   void ChangeColour();
+  void FullScreenImageClicked();
+  void Image1Clicked() { PictureImageClicked(0); }
+  void Image2Clicked() { PictureImageClicked(1); }
+  void PictureImageClicked(int picture);
   void Position1() { ChoosePosition(0); }
   void Position2() { ChoosePosition(1); }
   void ChoosePosition(int picture);

@@ -1,5 +1,6 @@
 #include "wizard/pages/win32/display_page.h"
 
+#include "wizard/pages/win32/image_chooser.h"
 #include "wizard/win32/cd_files_window.h"
 
 void DisplayPage::ShowCheckedMembers() { win32::ShowBindings(hwnd(), Bindings()); }
@@ -30,6 +31,17 @@ int DisplayPage::ComboIndex(int id) const {
 
 void DisplayPage::SetComboIndex(int id, int index) {
   ::SendDlgItemMessageA(hwnd(), id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool DisplayPage::SelectImage(int editId, std::string* image, bool allowUnconfigured, int maxSize) {
+  ImageChoice choice;
+  choice.image = *image;
+  choice.allowUnconfigured = allowUnconfigured;
+  if (maxSize > 0) choice.maxWidth = choice.maxHeight = maxSize;
+  if (!ChooseImage(hwnd(), choice)) return false;
+  *image = choice.image;
+  SetItemText(editId, *image);
+  return true;
 }
 
 bool Win32ImageFileChecks::RequireFile(const std::string& path, const std::string& label) {

@@ -29,6 +29,9 @@ class DisplayPage : public WizardPage {
   void FillCombo(int id, std::span<const char* const> items);
   int ComboIndex(int id) const;
   void SetComboIndex(int id, int index);
+  // The image chooser preset with `*image`; on OK `*image` takes the choice
+  // and the edit `editId` shows it. True on OK.
+  bool SelectImage(int editId, std::string* image, bool allowUnconfigured = false, int maxSize = 0);
 };
 
 // The image checks over a window: the length warning page and the missing

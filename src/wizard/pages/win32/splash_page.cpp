@@ -16,6 +16,7 @@ win32::DispatchTable SplashPage::Table() const {
       win32::OnCommand(IDX_SPLASH_ENABLE, &SplashPage::EnableClicked),
       win32::OnCommand(IDR_SPLASH_IMAGE, &SplashPage::ModeClicked),
       win32::OnCommand(IDR_SPLASH_TEXT, &SplashPage::ModeClicked),
+      win32::OnCommand(IDB_SPLASH_SELECT_IMAGE, &SplashPage::ImageClicked),
       win32::OnCommand(IDB_SPLASH_FONT, &SplashPage::ConfigureFont),
       win32::OnCommand(IDB_SPLASH_HELP, &SplashPage::ShowHelp),
   };
@@ -77,6 +78,12 @@ void SplashPage::EnableClicked() {
 }
 
 void SplashPage::ModeClicked() {
+  TakeSwitches();
+  UpdateEnabling();
+}
+
+void SplashPage::ImageClicked() {
+  if (!SelectImage(IDE_SPLASH_IMAGE, &state_.image)) return;
   TakeSwitches();
   UpdateEnabling();
 }

@@ -20,6 +20,7 @@ class SplashPage : public DisplayPage {
  private:
   void EnableClicked();
   void ModeClicked();
+  void ImageClicked();
   void ConfigureFont();
   void ShowHelp();
   void TakeSwitches();

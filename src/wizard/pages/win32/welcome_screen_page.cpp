@@ -13,6 +13,7 @@ win32::DispatchTable WelcomeScreenPage::Table() const {
       win32::OnCommand(IDX_WELCOME_ENABLE, &WelcomeScreenPage::EnableClicked),
       win32::OnCommand(IDX_WELCOME_USE_IMAGE, &WelcomeScreenPage::ShowClicked),
       win32::OnCommand(IDX_WELCOME_USE_TEXT, &WelcomeScreenPage::ShowClicked),
+      win32::OnCommand(IDB_WELCOME_SELECT_IMAGE, &WelcomeScreenPage::ImageClicked),
   };
   return {{}, commands, {}, BaseTable()};
 }
@@ -67,6 +68,12 @@ void WelcomeScreenPage::EnableClicked() {
 }
 
 void WelcomeScreenPage::ShowClicked() {
+  TakeSwitches();
+  UpdateEnabling();
+}
+
+void WelcomeScreenPage::ImageClicked() {
+  if (!SelectImage(IDE_WELCOME_IMAGE, &state_.image)) return;
   TakeSwitches();
   UpdateEnabling();
 }

@@ -19,6 +19,7 @@ class WelcomeScreenPage : public DisplayPage {
  private:
   void EnableClicked();
   void ShowClicked();
+  void ImageClicked();
   void TakeSwitches();
   void UpdateEnabling();
 
