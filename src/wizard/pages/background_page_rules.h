@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/autorun_keys.h"
+#include "wizard/pages/display_texts.h"
 
 class ImageFileChecks;
 class WizardQuestions;
@@ -46,7 +47,7 @@ struct State {
   Picture pictures[keys::kBackgroundPictureCount];
   bool keepOpen = true;
   bool closeButton = true;
-  std::string closeText = "Close";
+  std::string closeText = display_texts::kDefaultCloseText;
   // Several files that the user may go on picking from: the overlay stays
   // until the selection list closes, so it neither keeps open nor closes.
   bool reselect = false;
