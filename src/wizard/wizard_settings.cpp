@@ -54,6 +54,7 @@ constexpr SettingEntry kSettings[] = {
     Flag(kOpenAllFiles,                       kNo,  kYes),
     Flag(kWaitForPrevious,                    kNo,  kYes),
     Flag(kMultiSelectAllowReselect,           kYes, kYes),
+    Flag(ws::kMultiSelectSetup,               kNo,  kNo),
     Text(kMultiSelectTitle),
     Text(kMultiSelectHelp),
     Text(kMultiSelectHelpURL),

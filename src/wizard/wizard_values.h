@@ -10,6 +10,10 @@ inline constexpr const char* kLastINFFile = "LastINFFile";
 inline constexpr const char* kSourceFolder = "SourceFolder";
 inline constexpr const char* kMultiSourceFolder = "MultiSourceFolder";
 
+// The several-files opening mode was saved (or loaded) at least once; until
+// then leaving the list presets it.
+inline constexpr const char* kMultiSelectSetup = "MultiSelectSetup";
+
 // Set together with SpecifyFileOpenOptions by the installer steps.
 inline constexpr const char* kInstallerViewerOption = "InstallerViewerOption";
 
