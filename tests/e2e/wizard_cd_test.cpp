@@ -304,6 +304,13 @@ TEST_F(WizardCd, WholeWizardMakesACdThatPlaysAsConfigured) {
   EXPECT_EQ(cd_.ReadText(kLicenceFile), kLicenceText);
   EXPECT_FALSE(cd_.Exists(std::string("autorun.inf") + kAutorunTempSuffix));
 
+  // Told not to warn: "Recreate Config." replaces the files without a question.
+  ASSERT_TRUE(::DeleteFileA(cd_.PathOf(kStarter).c_str()));
+  ASSERT_TRUE(ClickButton(main, IDB_MAIN_RECREATE));
+  EXPECT_TRUE(WaitUntil([&] { return cd_.Exists(kStarter); }, 5s));
+  EXPECT_TRUE(NoMessageFor(*discwright, 1s));
+  EXPECT_EQ(cd_.ReadText("autorun.inf"), autorun);
+
   // What to burn, from the main window's link.
   ASSERT_TRUE(ClickLink(main, IDT_MAIN_FILES_LINK));
   HWND report = WaitForOptionFrame(*discwright, wizard_texts::kFilesToCopyTitle);
@@ -340,6 +347,17 @@ TEST_F(WizardCd, WholeWizardMakesACdThatPlaysAsConfigured) {
   EXPECT_THAT(Opened(), ElementsAre("\"" + cd_.PathOf(kDocument) + "\""));
   EXPECT_EQ(FindWindowOf(second->Pid(), kLicenceTitle), nullptr);
   EXPECT_EQ(second->WaitForExit(15s), 0u);
+
+  // The document gone: the author's message, on two lines, with the link.
+  ASSERT_TRUE(::DeleteFileA(cd_.PathOf(kDocument).c_str()));
+  auto third = StartStarter();
+  ASSERT_TRUE(third);
+  HWND failure = WaitForWindow(*third, kErrorTitle, kDialogClass);
+  ASSERT_NE(failure, nullptr);
+  EXPECT_EQ(ControlText(failure, IDE_CUSTOM_ERROR_TEXT), kErrorTyped);
+  EXPECT_EQ(ControlText(failure, IDT_CUSTOM_ERROR_LINK), kErrorUrlTitle);
+  ASSERT_TRUE(ClickButtonByText(failure, "&Close"));
+  EXPECT_EQ(third->WaitForExit(5s), 0u);
 }
 
 // Around "Recreate Config.": the summary question once per machine, the
