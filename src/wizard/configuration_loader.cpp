@@ -141,6 +141,8 @@ void LoadSeveralFiles(Loader& l) {
   l.Copy(kMultiSelectHelp);
   l.Flag(kWaitForPrevious);
   l.Flag(kMultiSelectAllowReselect);
+  // The file speaks for the opening mode: leaving the list must not preset it.
+  l.Settings().SetFlag(ws::kMultiSelectSetup, true);
   if (l.Flag(kMultiSelectUseImage)) {
     l.FullPath(kMultiSelectImage);
     l.Copy(kMultiSelectImageLocation);

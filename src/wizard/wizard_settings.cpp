@@ -54,6 +54,7 @@ constexpr SettingEntry kSettings[] = {
     Flag(kOpenAllFiles,                       kNo,  kYes),
     Flag(kWaitForPrevious,                    kNo,  kYes),
     Flag(kMultiSelectAllowReselect,           kYes, kYes),
+    Flag(ws::kMultiSelectSetup,               kNo,  kNo),
     Text(kMultiSelectTitle),
     Text(kMultiSelectHelp),
     Text(kMultiSelectHelpURL),
@@ -135,6 +136,8 @@ constexpr SettingEntry kSettings[] = {
     TextKept(ws::kRegTest),
     TextKept(ws::kHelpFolder),
     TextKept(ws::kInstallPath),
+    TextKept(ws::kLastImageFilter),
+    FlagKept(ws::kPeviewImages,               kYes),
 };
 // clang-format on
 

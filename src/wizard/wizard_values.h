@@ -10,6 +10,10 @@ inline constexpr const char* kLastINFFile = "LastINFFile";
 inline constexpr const char* kSourceFolder = "SourceFolder";
 inline constexpr const char* kMultiSourceFolder = "MultiSourceFolder";
 
+// The several-files opening mode was saved (or loaded) at least once; until
+// then leaving the list presets it.
+inline constexpr const char* kMultiSelectSetup = "MultiSelectSetup";
+
 // Set together with SpecifyFileOpenOptions by the installer steps.
 inline constexpr const char* kInstallerViewerOption = "InstallerViewerOption";
 
@@ -23,6 +27,10 @@ inline constexpr const char* kAppShowWelcomeDialog = "AppShowWelcomeDialog";
 inline constexpr const char* kRegTest = "RegTest";
 inline constexpr const char* kHelpFolder = "HelpFolder";
 inline constexpr const char* kInstallPath = "InstallPath";
+
+// The image chooser's last filter and its preview box (the name is spelt so).
+inline constexpr const char* kLastImageFilter = "LastImageFilter";
+inline constexpr const char* kPeviewImages = "PeviewImages";
 
 // The file-to-open page's advice switches (the first name is spelt as it
 // always has been stored).

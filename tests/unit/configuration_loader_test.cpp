@@ -88,9 +88,9 @@ const LoadRow kLoadRows[] = {
      "SourceFile=", "SourceFile="},
     {"no SingleFile leaves the several-files values", kOpenA,
      "SingleFile=no|OpenAllFiles=yes|MultiSourceFileCount=5|MultiSelectTitle=T|"
-     "MultiSourceFile1=x.doc",
+     "MultiSourceFile1=x.doc|MultiSelectSetup=no",
      "SingleFile=yes|OpenAllFiles=yes|MultiSourceFileCount=5|MultiSelectTitle=T|"
-     "MultiSourceFile1=x.doc"},
+     "MultiSourceFile1=x.doc|MultiSelectSetup=no"},
     {"SingleFile 1 still reads the several-files keys", kOpenA + "|SingleFile=1",
      "OpenAllFiles=yes|MultiSelectTitle=T",
      "SingleFile=yes|OpenAllFiles=no|MultiSelectTitle=|MultiSourceFileCount=0"},
@@ -99,7 +99,7 @@ const LoadRow kLoadRows[] = {
      "MultiSourceFileName1=A|MultiSourceForceOpen1=w.exe|MultiSourceFile2=sub\\|"
      "MultiSourceFile3=http://x.com|MultiSourceFile4=d.doc",
      "MultiSourceFile4=old4|MultiSourceFileName2=stale|MultiSelectImage=k.jpg",
-     "SingleFile=no|OpenAllFiles=yes|WaitForPrevious=no|MultiSourceFileCount=3|"
+     "SingleFile=no|OpenAllFiles=yes|WaitForPrevious=no|MultiSelectSetup=yes|MultiSourceFileCount=3|"
      "MultiSourceFile1=a.doc|MultiSourceFileName1=A|MultiSourceForceOpen1=w.exe|"
      "MultiSourceFile2=sub\\|MultiSourceFileName2=|MultiSourceFile3=http://x.com|"
      "MultiSourceFile4=old4|MultiSelectImage=k.jpg"},

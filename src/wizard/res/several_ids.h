@@ -1,2 +1,65 @@
 // Resource names of the several-files wizard (see resource.h).
 #pragma once
+
+// First page: the folder the files are in.
+#define IDD_SEVERAL_FOLDER 145
+#define IDE_SEVERAL_FOLDER 1072
+#define IDB_SEVERAL_BROWSE 1033
+
+// Second page: the entry list.
+#define IDD_SEVERAL_LIST 146
+#define IDC_SEVERAL_FOLDER 1289
+#define IDC_SEVERAL_ADD 1074
+#define IDL_SEVERAL_ENTRIES 1081
+#define IDB_SEVERAL_REFRESH 1076
+#define IDB_SEVERAL_ADD_FOLDER 1080
+#define IDB_SEVERAL_ADD_FILE 1075
+#define IDB_SEVERAL_EDIT 1082
+#define IDB_SEVERAL_ADD_URL 1083
+#define IDB_SEVERAL_ADD_SPACE 1084
+#define IDB_SEVERAL_REMOVE 1077
+#define IDB_SEVERAL_UP 1078
+#define IDB_SEVERAL_DOWN 1079
+#define IDB_SEVERAL_TEST 1090
+
+// Third page: how the files are opened.
+#define IDD_SEVERAL_MODE 180
+#define IDC_MODE_ACTION 1083
+#define IDX_MODE_RESELECT 1151
+#define IDX_MODE_WAIT 1048
+#define IDT_MODE_EXPLANATION 1106
+#define IDE_MODE_TITLE 1124
+#define IDE_MODE_HELP 1125
+#define IDT_MODE_TITLE_LABEL 1058
+#define IDT_MODE_TITLE_HEADING 1271
+#define IDT_MODE_HELP_LABEL 1267
+#define IDT_MODE_HELP_HEADING 1273
+#define IDX_MODE_USE_IMAGE 1277
+#define IDC_MODE_LOCATION 1279
+#define IDE_MODE_IMAGE 1189
+#define IDB_MODE_SELECT_IMAGE 1190
+#define IDT_MODE_IMAGE_LABEL 1169
+#define IDT_MODE_LOCATION_LABEL 1022
+#define IDB_MODE_TEST 1090
+
+// The entry editors (pages of an option frame). The headings share ids.
+#define IDT_ENTRY_NAME_HEADING 1285
+#define IDT_ENTRY_SECOND_HEADING 1286
+
+#define IDD_FILE_ENTRY 147
+#define IDT_FILE_ENTRY_FILE 1290
+#define IDE_FILE_ENTRY_NAME 1082
+#define IDE_FILE_ENTRY_FORCE 1042
+#define IDT_FILE_ENTRY_LINK 1284
+
+#define IDD_URL_ENTRY 184
+#define IDE_URL_ENTRY_NAME 1287
+#define IDE_URL_ENTRY_ADDRESS 1288
+
+#define IDD_FOLDER_ENTRY 185
+#define IDT_FOLDER_ENTRY_FOLDER 1080
+#define IDE_FOLDER_ENTRY_NAME 1287
+
+// The box shown while the source folder is scanned.
+#define IDD_SEVERAL_WAIT 197
+#define IDT_SEVERAL_WAIT_TEXT 1000

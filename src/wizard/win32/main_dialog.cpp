@@ -21,6 +21,7 @@
 #include "wizard/pages/win32/introduction_page.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/options_page.h"
+#include "wizard/pages/win32/several_files_wizard.h"
 #include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/welcome_page.h"
 #include "wizard/pages/win32/wizard_frame.h"
@@ -150,6 +151,8 @@ void MainDialog::RunConfigurationWizard() {
     IntroductionPage introduction;
     FileToOpenPage fileToOpen;
     fileToOpen.SetMain(this);
+    fileToOpen.SetSeveralFilesWizard(
+        [this](HWND owner) { return RunSeveralFilesWizard(owner, this); });
     fileToOpen.SetViewerWizard([](HWND owner) { RunViewerInstallerWizard(owner, 1); });
     FilesCreatedPage created;
     created.SetMain(this);

@@ -1,0 +1,67 @@
+#include "wizard/pages/win32/folder_dialog.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "wizard/pages/image_chooser_texts.h"
+
+namespace {
+namespace t = image_chooser_texts;
+
+// Frees a shell item list at scope end.
+class ItemList {
+ public:
+  explicit ItemList(LPITEMIDLIST list) : list_(list) {}
+  ItemList(const ItemList&) = delete;
+  ItemList& operator=(const ItemList&) = delete;
+  ~ItemList() {
+    if (list_) ::CoTaskMemFree(list_);
+  }
+  LPITEMIDLIST get() const { return list_; }
+
+ private:
+  LPITEMIDLIST list_;
+};
+
+std::wstring Wide(const char* text) {
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+int CALLBACK CFolderDialog::Callback(HWND window, UINT message, LPARAM, LPARAM data) {
+  if (message != BFFM_INITIALIZED) return 0;
+  auto* self = reinterpret_cast<CFolderDialog*>(data);
+  if (!self->start_.empty()) {
+    ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE,
+                   reinterpret_cast<LPARAM>(self->start_.c_str()));
+  }
+  const std::wstring select = Wide(t::kFolderDialogSelect);
+  ::SendMessageW(window, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(select.c_str()));
+  ::SetWindowTextA(window, t::kFolderDialogTitle);
+  return 0;
+}
+
+INT_PTR CFolderDialog::DoModal(HWND owner) {
+  char current[MAX_PATH] = {};
+  const DWORD length = ::GetCurrentDirectoryA(sizeof current, current);
+  start_ = length > 0 && length < sizeof current ? std::string(current, length) : std::string();
+
+  BROWSEINFOA info{};
+  info.hwndOwner = owner;
+  // Only folders of the file system: the answer must be a path.
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  info.lpfn = Callback;
+  info.lParam = reinterpret_cast<LPARAM>(this);
+  ItemList chosen(::SHBrowseForFolderA(&info));
+  if (!chosen.get()) return IDCANCEL;
+  char path[MAX_PATH] = {};
+  if (!::SHGetPathFromIDListA(chosen.get(), path) || path[0] == '\0') return IDCANCEL;
+  folder_ = path;
+  return IDOK;
+}
