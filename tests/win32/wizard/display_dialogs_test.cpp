@@ -210,18 +210,19 @@ TEST_F(DisplayDialogsTest, WelcomeShowsTheMessageOnLinesRefusesAnEmptyTitleAndJo
   ASSERT_TRUE(frame.CreateModeless(nullptr));
   ShowAndPhotograph(frame.hwnd(), "welcome_dialog");
   HWND p = page.hwnd();
-  EXPECT_EQ(Text(p, IDE_WELCOME_MESSAGE), "One\r\nTwo");
-  EXPECT_EQ(Selected(p, IDC_WELCOME_LOCATION), 0);
-  EXPECT_TRUE(Enabled(p, IDE_WELCOME_MESSAGE) && Enabled(p, IDE_WELCOME_URL));
-  EXPECT_FALSE(Enabled(p, IDC_WELCOME_LOCATION) || Enabled(p, IDE_WELCOME_IMAGE));
-  Click(p, IDX_WELCOME_USE_IMAGE);
-  EXPECT_TRUE(Enabled(p, IDC_WELCOME_LOCATION) && Enabled(p, IDB_WELCOME_SELECT_IMAGE));
-  Click(p, IDX_WELCOME_USE_TEXT);
-  EXPECT_FALSE(Enabled(p, IDC_WELCOME_LOCATION) || Enabled(p, IDE_WELCOME_MESSAGE));
-  Click(p, IDX_WELCOME_USE_TEXT);
-  Click(p, IDX_WELCOME_USE_IMAGE);
+  EXPECT_EQ(Text(p, IDE_WELCOME_SCREEN_MESSAGE), "One\r\nTwo");
+  EXPECT_EQ(Selected(p, IDC_WELCOME_SCREEN_LOCATION), 0);
+  EXPECT_TRUE(Enabled(p, IDE_WELCOME_SCREEN_MESSAGE) && Enabled(p, IDE_WELCOME_SCREEN_URL));
+  EXPECT_FALSE(Enabled(p, IDC_WELCOME_SCREEN_LOCATION) || Enabled(p, IDE_WELCOME_SCREEN_IMAGE));
+  Click(p, IDX_WELCOME_SCREEN_USE_IMAGE);
+  EXPECT_TRUE(Enabled(p, IDC_WELCOME_SCREEN_LOCATION) &&
+              Enabled(p, IDB_WELCOME_SCREEN_SELECT_IMAGE));
+  Click(p, IDX_WELCOME_SCREEN_USE_TEXT);
+  EXPECT_FALSE(Enabled(p, IDC_WELCOME_SCREEN_LOCATION) || Enabled(p, IDE_WELCOME_SCREEN_MESSAGE));
+  Click(p, IDX_WELCOME_SCREEN_USE_TEXT);
+  Click(p, IDX_WELCOME_SCREEN_USE_IMAGE);
 
-  Type(p, IDE_WELCOME_TITLE, "");
+  Type(p, IDE_WELCOME_SCREEN_TITLE, "");
   {
     MessageBoxAnswerer answerer;
     Press(frame.hwnd(), IDB_OPTION_OK);
@@ -229,8 +230,8 @@ TEST_F(DisplayDialogsTest, WelcomeShowsTheMessageOnLinesRefusesAnEmptyTitleAndJo
               std::vector<std::string>{"Please enter data into the 'Dialog Title' field."});
   }
   ASSERT_TRUE(::IsWindow(frame.hwnd()));
-  Type(p, IDE_WELCOME_TITLE, "Welcome");
-  Type(p, IDE_WELCOME_MESSAGE, "First\r\nSecond\r\nThird");
+  Type(p, IDE_WELCOME_SCREEN_TITLE, "Welcome");
+  Type(p, IDE_WELCOME_SCREEN_MESSAGE, "First\r\nSecond\r\nThird");
   {
     MessageBoxAnswerer answerer;  // nothing should be shown
     Press(frame.hwnd(), IDB_OPTION_OK);
