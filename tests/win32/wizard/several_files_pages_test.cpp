@@ -34,21 +34,22 @@ using Texts = std::vector<std::string>;
 // The static that holds a message box's text.
 constexpr int kMessageBoxText = 0xFFFF;
 
+struct Search {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<Search*>(data);
+  if (::GetDlgCtrlID(child) != s->id) return TRUE;
+  s->found = child;
+  return FALSE;
+}
+
 // A control anywhere below `window` (an option frame's page is a child of it).
 HWND Find(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Search search{id, nullptr};
+  ::EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
