@@ -308,17 +308,18 @@ TEST_F(WizardDisplay, SplashWelcomeAndBackgroundPlayAsConfigured) {
   // The welcome screen: a title and a message typed on three lines.
   HWND welcome = nullptr;
   std::tie(frame, welcome) =
-      OpenOption(*discwright, options, kWelcomeRow, dt::kWelcomeTitle, IDE_WELCOME_TITLE);
+      OpenOption(*discwright, options, kWelcomeRow, dt::kWelcomeTitle, IDE_WELCOME_SCREEN_TITLE);
   ASSERT_NE(welcome, nullptr);
-  EXPECT_FALSE(IsControlEnabled(welcome, IDE_WELCOME_TITLE));
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_ENABLE));
+  EXPECT_FALSE(IsControlEnabled(welcome, IDE_WELCOME_SCREEN_TITLE));
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_ENABLE));
   // A new configuration shows neither text nor image.
-  ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(welcome, IDX_WELCOME_USE_TEXT); }, 3s));
-  EXPECT_EQ(CheckState(welcome, IDX_WELCOME_USE_TEXT), BST_UNCHECKED);
-  EXPECT_EQ(CheckState(welcome, IDX_WELCOME_USE_IMAGE), BST_UNCHECKED);
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_USE_TEXT));
+  ASSERT_TRUE(
+      WaitUntil([&] { return IsControlEnabled(welcome, IDX_WELCOME_SCREEN_USE_TEXT); }, 3s));
+  EXPECT_EQ(CheckState(welcome, IDX_WELCOME_SCREEN_USE_TEXT), BST_UNCHECKED);
+  EXPECT_EQ(CheckState(welcome, IDX_WELCOME_SCREEN_USE_IMAGE), BST_UNCHECKED);
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_USE_TEXT));
   ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(welcome, IDE_WELCOME_SCREEN_MESSAGE); }, 3s));
-  ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_TITLE, kWelcomeTitle));
+  ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_TITLE, kWelcomeTitle));
   ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_MESSAGE, kWelcomeTyped));
   Photograph(frame, "wizard_display_welcome");
   AcceptOption(frame, options, kWelcomeRow);
@@ -509,11 +510,12 @@ TEST_F(WizardDisplay, RefusalsKeepTheDialogsOpen) {
   ASSERT_NE(options, nullptr);
 
   std::tie(frame, welcome) =
-      OpenOption(*discwright, options, kWelcomeRow, dt::kWelcomeTitle, IDE_WELCOME_TITLE);
+      OpenOption(*discwright, options, kWelcomeRow, dt::kWelcomeTitle, IDE_WELCOME_SCREEN_TITLE);
   ASSERT_NE(welcome, nullptr);
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_ENABLE));
-  ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(welcome, IDX_WELCOME_USE_TEXT); }, 3s));
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_USE_TEXT));
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_ENABLE));
+  ASSERT_TRUE(
+      WaitUntil([&] { return IsControlEnabled(welcome, IDX_WELCOME_SCREEN_USE_TEXT); }, 3s));
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_USE_TEXT));
   ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(welcome, IDE_WELCOME_SCREEN_MESSAGE); }, 3s));
   ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_MESSAGE, "Hello"));
   const auto refused = [&](const char* message) {
@@ -522,12 +524,12 @@ TEST_F(WizardDisplay, RefusalsKeepTheDialogsOpen) {
     EXPECT_FALSE(WaitForWindowGone(frame, 500ms)) << "closed after: " << message;
   };
   refused(dt::kWelcomeNoTitle);
-  ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_TITLE, "Hello CD"));
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_USE_TEXT));
+  ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_TITLE, "Hello CD"));
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_USE_TEXT));
   ASSERT_TRUE(
       WaitUntil([&] { return !IsControlEnabled(welcome, IDE_WELCOME_SCREEN_MESSAGE); }, 3s));
   refused(dt::kWelcomeNothingShown);
-  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_USE_TEXT));
+  ASSERT_TRUE(ClickButton(welcome, IDX_WELCOME_SCREEN_USE_TEXT));
   ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(welcome, IDE_WELCOME_SCREEN_MESSAGE); }, 3s));
   ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_MESSAGE, ""));
   refused(dt::kWelcomeNoMessage);
