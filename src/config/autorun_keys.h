@@ -120,6 +120,7 @@ std::string MultiSourceForceOpen(int n);  // "MultiSourceForceOpen%d"
 namespace keywords {
 
 inline constexpr const char* kStartup = "Startup";  // SplashScreenWhenToShow, BackgroundWhenToShow
+inline constexpr const char* kFileLoad = "FileLoad";  // SplashScreenWhenToShow: for each file
 inline constexpr const char* kBeforeWelcome = "BeforeWelcome";
 inline constexpr const char* kAfterWelcome = "AfterWelcome";
 

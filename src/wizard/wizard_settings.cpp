@@ -93,6 +93,7 @@ constexpr SettingEntry kSettings[] = {
     Number(kSplashFontWeight,                 0,    0),
     Flag(kSplashFontItalic,                   kNo,  kNo),
     Number(kSplashFontHeight,                 0,    0),
+    Flag(ws::kSetSplashScreenTest,            kNo,  kNo),
     Flag(kUserDefinedErrors,                  kNo,  kNo),
     Text(kErrorContactURL),
     Text(kErrorContactURLTitle),

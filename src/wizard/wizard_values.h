@@ -17,6 +17,10 @@ inline constexpr const char* kMultiSelectSetup = "MultiSelectSetup";
 // Set together with SpecifyFileOpenOptions by the installer steps.
 inline constexpr const char* kInstallerViewerOption = "InstallerViewerOption";
 
+// Set once the splash screen has been saved switched on: until then its
+// dialog proposes lines of its own. A new configuration clears it.
+inline constexpr const char* kSetSplashScreenTest = "SetSplashScreenTest";
+
 // Kept beside the configuration; never reset or loaded.
 inline constexpr const char* kDoNotWarnOverwrites = "DoNotWarnOverwrites";
 inline constexpr const char* kQueriedFileOverwrite = "QueriedFileOverwrite";

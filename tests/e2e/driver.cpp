@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <fstream>
 #include <thread>
@@ -341,6 +343,114 @@ bool SelectListBoxItem(HWND dialog, int id, int index) {
                         reinterpret_cast<LPARAM>(list)) != 0;
 }
 
+bool SelectComboItem(HWND dialog, int id, int index) {
+  HWND combo = Control(dialog, id);
+  DWORD_PTR result = 0;
+  if (!combo || !SendWithTimeout(combo, CB_SETCURSEL, index, 0, &result) ||
+      static_cast<LRESULT>(result) == CB_ERR)
+    return false;
+  return ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(combo)) != 0;
+}
+
+namespace {
+
+// Memory in another process, freed at scope end.
+class RemoteMemory {
+ public:
+  RemoteMemory(HWND window, size_t size) : size_(size) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    process_.reset(
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (process_)
+      address_ =
+          ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  ~RemoteMemory() {
+    if (address_) ::VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
+  }
+  bool ok() const { return address_ != nullptr; }
+  char* address() const { return static_cast<char*>(address_); }
+  bool Write(size_t offset, const void* data, size_t size) const {
+    SIZE_T done = 0;
+    return offset + size <= size_ &&
+           ::WriteProcessMemory(process_.get(), address() + offset, data, size, &done) &&
+           done == size;
+  }
+  bool Read(size_t offset, void* data, size_t size) const {
+    SIZE_T done = 0;
+    return offset + size <= size_ &&
+           ::ReadProcessMemory(process_.get(), address() + offset, data, size, &done) &&
+           done == size;
+  }
+
+ private:
+  win32::KernelHandle process_;
+  void* address_ = nullptr;
+  size_t size_;
+};
+
+constexpr int kCellChars = 2048;
+
+}  // namespace
+
+int ListViewRowCount(HWND dialog, int id) {
+  HWND list = Control(dialog, id);
+  DWORD_PTR count = 0;
+  if (!list || !SendWithTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count)) return -1;
+  return static_cast<int>(count);
+}
+
+std::string ListViewCell(HWND dialog, int id, int row, int column) {
+  HWND list = Control(dialog, id);
+  if (!list) return "";
+  RemoteMemory remote(list, sizeof(LVITEMA) + kCellChars);
+  if (!remote.ok()) return "";
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = remote.address() + sizeof(LVITEMA);
+  item.cchTextMax = kCellChars;
+  const char nothing = '\0';
+  DWORD_PTR length = 0;
+  if (!remote.Write(0, &item, sizeof item) || !remote.Write(sizeof item, &nothing, 1) ||
+      !SendWithTimeout(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.address()),
+                       &length))
+    return "";
+  std::string text(std::min<size_t>(length, kCellChars - 1), '\0');
+  if (!text.empty() && !remote.Read(sizeof item, text.data(), text.size())) return "";
+  return text;
+}
+
+std::vector<std::vector<std::string>> ListViewRows(HWND dialog, int id, int columns) {
+  std::vector<std::vector<std::string>> rows;
+  const int count = ListViewRowCount(dialog, id);
+  for (int row = 0; row < count; ++row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < columns; ++column)
+      cells.push_back(ListViewCell(dialog, id, row, column));
+    rows.push_back(std::move(cells));
+  }
+  return rows;
+}
+
+bool SelectListViewRow(HWND dialog, int id, int row) {
+  HWND list = Control(dialog, id);
+  if (!list || !::IsWindowEnabled(list)) return false;
+  RemoteMemory remote(list, sizeof(LVITEMA));
+  if (!remote.ok()) return false;
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  DWORD_PTR result = 0;
+  return remote.Write(0, &item, sizeof item) &&
+         SendWithTimeout(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.address()),
+                         &result) &&
+         result != 0;
+}
+
 int DefaultButtonId(HWND dialog) {
   // The button drawn as the default one. DM_GETDEFID alone is not enough:
   // Wine's message boxes answer it with the template's hidden OK button.
@@ -369,6 +479,13 @@ bool ClickButton(HWND dialog, int id) { return ClickControl(Control(dialog, id))
 
 bool ClickButtonByText(HWND dialog, const std::string& text) {
   return ClickControl(FindControlByText(dialog, text));
+}
+
+bool ClickLink(HWND dialog, int id) {
+  HWND control = Control(dialog, id);
+  if (!control || !::IsWindowEnabled(control) || !::IsWindowVisible(control)) return false;
+  return ::PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)) &&
+         ::PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
 bool PostCommand(HWND dialog, int id) {

@@ -120,6 +120,20 @@ int ListBoxSelection(HWND dialog, int id);
 std::vector<int> ListBoxSelections(HWND dialog, int id);
 // Selects one entry as a click would and tells the dialog (LBN_SELCHANGE).
 bool SelectListBoxItem(HWND dialog, int id, int index);
+// Selects a combo box entry and tells the dialog (CBN_SELCHANGE).
+bool SelectComboItem(HWND dialog, int id, int index);
+
+// List views keep their items in structures that a message only points to,
+// so these place the structure in the list view's own process.
+int ListViewRowCount(HWND dialog, int id);
+// The text of one cell; empty when it cannot be read.
+std::string ListViewCell(HWND dialog, int id, int row, int column);
+// Every row's first `columns` cells.
+std::vector<std::vector<std::string>> ListViewRows(HWND dialog, int id, int columns);
+// Selects and focuses one row as a click would; the list view tells its
+// dialog (LVN_ITEMCHANGED).
+bool SelectListViewRow(HWND dialog, int id, int row);
+
 // The id of the visible button styled as the default push button, else the
 // dialog's DM_GETDEFID answer, else 0.
 int DefaultButtonId(HWND dialog);
@@ -130,6 +144,8 @@ int DefaultButtonId(HWND dialog);
 // click that opens a modal dialog does not block the driver.
 bool ClickButton(HWND dialog, int id);
 bool ClickButtonByText(HWND dialog, const std::string& text);
+// Presses the mouse on a control, as on a link.
+bool ClickLink(HWND dialog, int id);
 // Posts WM_COMMAND(id, BN_CLICKED) to the dialog itself.
 bool PostCommand(HWND dialog, int id);
 // Presses and releases a key in the window's focused control (or the window

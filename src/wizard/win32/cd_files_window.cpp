@@ -95,6 +95,11 @@ bool CheckFileNameLength(HWND owner, const std::string& path) {
   return ::CheckFileNameLength(settings, path, ui);
 }
 
+bool RequireFile(HWND owner, const std::string& path, const std::string& label) {
+  CdFilesOverWindow window(owner);
+  return window.cdFiles.RequireFile(path, label, false);
+}
+
 bool CheckChosenFile(HWND owner, const std::string& path, const std::string& label) {
   CdFilesOverWindow window(owner);
   Win32LengthWarningUi ui(owner);

@@ -15,6 +15,9 @@ bool CreateCdFiles(HWND owner, bool askBeforeOverwriting);
 // The file name length warning for a path longer than 60 characters; false
 // only when the author cancels it.
 bool CheckFileNameLength(HWND owner, const std::string& path);
+// That the file exists (an empty name passes), without the length warning;
+// the author is told when it does not.
+bool RequireFile(HWND owner, const std::string& path, const std::string& label);
 // The length warning, then that the file exists (an empty name passes);
 // `label` names what the file is for in the message.
 bool CheckChosenFile(HWND owner, const std::string& path, const std::string& label);

@@ -34,24 +34,22 @@ using Texts = std::vector<std::string>;
 // The static that holds a message box's text.
 constexpr int kMessageBoxText = 0xFFFF;
 
-struct ControlSearch {
+struct Search {
   int id;
   HWND found;
 };
 
-// A named callback: a lambda does not convert to the 32-bit build's stdcall
-// WNDENUMPROC.
-BOOL CALLBACK FindControl(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<ControlSearch*>(data);
-  if (::GetDlgCtrlID(child) != search->id) return TRUE;
-  search->found = child;
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<Search*>(data);
+  if (::GetDlgCtrlID(child) != s->id) return TRUE;
+  s->found = child;
   return FALSE;
 }
 
 // A control anywhere below `window` (an option frame's page is a child of it).
 HWND Find(HWND window, int id) {
-  ControlSearch search{id, nullptr};
-  ::EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&search));
+  Search search{id, nullptr};
+  ::EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -5,6 +5,7 @@
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/behaviour_pages.h"
 #include "wizard/pages/win32/cd_icon_page.h"
+#include "wizard/pages/win32/display_dialogs.h"
 #include "wizard/pages/win32/installers_page.h"
 #include "wizard/pages/win32/license_page.h"
 #include "wizard/pages/win32/option_frame.h"
@@ -66,10 +67,13 @@ OptionDialogFunction DialogFor(options_page::OptionDialog dialog) {
       return RunErrorMessageDialog;
     case OptionDialog::kStarterName:
       return RunStarterNameDialog;
+    // The display dialogs also tell whether OK was pressed, which the table does not need.
     case OptionDialog::kSplash:
+      return [](HWND owner, MainCommands* main) { RunSplashDialog(owner, main); };
     case OptionDialog::kWelcome:
+      return [](HWND owner, MainCommands* main) { RunWelcomeDialog(owner, main); };
     case OptionDialog::kBackground:
-      break;
+      return [](HWND owner, MainCommands* main) { RunBackgroundDialog(owner, main); };
   }
   return nullptr;
 }

@@ -21,6 +21,5 @@ void RunStarterNameDialog(HWND owner, MainCommands* main);
 // (the stored one after Cancel).
 std::string RunCdIconDialog(HWND owner);
 
-// The function for a row of the options table; null for the display
-// dialogs, which are not built yet.
+// The function for a row of the options table.
 OptionDialogFunction DialogFor(options_page::OptionDialog dialog);
