@@ -82,91 +82,21 @@ void ClearWizardKey() {
   ::RegCloseKey(key);
 }
 
-// ---- Controls of another process that take pointers ----
-
-// Memory in the process that owns `window`, for the list view messages whose
-// arguments are pointers (Wine passes them on unchanged).
-class RemoteBuffer {
- public:
-  RemoteBuffer(HWND window, size_t size) : size_(size) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    process_ = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process_)
-      address_ =
-          ::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-  ~RemoteBuffer() {
-    if (address_) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_) ::CloseHandle(process_);
-  }
-  bool ok() const { return address_ != nullptr; }
-  char* At(size_t offset) const { return static_cast<char*>(address_) + offset; }
-  bool Write(size_t offset, const void* data, size_t size) const {
-    SIZE_T written = 0;
-    return offset + size <= size_ &&
-           ::WriteProcessMemory(process_, At(offset), data, size, &written) && written == size;
-  }
-  bool Read(size_t offset, void* data, size_t size) const {
-    SIZE_T read = 0;
-    return offset + size <= size_ && ::ReadProcessMemory(process_, At(offset), data, size, &read) &&
-           read == size;
-  }
-
- private:
-  size_t size_;
-  HANDLE process_ = nullptr;
-  void* address_ = nullptr;
-};
-
-bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr) {
-  DWORD_PTR ignored = 0;
-  return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                               result ? result : &ignored) != 0;
-}
-
-// The rows of a report list view as "name|file|force".
-Texts ListViewRows(HWND dialog, int id) {
-  constexpr size_t kText = 512;
-  HWND list = Control(dialog, id);
-  DWORD_PTR count = 0;
+// The entry list's rows as "name|file|force".
+Texts EntryRows(HWND page) {
   Texts rows;
-  if (!list || !Send(list, LVM_GETITEMCOUNT, 0, 0, &count)) return {"(no list)"};
-  RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
-  if (!remote.ok()) return {"(no remote memory)"};
-  for (int row = 0; row < static_cast<int>(count); ++row) {
-    std::string line;
-    for (int column = 0; column < 3; ++column) {
-      LVITEMA item{};
-      item.iSubItem = column;
-      item.pszText = remote.At(sizeof item);
-      item.cchTextMax = kText;
-      char text[kText] = {};
-      if (!remote.Write(0, &item, sizeof item) || !remote.Write(sizeof item, text, 1) ||
-          !Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                reinterpret_cast<LPARAM>(remote.At(0))) ||
-          !remote.Read(sizeof item, text, kText - 1))
-        return {"(unreadable)"};
-      line += (column > 0 ? "|" : "") + std::string(text);
-    }
-    rows.push_back(line);
-  }
+  for (const auto& cells : ListViewRows(page, IDL_SEVERAL_ENTRIES, 3))
+    rows.push_back(cells[0] + "|" + cells[1] + "|" + cells[2]);
   return rows;
 }
 
-// Marks and selects a row as a click on it does.
-bool MarkListViewRow(HWND dialog, int id, int row) {
-  HWND list = Control(dialog, id);
-  RemoteBuffer remote(list, sizeof(LVITEMA));
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  return list && remote.ok() && remote.Write(0, &item, sizeof item) &&
-         Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-              reinterpret_cast<LPARAM>(remote.At(0))) &&
-         Send(list, LVM_SETSELECTIONMARK, 0, row);
+// Selects an entry row as a click does, which also moves the selection mark
+// the list page's buttons act on.
+bool MarkEntryRow(HWND page, int row) {
+  DWORD_PTR ignored = 0;
+  return SelectListViewRow(page, IDL_SEVERAL_ENTRIES, row) &&
+         ::SendMessageTimeoutA(Control(page, IDL_SEVERAL_ENTRIES), LVM_SETSELECTIONMARK, 0, row,
+                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored) != 0;
 }
 
 // A drop-down list's items, asked for in UTF-16 as the driver asks list boxes.
@@ -174,7 +104,9 @@ Texts ComboItems(HWND dialog, int id) {
   HWND combo = Control(dialog, id);
   DWORD_PTR count = 0;
   Texts items;
-  if (!combo || !Send(combo, CB_GETCOUNT, 0, 0, &count)) return items;
+  if (!combo ||
+      !::SendMessageTimeoutA(combo, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count))
+    return items;
   for (int i = 0; i < static_cast<int>(count); ++i) {
     DWORD_PTR length = 0;
     if (!::SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
@@ -199,21 +131,18 @@ Texts ComboItems(HWND dialog, int id) {
 
 int ComboSelection(HWND dialog, int id) {
   DWORD_PTR index = 0;
-  if (!Send(Control(dialog, id), CB_GETCURSEL, 0, 0, &index)) return -1;
+  if (!::SendMessageTimeoutA(Control(dialog, id), CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &index))
+    return -1;
   return static_cast<int>(static_cast<LRESULT>(index));
 }
 
-// Chooses `item` in a drop-down list as the mouse would: the selection, then
-// the notification to the dialog.
+// Chooses `item` in a drop-down list as the mouse would.
 bool ChooseComboItem(HWND dialog, int id, const std::string& item) {
   const Texts items = ComboItems(dialog, id);
   const auto found = std::find(items.begin(), items.end(), item);
-  if (found == items.end()) return false;
-  const int index = static_cast<int>(found - items.begin());
-  HWND combo = Control(dialog, id);
-  return Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0) &&
-         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                        reinterpret_cast<LPARAM>(combo));
+  return found != items.end() &&
+         SelectComboItem(dialog, id, static_cast<int>(found - items.begin()));
 }
 
 // ---- The wizard's frames ----
@@ -408,7 +337,7 @@ TEST_F(WizardSeveral, ListBuiltInTheWizardIsOfferedInItsOrderAndOpensTheChosenDo
     return ComboItems(list, IDC_SEVERAL_FOLDER) == Texts{"\\", "\\docs\\", "\\extras\\"};
   })) << testing::PrintToString(ComboItems(list, IDC_SEVERAL_FOLDER));
   EXPECT_THAT(ComboItems(list, IDC_SEVERAL_ADD), ElementsAre(kPicture));
-  EXPECT_TRUE(ListViewRows(list, IDL_SEVERAL_ENTRIES).empty());
+  EXPECT_TRUE(EntryRows(list).empty());
 
   ASSERT_TRUE(ChooseComboItem(list, IDC_SEVERAL_FOLDER, "\\docs\\"));
   ASSERT_TRUE(
@@ -431,25 +360,25 @@ TEST_F(WizardSeveral, ListBuiltInTheWizardIsOfferedInItsOrderAndOpensTheChosenDo
   // Nothing was marked: each new row went first.
   const Texts added = {"||", std::string("Our web site|") + kAddress + "|",
                        "Extra material|\\extras\\|", "Annual report|\\docs\\report.vdsev|"};
-  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == added; }))
-      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
+  ASSERT_TRUE(WaitUntil([&] { return EntryRows(list) == added; }))
+      << testing::PrintToString(EntryRows(list));
 
   // The report to the top, then the spacer one down.
-  ASSERT_TRUE(MarkListViewRow(list, IDL_SEVERAL_ENTRIES, 3));
+  ASSERT_TRUE(MarkEntryRow(list, 3));
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(ClickButton(list, IDB_SEVERAL_UP));  // once too often
   // The clicks are posted: the next mark waits until they have been handled.
   const Texts raised = {"Annual report|\\docs\\report.vdsev|", "||",
                         std::string("Our web site|") + kAddress + "|",
                         "Extra material|\\extras\\|"};
-  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == raised; }))
-      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
-  ASSERT_TRUE(MarkListViewRow(list, IDL_SEVERAL_ENTRIES, 1));
+  ASSERT_TRUE(WaitUntil([&] { return EntryRows(list) == raised; }))
+      << testing::PrintToString(EntryRows(list));
+  ASSERT_TRUE(MarkEntryRow(list, 1));
   ASSERT_TRUE(ClickButton(list, IDB_SEVERAL_DOWN));
   const Texts ordered = {"Annual report|\\docs\\report.vdsev|",
                          std::string("Our web site|") + kAddress + "|", "||",
                          "Extra material|\\extras\\|"};
-  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == ordered; }))
-      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
+  ASSERT_TRUE(WaitUntil([&] { return EntryRows(list) == ordered; }))
+      << testing::PrintToString(EntryRows(list));
   Photograph(nested, "wizard_several_list");
   ASSERT_TRUE(GoTo(nested, IDB_FRAME_NEXT, st::kOpenModeTitle));
   EXPECT_EQ(WizardNumber("MultiSourceFileCount"), 4);
@@ -634,14 +563,14 @@ TEST_F(WizardSeveral, LoadedListSwitchedToOpenAllOpensTheFilesInOrderOneAfterThe
   ASSERT_NE(list, nullptr);
   const Texts rows = {"First film|one.vdsev|", "Second film|\\docs\\two.vdsev|",
                       "Third film|\\docs\\three.vdsev|"};
-  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == rows; }))
-      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
-  ASSERT_TRUE(MarkListViewRow(list, IDL_SEVERAL_ENTRIES, 2));
+  ASSERT_TRUE(WaitUntil([&] { return EntryRows(list) == rows; }))
+      << testing::PrintToString(EntryRows(list));
+  ASSERT_TRUE(MarkEntryRow(list, 2));
   ASSERT_TRUE(ClickButton(list, IDB_SEVERAL_UP));
   const Texts moved = {"First film|one.vdsev|", "Third film|\\docs\\three.vdsev|",
                        "Second film|\\docs\\two.vdsev|"};
-  ASSERT_TRUE(WaitUntil([&] { return ListViewRows(list, IDL_SEVERAL_ENTRIES) == moved; }))
-      << testing::PrintToString(ListViewRows(list, IDL_SEVERAL_ENTRIES));
+  ASSERT_TRUE(WaitUntil([&] { return EntryRows(list) == moved; }))
+      << testing::PrintToString(EntryRows(list));
 
   // Only the opening mode changes.
   ASSERT_TRUE(GoTo(nested, IDB_FRAME_NEXT, st::kOpenModeTitle));
