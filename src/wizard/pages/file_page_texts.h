@@ -74,15 +74,15 @@ inline constexpr const char* kSfwParagraphs[] = {
     "If you do chose to make the file into a standalone exe file, ensure you carefully test on "
     "various operating systems, as some machines may not be able to run file in certain "
     "configurations.\r\n\r\n",
-    "As always, carefully test whatever configuration you use before creating / distributing "
-    "yours CDs.\r\n\r\n",
+    ("As always, carefully test whatever configuration you use before creating / distributing "
+     "yours CDs.\r\n\r\n"),
     "For more information, follow links to Flash files on web site.\r\n\r\n",
 };
 inline constexpr const char* kCgiTitle = "CGI Files (.cgi)";
 inline constexpr const char* kCgiParagraphs[] = {
     "The software has detected that you have specified a CGI File (.cgi) to open.\r\n\r\n",
-    "You should be aware that these files usually require a web server to open the files, and "
-    "may not open correctly or at all from a CD.\r\n\r\n",
+    ("You should be aware that these files usually require a web server to open the files, and "
+     "may not open correctly or at all from a CD.\r\n\r\n"),
     "Check where the file came from, or contact QUAV for support.\r\n\r\n",
 };
 
