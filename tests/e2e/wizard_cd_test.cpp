@@ -68,41 +68,6 @@ std::string ReadWholeFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// What the wizard's own writer makes of the values in the registry now.
-std::string ExpectedAutorun() {
-  Win32RegistryBackend backend;
-  WizardSettings settings(backend);
-  return BuildAutorunText(settings);
-}
-
-// An option frame (one page, OK and Cancel) whose title line reads `title`.
-HWND WaitForOptionFrame(const Process& process, const std::string& title,
-                        Ms timeout = kDefaultTimeout) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND window : TopLevelWindows(process.Pid())) {
-          if (ClassName(window) == kDialogClass && Control(window, IDB_OPTION_OK) &&
-              !Control(window, IDB_FRAME_NEXT) && ControlText(window, IDT_OPTION_TITLE) == title) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeout);
-  return found;
-}
-
-// Waits for the wizard's message box, checks its text and answers it.
-void Answer(const Process& discwright, const std::string& text, int button) {
-  auto box = WaitForWizardMessage(discwright);
-  ASSERT_TRUE(box) << "no box for: " << text;
-  EXPECT_EQ(box->text, text);
-  EXPECT_EQ(box->buttons, (std::vector<std::string>{"&Yes", "&No"}));
-  ASSERT_TRUE(AnswerMessageBox(box->window, button));
-}
-
 bool NoMessageFor(const Process& discwright, Ms wait) {
   return !WaitForWizardMessage(discwright, wait);
 }
@@ -181,7 +146,7 @@ class WizardCd : public WizardScenario {
 
   static void Exit(Process& discwright, HWND main) {
     ASSERT_TRUE(PostClose(main));
-    Answer(discwright, wizard_texts::kExitQuestion, IDYES);
+    AnswerWizard(discwright, wizard_texts::kExitQuestion, IDYES);
     EXPECT_TRUE(discwright.WaitForExit(5s).has_value());
   }
 
@@ -268,14 +233,15 @@ TEST_F(WizardCd, WholeWizardMakesACdThatPlaysAsConfigured) {
 
   // Leaving the page creates the CD files; this machine is asked once.
   ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_NEXT));
-  Answer(*discwright, cdt::OverwriteSummary(Folder() + "autorun.inf", Folder() + kStarter), IDYES);
+  AnswerWizard(*discwright, cdt::OverwriteSummary(Folder() + "autorun.inf", Folder() + kStarter),
+               IDYES);
   ASSERT_NE(WaitForFrame(*discwright, wizard_texts::kFilesCreatedTitle), nullptr)
       << ControlText(wizard, IDT_FRAME_TITLE);
   EXPECT_EQ(WizardValue(wizard_settings::kQueriedFileOverwrite), "yes");
   EXPECT_EQ(WizardValue(wizard_settings::kDoNotWarnOverwrites), "yes");
   ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_FINISH));
   ASSERT_TRUE(WaitForWindowGone(wizard));
-  Answer(*discwright, wizard_texts::kTestQuestion, IDNO);
+  AnswerWizard(*discwright, wizard_texts::kTestQuestion, IDNO);
 
   const std::string autorunPath = cd_.PathOf("autorun.inf");
   EXPECT_TRUE(WaitUntil([&] { return WindowText(main) == "ZoruZaz AZ - " + autorunPath; }, 3s))
@@ -386,9 +352,9 @@ TEST_F(WizardCd, RecreatingAsksOnceAndRefusalsKeepTheOldFile) {
   // First creation on this machine: the summary, answered No, then a
   // question for each file that exists (only autorun.inf does).
   ASSERT_TRUE(ClickButton(main, IDB_MAIN_RECREATE));
-  Answer(*discwright, cdt::OverwriteSummary(Folder() + "autorun.inf", Folder() + "Vendisc.exe"),
-         IDNO);
-  Answer(*discwright, cdt::OverwriteQuestion(autorunPath), IDYES);
+  AnswerWizard(*discwright,
+               cdt::OverwriteSummary(Folder() + "autorun.inf", Folder() + "Vendisc.exe"), IDNO);
+  AnswerWizard(*discwright, cdt::OverwriteQuestion(autorunPath), IDYES);
   const std::string expected = ExpectedAutorun();
   EXPECT_THAT(expected, testing::HasSubstr("QUAVLicenseFile=terms.txt\r\n"));
   EXPECT_TRUE(WaitUntil([&] { return cd_.ReadText("autorun.inf") == expected; }, 5s))
@@ -403,8 +369,8 @@ TEST_F(WizardCd, RecreatingAsksOnceAndRefusalsKeepTheOldFile) {
   ASSERT_TRUE(SetWizardValue("LicenseAgreementFileShowEveryTime", "Yes"));
   ASSERT_NE(ExpectedAutorun(), expected);
   ASSERT_TRUE(ClickButton(main, IDB_MAIN_RECREATE));
-  Answer(*discwright, cdt::OverwriteQuestion(cd_.PathOf("Vendisc.exe")), IDYES);
-  Answer(*discwright, cdt::OverwriteQuestion(autorunPath), IDNO);
+  AnswerWizard(*discwright, cdt::OverwriteQuestion(cd_.PathOf("Vendisc.exe")), IDYES);
+  AnswerWizard(*discwright, cdt::OverwriteQuestion(autorunPath), IDNO);
   EXPECT_TRUE(NoMessageFor(*discwright, 1s));
   EXPECT_EQ(cd_.ReadText("autorun.inf"), expected);
 
@@ -413,10 +379,10 @@ TEST_F(WizardCd, RecreatingAsksOnceAndRefusalsKeepTheOldFile) {
   ASSERT_TRUE(::DeleteFileA(cd_.PathOf("terms.txt").c_str()));
   ASSERT_TRUE(::DeleteFileA(cd_.PathOf("Vendisc.exe").c_str()));
   ASSERT_TRUE(ClickButton(main, IDB_MAIN_RECREATE));
-  Answer(*discwright,
-         cdt::RequiredFileMissing(cdt::kLicenseAgreement, Folder() + "terms.txt") +
-             cdt::kContinueDetecting,
-         IDNO);
+  AnswerWizard(*discwright,
+               cdt::RequiredFileMissing(cdt::kLicenseAgreement, Folder() + "terms.txt") +
+                   cdt::kContinueDetecting,
+               IDNO);
   EXPECT_TRUE(NoMessageFor(*discwright, 1500ms));
   EXPECT_EQ(cd_.ReadText("autorun.inf"), expected);
   EXPECT_FALSE(cd_.Exists("Vendisc.exe"));

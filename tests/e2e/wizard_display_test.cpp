@@ -69,41 +69,6 @@ constexpr const char* kUnresetValues[] = {wizard_settings::kQueriedFileOverwrite
                                           "LastImageFilter",
                                           "PeviewImages"};
 
-std::string ExpectedAutorun() {
-  Win32RegistryBackend backend;
-  WizardSettings settings(backend);
-  return BuildAutorunText(settings);
-}
-
-HWND WaitForOptionFrame(const Process& process, const std::string& title,
-                        Ms timeout = kDefaultTimeout) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND window : TopLevelWindows(process.Pid())) {
-          if (ClassName(window) == kDialogClass && Control(window, IDB_OPTION_OK) &&
-              !Control(window, IDB_FRAME_NEXT) && ControlText(window, IDT_OPTION_TITLE) == title) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeout);
-  return found;
-}
-
-// Waits for the wizard's message box, checks its text and buttons, answers it.
-void Answer(const Process& discwright, const std::string& text, int button) {
-  auto box = WaitForWizardMessage(discwright);
-  ASSERT_TRUE(box) << "no box for: " << text;
-  EXPECT_EQ(box->text, text);
-  const std::vector<std::string> buttons =
-      button == IDOK ? std::vector<std::string>{"OK"} : std::vector<std::string>{"&Yes", "&No"};
-  EXPECT_EQ(box->buttons, buttons);
-  ASSERT_TRUE(AnswerMessageBox(box->window, button));
-}
-
 // One setting as the wizard reads it.
 int32_t NumberSetting(const std::string& name) {
   Win32RegistryBackend backend;
@@ -232,7 +197,7 @@ class WizardDisplay : public WizardScenario {
     ASSERT_TRUE(WaitForWindowGone(wizard));
     HWND main = WaitForMainWindow(discwright);
     ASSERT_TRUE(PostClose(main));
-    Answer(discwright, wizard_texts::kExitQuestion, IDYES);
+    AnswerWizard(discwright, wizard_texts::kExitQuestion, IDYES);
     EXPECT_TRUE(discwright.WaitForExit(5s).has_value());
   }
 
@@ -409,17 +374,17 @@ TEST_F(WizardDisplay, SplashWelcomeAndBackgroundPlayAsConfigured) {
 
   // Creating the CD files.
   ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_NEXT));
-  Answer(*discwright,
-         cd_files_texts::OverwriteSummary(Folder() + "autorun.inf", Folder() + "Vendisc.exe"),
-         IDYES);
+  AnswerWizard(*discwright,
+               cd_files_texts::OverwriteSummary(Folder() + "autorun.inf", Folder() + "Vendisc.exe"),
+               IDYES);
   ASSERT_NE(WaitForFrame(*discwright, wizard_texts::kFilesCreatedTitle), nullptr)
       << ControlText(wizard, IDT_FRAME_TITLE);
   ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_FINISH));
   ASSERT_TRUE(WaitForWindowGone(wizard));
-  Answer(*discwright, wizard_texts::kTestQuestion, IDNO);
+  AnswerWizard(*discwright, wizard_texts::kTestQuestion, IDNO);
   HWND main = WaitForMainWindow(*discwright);
   ASSERT_TRUE(PostClose(main));
-  Answer(*discwright, wizard_texts::kExitQuestion, IDYES);
+  AnswerWizard(*discwright, wizard_texts::kExitQuestion, IDYES);
   EXPECT_TRUE(discwright->WaitForExit(5s).has_value());
 
   const std::string autorun = cd_.ReadText("autorun.inf");
@@ -520,7 +485,7 @@ TEST_F(WizardDisplay, RefusalsKeepTheDialogsOpen) {
   ASSERT_TRUE(SetControlText(welcome, IDE_WELCOME_SCREEN_MESSAGE, "Hello"));
   const auto refused = [&](const char* message) {
     ASSERT_TRUE(ClickButton(frame, IDB_OPTION_OK));
-    Answer(*discwright, message, IDOK);
+    AnswerWizard(*discwright, message, IDOK);
     EXPECT_FALSE(WaitForWindowGone(frame, 500ms)) << "closed after: " << message;
   };
   refused(dt::kWelcomeNoTitle);
@@ -557,7 +522,7 @@ TEST_F(WizardDisplay, RefusalsKeepTheDialogsOpen) {
   ASSERT_NE(position, nullptr);
   ASSERT_TRUE(SetControlText(position, IDE_POSITION_BORDER, "-1"));
   ASSERT_TRUE(ClickButton(positionFrame, IDB_OPTION_OK));
-  Answer(*discwright, dt::kBorderNegative, IDOK);
+  AnswerWizard(*discwright, dt::kBorderNegative, IDOK);
   EXPECT_FALSE(WaitForWindowGone(positionFrame, 500ms));
   // Middle, center has no border.
   ASSERT_TRUE(ClickButton(position, IDR_POSITION_MIDDLE_CENTRE));
@@ -570,17 +535,17 @@ TEST_F(WizardDisplay, RefusalsKeepTheDialogsOpen) {
   ASSERT_TRUE(SetControlText(background, IDE_BACKGROUND_BORDER1, "101"));
   ASSERT_TRUE(SetControlText(background, IDE_BACKGROUND_CLOSE_TEXT, "Cl&ose"));
   ASSERT_TRUE(ClickButton(frame, IDB_OPTION_OK));
-  Answer(*discwright, dt::kBorder1Over100, IDNO);
+  AnswerWizard(*discwright, dt::kBorder1Over100, IDNO);
   EXPECT_FALSE(WaitForWindowGone(frame, 500ms)) << "closed after No";
   EXPECT_FALSE(FlagSetting(keys::kShowBackgroundWindow)) << "saved although refused";
   ASSERT_TRUE(ClickButton(frame, IDB_OPTION_OK));
-  Answer(*discwright, dt::kBorder1Over100, IDYES);
-  Answer(*discwright, dt::kCloseTextAmpersand, IDOK);
+  AnswerWizard(*discwright, dt::kBorder1Over100, IDYES);
+  AnswerWizard(*discwright, dt::kCloseTextAmpersand, IDOK);
   EXPECT_FALSE(WaitForWindowGone(frame, 500ms)) << "closed with a '&'";
   EXPECT_FALSE(FlagSetting(keys::kShowBackgroundWindow)) << "saved although refused";
   ASSERT_TRUE(SetControlText(background, IDE_BACKGROUND_CLOSE_TEXT, "Close"));
   ASSERT_TRUE(ClickButton(frame, IDB_OPTION_OK));
-  Answer(*discwright, dt::kBorder1Over100, IDYES);
+  AnswerWizard(*discwright, dt::kBorder1Over100, IDYES);
   ASSERT_TRUE(WaitForWindowGone(frame)) << "the option dialog refused to close";
   EXPECT_TRUE(FlagSetting(keys::kShowBackgroundWindow));
   EXPECT_EQ(NumberSetting(keys::BackgroundFullScreenImageFileBorder(1)), 101);

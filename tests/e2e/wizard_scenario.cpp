@@ -2,8 +2,11 @@
 
 #include <shlwapi.h>
 
+#include "common/win32/win32_registry_backend.h"
+#include "config/autorun_writer.h"
 #include "recorder_log.h"
 #include "wizard/res/resource.h"
+#include "wizard/wizard_settings.h"
 
 namespace e2e {
 
@@ -193,6 +196,39 @@ std::vector<std::string> WizardScenario::WaitForHelpPages(size_t count) const {
   for (const auto& entry : WaitForRecorderEntries(LogPath(), count).Starts())
     pages.push_back(CommandTail(entry.commandLine));
   return pages;
+}
+
+std::string ExpectedAutorun() {
+  Win32RegistryBackend backend;
+  WizardSettings settings(backend);
+  return BuildAutorunText(settings);
+}
+
+HWND WaitForOptionFrame(const Process& process, const std::string& title, Ms timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows(process.Pid())) {
+          if (ClassName(window) == kDialogClass && Control(window, IDB_OPTION_OK) &&
+              !Control(window, IDB_FRAME_NEXT) && ControlText(window, IDT_OPTION_TITLE) == title) {
+            found = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+  return found;
+}
+
+void AnswerWizard(const Process& discwright, const std::string& text, int button) {
+  auto box = WaitForWizardMessage(discwright);
+  ASSERT_TRUE(box) << "no box for: " << text;
+  EXPECT_EQ(box->text, text);
+  const std::vector<std::string> buttons =
+      button == IDOK ? std::vector<std::string>{"OK"} : std::vector<std::string>{"&Yes", "&No"};
+  EXPECT_EQ(box->buttons, buttons);
+  ASSERT_TRUE(AnswerMessageBox(box->window, button));
 }
 
 }  // namespace e2e

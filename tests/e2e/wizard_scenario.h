@@ -77,6 +77,15 @@ bool ChooseFile(HWND fileDialog, const std::string& path);
 // True when no window for which `found` is non-null turns up within `wait`.
 bool StaysAway(const std::function<HWND()>& found, Ms wait);
 
+// What the wizard's own writer makes of the values in the registry now.
+std::string ExpectedAutorun();
+// An option frame (one page, OK and Cancel) whose title line reads `title`.
+HWND WaitForOptionFrame(const Process& process, const std::string& title,
+                        Ms timeout = kDefaultTimeout);
+// Waits for the wizard's message box, checks its text and its buttons (OK,
+// or Yes and No) and answers it with `button`.
+void AnswerWizard(const Process& discwright, const std::string& text, int button);
+
 class WizardScenario : public testing::Test {
  public:
   static void SetUpTestSuite();

@@ -147,33 +147,10 @@ bool ChooseComboItem(HWND dialog, int id, const std::string& item) {
 
 // ---- The wizard's frames ----
 
-// An option frame (one page, OK and Cancel) whose title line reads `title`.
-HWND WaitForOptionFrame(const Process& process, const std::string& title) {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    for (HWND window : TopLevelWindows(process.Pid())) {
-      if (ClassName(window) == kDialogClass && Control(window, IDB_OPTION_OK) &&
-          !Control(window, IDB_FRAME_NEXT) && ControlText(window, IDT_OPTION_TITLE) == title) {
-        found = window;
-        return true;
-      }
-    }
-    return false;
-  });
-  return found;
-}
-
 // Presses a frame's `button` and waits until the frame shows the page titled `title`.
 bool GoTo(HWND frame, int button, const std::string& title) {
   return ClickButton(frame, button) &&
          WaitUntil([&] { return ControlText(frame, IDT_FRAME_TITLE) == title; });
-}
-
-void AnswerWizard(const Process& discwright, const std::string& text, int button) {
-  auto box = WaitForWizardMessage(discwright);
-  ASSERT_TRUE(box) << "no box for: " << text;
-  EXPECT_EQ(box->text, text);
-  ASSERT_TRUE(AnswerMessageBox(box->window, button));
 }
 
 // Opens an entry editor with `button` of the list page, checks what it is
