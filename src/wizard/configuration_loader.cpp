@@ -149,6 +149,9 @@ void LoadSeveralFiles(Loader& l) {
   }
   int32_t count = l.NumberValue(kMultiSourceFileCount);
   if (count > kMaxLoadedFileEntries) count = kMaxLoadedFileEntries;
+  // A negative count (or one past the number range, which reads as negative)
+  // means no entries.
+  if (count < 0) count = 0;
   l.Settings().SetNumber(kMultiSourceFileCount, count);
   for (int i = 1; i <= count; ++i) {
     l.Copy(MultiSourceFile(i));

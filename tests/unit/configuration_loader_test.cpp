@@ -110,6 +110,9 @@ const LoadRow kLoadRows[] = {
      "MultiSelectHelpURL=www.x.com|MultiSourceFileCount=0"},
     {"a huge count is held to what the starter takes",
      kOpenA + "|SingleFile=0|MultiSourceFileCount=2000000000", "", "MultiSourceFileCount=1000"},
+    {"a negative count, or one past the number range, is no entries",
+     kOpenA + "|SingleFile=0|MultiSourceFileCount=2147483648", "MultiSourceFileCount=4",
+     "MultiSourceFileCount=0"},
     {"splash image made a full path, bare icon kept",
      kOpenA + "|ShowSplashScreen=1|SplashScreenUseImage=1|SplashScreenImageShowForSecs=5|"
      "SplashScreenWhenToShow=Startup|SplashScreenImage=s.jpg|icon=cd.ico|iconfile=C:\\src\\cd.ico",

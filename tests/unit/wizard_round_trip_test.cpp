@@ -165,7 +165,10 @@ TEST(WizardRoundTrip, EveryWrittenKeyLoadsBack) {
         EXPECT_TRUE(text::EqualsNoCase(Read(written, key), Read(again, key)))
             << Read(written, key) << " / " << Read(again, key);
       } else {
-        EXPECT_EQ(ReadAgain(Read(written, key)), Read(again, key)) << key;
+        std::string expected = ReadAgain(Read(written, key));
+        // A negative count loads as no entries.
+        if (key == kMultiSourceFileCount && text::ParseIntOr(expected, 0) < 0) expected = "0";
+        EXPECT_EQ(expected, Read(again, key)) << key;
       }
     }
 
