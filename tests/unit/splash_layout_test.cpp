@@ -14,6 +14,7 @@ TEST(SplashLayout, FitsPictureToHalfTheScreenOnlyWhenNearlyAsLarge) {
       {{1024, 768}, {924, 668}, {924, 668}},   // exactly at the limits: own size
       {{1024, 768}, {925, 100}, {512, 55}},   {{1024, 768}, {10, 10}, {10, 10}},  // never enlarged
       {{1, 1}, {300, 200}, {1, 0}},  // no half of a 1-pixel screen: a 1-pixel target
+      {{83, 27756}, {33, -1000}, {33, -1000}},  // a screen under 200: a small picture stays
   };
   for (const Row& r : rows) {
     const SplashFit fit = FitSplash(r.screen, r.picture, 3);
