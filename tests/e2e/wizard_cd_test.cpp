@@ -21,6 +21,7 @@
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_values.h"
+#include "wizard_document_scenario.h"
 #include "wizard_scenario.h"
 
 namespace e2e {
@@ -30,7 +31,6 @@ using namespace std::chrono_literals;
 using testing::ElementsAre;
 namespace cdt = cd_files_texts;
 
-constexpr const char* kDocument = "doc.vdscn";
 constexpr const char* kStarter = "Start.exe";
 constexpr const char* kLicenceFile = "euagl_cd_license.txt";
 // Typed into the licence dialog; the file gets it exactly as typed.
@@ -72,43 +72,9 @@ bool NoMessageFor(const Process& discwright, Ms wait) {
   return !WaitForWizardMessage(discwright, wait);
 }
 
-class WizardCd : public WizardScenario {
- public:
-  static void SetUpTestSuite() {
-    WizardScenario::SetUpTestSuite();
-    documentType_ = std::make_unique<RecorderDocumentType>(kDocumentExtension, RecorderExe());
-  }
-  static void TearDownTestSuite() {
-    documentType_.reset();
-    WizardScenario::TearDownTestSuite();
-  }
-
+class WizardCd : public WizardDocumentScenario {
  protected:
-  void SetUp() override {
-    WizardScenario::SetUp();
-    ASSERT_TRUE(documentType_ && documentType_->ok());
-    ResetValues();
-    ASSERT_TRUE(cd_.AddFile(kDocument, "the CD's document"));
-  }
-  void TearDown() override {
-    ResetValues();
-    WizardScenario::TearDown();
-  }
-
-  // A new configuration, as "New Configuration" makes one, and a machine
-  // that has never been asked anything.
-  void ResetValues() {
-    {
-      Win32RegistryBackend backend;
-      WizardSettings settings(backend);
-      ResetConfiguration(settings);
-    }
-    for (const char* name : kUnresetValues) DeleteWizardValue(name);
-    ::SHDeleteValueA(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning");
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string(kStarterKey) + "\\" + kDocument).c_str());
-  }
-
-  std::string Folder() const { return cd_.Path() + "\\"; }
+  std::span<const char* const> UnresetValues() const override { return kUnresetValues; }
 
   // Plays the CD as AutoRun would: the starter with the OPEN line's argument.
   std::optional<Process> StartStarter() const {
@@ -149,9 +115,6 @@ class WizardCd : public WizardScenario {
     AnswerWizard(discwright, wizard_texts::kExitQuestion, IDYES);
     EXPECT_TRUE(discwright.WaitForExit(5s).has_value());
   }
-
- private:
-  static inline std::unique_ptr<RecorderDocumentType> documentType_;
 };
 
 // The whole wizard for one document with a licence shown once, the author's

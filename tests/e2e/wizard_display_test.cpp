@@ -23,6 +23,7 @@
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_values.h"
+#include "wizard_document_scenario.h"
 #include "wizard_scenario.h"
 
 namespace e2e {
@@ -32,7 +33,6 @@ using namespace std::chrono_literals;
 using testing::HasSubstr;
 namespace dt = display_texts;
 
-constexpr const char* kDocument = "doc.vdscn";
 // The rows of the options table.
 constexpr int kSplashRow = 0;
 constexpr int kWelcomeRow = 1;
@@ -99,41 +99,13 @@ bool Near(std::optional<COLORREF> a, COLORREF b) {
          close(GetBValue(*a), GetBValue(b));
 }
 
-class WizardDisplay : public WizardScenario {
- public:
-  static void SetUpTestSuite() {
-    WizardScenario::SetUpTestSuite();
-    documentType_ = std::make_unique<RecorderDocumentType>(kDocumentExtension, RecorderExe());
-  }
-  static void TearDownTestSuite() {
-    documentType_.reset();
-    WizardScenario::TearDownTestSuite();
-  }
-
+class WizardDisplay : public WizardDocumentScenario {
  protected:
-  void SetUp() override {
-    WizardScenario::SetUp();
-    ASSERT_TRUE(documentType_ && documentType_->ok());
-    ResetValues();
-    ASSERT_TRUE(cd_.AddFile(kDocument, "the CD's document"));
-  }
+  std::span<const char* const> UnresetValues() const override { return kUnresetValues; }
   void TearDown() override {
     if (starter_ && starter_->Running()) starter_->Kill();
-    ResetValues();
-    WizardScenario::TearDown();
+    WizardDocumentScenario::TearDown();
   }
-
-  void ResetValues() {
-    {
-      Win32RegistryBackend backend;
-      WizardSettings settings(backend);
-      ResetConfiguration(settings);
-    }
-    for (const char* name : kUnresetValues) DeleteWizardValue(name);
-    ::SHDeleteValueA(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning");
-  }
-
-  std::string Folder() const { return cd_.Path() + "\\"; }
 
   // Starts the wizard and walks to the options page: the wizard frame and
   // the page.
@@ -202,9 +174,6 @@ class WizardDisplay : public WizardScenario {
   }
 
   std::optional<Process> starter_;
-
- private:
-  static inline std::unique_ptr<RecorderDocumentType> documentType_;
 };
 
 // A picture splash copied in from elsewhere, a welcome screen on three lines
