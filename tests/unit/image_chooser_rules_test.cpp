@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "fake_copy_questions.h"
 #include "fake_file_system.h"
+#include "fake_option_ports.h"
 #include "fake_registry_backend.h"
 #include "wizard/file_copier.h"
 #include "wizard/pages/folder_lister.h"
@@ -235,42 +237,11 @@ TEST(ImageChooser, RemembersPreviewAndFilter) {
   EXPECT_EQ(LastFilter(settings), "Bitmaps (*.bmp)");
 }
 
-class LoggingCopier : public FileCopier {
- public:
-  std::deque<uint32_t> results;  // success when it runs out
-  std::vector<std::string> copies;
-  uint32_t CopyReplacing(const std::string& from, const std::string& to) override {
-    copies.push_back(from + " -> " + to);
-    if (results.empty()) return 0;
-    const uint32_t result = results.front();
-    results.pop_front();
-    return result;
-  }
-};
-
-class ScriptedCopyQuestions : public CopyQuestions {
- public:
-  std::deque<bool> answers;  // Yes / Retry when it runs out
-  std::vector<std::string> asked;
-  bool AskYesNo(const std::string& text) override { return Answer("yes/no: " + text); }
-  void ShowMessage(const std::string& text) override { asked.push_back("show: " + text); }
-  bool AskRetry(const std::string& text) override { return Answer("retry: " + text); }
-
- private:
-  bool Answer(const std::string& entry) {
-    asked.push_back(entry);
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
-
 TEST(ImageCopyIn, AsksBeforeOverwritingAndRetriesFailures) {
   const std::string source = "D:\\art\\logo.gif";
   const std::string target = "E:\\cd\\logo.gif";
   const std::string overwrite =
-      "yes/no: Do you want to overwrite\n\nE:\\cd\\logo.gif\n\nwith\n\nD:\\art\\logo.gif";
+      "ask: Do you want to overwrite\n\nE:\\cd\\logo.gif\n\nwith\n\nD:\\art\\logo.gif";
   const std::string failed =
       "retry: Failed to copy\n\nD:\\art\\logo.gif\n\nto\n\nE:\\cd\\logo.gif\n\nCheck that you "
       "have write access to the folder, that the destination file is not set to readonly, is not "
@@ -308,9 +279,9 @@ TEST(ImageCopyIn, AsksBeforeOverwritingAndRetriesFailures) {
   for (const Row& row : rows) {
     FakeFileSystem fs;
     if (row.targetExists) fs.files[target] = "old";
-    LoggingCopier copier;
+    FakeFileCopier copier;
     copier.results = row.copyResults;
-    ScriptedCopyQuestions questions;
+    FakeCopyQuestions questions;
     questions.answers = row.answers;
     const CopyInResult result = CopyInImage(source, "E:\\cd\\", fs, copier, questions);
     EXPECT_EQ(result.outcome, row.outcome) << row.what;
@@ -323,8 +294,8 @@ TEST(ImageCopyIn, AsksBeforeOverwritingAndRetriesFailures) {
 TEST(ImageCopyIn, AFileAlreadyInTheFolderIsNotCopiedOntoItself) {
   FakeFileSystem fs;
   fs.files["E:\\cd\\logo.gif"] = "gif";
-  LoggingCopier copier;
-  ScriptedCopyQuestions questions;
+  FakeFileCopier copier;
+  FakeCopyQuestions questions;
   const CopyInResult result = CopyInImage("e:\\CD\\logo.gif", "E:\\cd\\", fs, copier, questions);
   EXPECT_EQ(result.outcome, CopyInOutcome::kKeptExisting);
   EXPECT_EQ(result.name, "logo.gif");

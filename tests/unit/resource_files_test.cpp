@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "config/autorun_keys.h"
+#include "fake_copy_questions.h"
 #include "fake_file_system.h"
+#include "fake_option_ports.h"
 #include "fake_registry_backend.h"
 #include "wizard/file_copier.h"
 #include "wizard/pages/file_page_texts.h"
@@ -21,37 +23,6 @@ namespace {
 namespace ws = wizard_settings;
 namespace t = file_page_texts;
 using namespace resource_files;
-
-class LoggingCopier : public FileCopier {
- public:
-  std::deque<uint32_t> results;  // 0 when it runs out
-  std::vector<std::string> copies;
-  uint32_t CopyReplacing(const std::string& from, const std::string& to) override {
-    copies.push_back(from + " -> " + to);
-    if (results.empty()) return 0;
-    const uint32_t result = results.front();
-    results.pop_front();
-    return result;
-  }
-};
-
-class ScriptedCopyQuestions : public CopyQuestions {
- public:
-  std::deque<bool> answers;  // Yes / Retry when it runs out
-  std::vector<std::string> asked;
-  bool AskYesNo(const std::string& text) override { return Answer("ask: " + text); }
-  void ShowMessage(const std::string& text) override { asked.push_back("show: " + text); }
-  bool AskRetry(const std::string& text) override { return Answer("retry: " + text); }
-
- private:
-  bool Answer(const std::string& entry) {
-    asked.push_back(entry);
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
 
 const std::string kOld = "E:\\old\\";
 
@@ -165,9 +136,9 @@ TEST(ResourceFiles, CopyAsksBeforeOverwritingAndRetriesFailures) {
   for (const Row& row : rows) {
     FakeFileSystem fs;
     for (const std::string& file : row.existing) fs.files[file] = "";
-    LoggingCopier copier;
+    FakeFileCopier copier;
     copier.results.assign(row.results.begin(), row.results.end());
-    ScriptedCopyQuestions questions;
+    FakeCopyQuestions questions;
     questions.answers.assign(row.answers.begin(), row.answers.end());
     EXPECT_EQ(CopyResourceFiles(row.sources, "E:\\new", copier, fs, questions), row.handled)
         << row.what;
