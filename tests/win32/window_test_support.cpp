@@ -75,4 +75,29 @@ std::string MessageBoxWatcher::Text() {
   return text_;
 }
 
+ModalWatcher::ModalWatcher() {
+  current_ = this;
+  timer_ = ::SetTimer(nullptr, 0, 50, &ModalWatcher::Tick);
+}
+
+ModalWatcher::~ModalWatcher() {
+  ::KillTimer(nullptr, timer_);
+  current_ = nullptr;
+}
+
+BOOL CALLBACK ModalWatcher::Visit(HWND window, LPARAM) {
+  char cls[32] = {};
+  ::GetClassNameA(window, cls, sizeof cls);
+  if (std::string(cls) != "#32770" || !::IsWindowVisible(window) || window == current_->answered_) {
+    return TRUE;
+  }
+  current_->answered_ = window;
+  current_->Answer(window);
+  return FALSE;
+}
+
+void CALLBACK ModalWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (current_ != nullptr) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, 0);
+}
+
 }  // namespace test_support

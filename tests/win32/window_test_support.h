@@ -54,4 +54,26 @@ class MessageBoxWatcher {
   std::thread thread_;
 };
 
+// While it lives, looks every 50 ms (on a timer of this thread, so while a
+// modal dialog runs) for a visible dialog of this thread it has not handed
+// over yet, and hands the newest to Answer, once each.
+class ModalWatcher {
+ public:
+  ModalWatcher();
+  virtual ~ModalWatcher();
+  ModalWatcher(const ModalWatcher&) = delete;
+  ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+ protected:
+  virtual void Answer(HWND window) = 0;
+
+ private:
+  static BOOL CALLBACK Visit(HWND window, LPARAM);
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+
+  static inline ModalWatcher* current_ = nullptr;
+  UINT_PTR timer_ = 0;
+  HWND answered_ = nullptr;
+};
+
 }  // namespace test_support

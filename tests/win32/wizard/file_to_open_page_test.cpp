@@ -17,6 +17,7 @@
 #include "config/autorun_keys.h"
 #include "resource.h"
 #include "temp_folder.h"
+#include "window_test_support.h"
 #include "wizard/pages/win32/copy_resources_page.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/wizard_frame.h"
@@ -32,7 +33,7 @@ constexpr int kMessageBoxText = 0xFFFF;
 
 // Answers the modal windows this thread opens while it lives, one button
 // each from a queue, after noting what each showed.
-class ModalAnswerer {
+class ModalAnswerer : public test_support::ModalWatcher {
  public:
   struct Seen {
     std::string caption;
@@ -44,36 +45,13 @@ class ModalAnswerer {
   std::deque<int> buttons;
   int tickFirst = 0;  // a check box to tick before pressing
 
-  ModalAnswerer() {
-    current_ = this;
-    timer_ = ::SetTimer(nullptr, 0, 50, &ModalAnswerer::Tick);
-  }
-  ~ModalAnswerer() {
-    ::KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-
  private:
   static std::string Text(HWND window, int id) {
     char buffer[2048] = {};
     ::GetDlgItemTextA(window, id, buffer, sizeof buffer);
     return buffer;
   }
-  static BOOL CALLBACK Visit(HWND window, LPARAM) {
-    char cls[32] = {};
-    ::GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) != "#32770" || !::IsWindowVisible(window) ||
-        window == current_->answered_) {
-      return TRUE;
-    }
-    current_->Answer(window);
-    return FALSE;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_ != nullptr) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, 0);
-  }
-  void Answer(HWND window) {
-    answered_ = window;
+  void Answer(HWND window) override {
     char caption[256] = {};
     ::GetWindowTextA(window, caption, sizeof caption);
     HWND viewer = ::GetDlgItem(window, IDB_ADVICE_VIEWER);
@@ -86,10 +64,6 @@ class ModalAnswerer {
     if (!buttons.empty()) buttons.pop_front();
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
   }
-
-  static inline ModalAnswerer* current_ = nullptr;
-  UINT_PTR timer_ = 0;
-  HWND answered_ = nullptr;
 };
 
 void Press(HWND frame, int id) {

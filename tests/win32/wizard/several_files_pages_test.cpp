@@ -61,38 +61,15 @@ std::string Text(HWND window) {
 
 // Answers the modal windows this thread opens, one step from a queue each;
 // a message box (or a window with no step left) is noted and closed.
-class ModalAnswerer {
+class ModalAnswerer : public test_support::ModalWatcher {
  public:
   using Step = std::function<void(HWND window)>;
   std::deque<Step> steps;
   Texts messages;  // the message boxes' texts, in order
   Texts titles;    // the option frames' titles, in order
 
-  ModalAnswerer() {
-    current_ = this;
-    timer_ = ::SetTimer(nullptr, 0, 50, &ModalAnswerer::Tick);
-  }
-  ~ModalAnswerer() {
-    ::KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-
  private:
-  static BOOL CALLBACK Visit(HWND window, LPARAM) {
-    char cls[32] = {};
-    ::GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) != "#32770" || !::IsWindowVisible(window) ||
-        window == current_->answered_) {
-      return TRUE;
-    }
-    current_->Answer(window);
-    return FALSE;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_ != nullptr) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, 0);
-  }
-  void Answer(HWND window) {
-    answered_ = window;
+  void Answer(HWND window) override {
     HWND message = ::GetDlgItem(window, kMessageBoxText);
     HWND title = ::GetDlgItem(window, IDT_OPTION_TITLE);
     if (title != nullptr) titles.push_back(Text(title));
@@ -105,10 +82,6 @@ class ModalAnswerer {
     steps.pop_front();
     step(window);
   }
-
-  static inline ModalAnswerer* current_ = nullptr;
-  UINT_PTR timer_ = 0;
-  HWND answered_ = nullptr;
 };
 
 // An editor step: types into the page's edits, then presses OK.
