@@ -224,4 +224,49 @@ TEST(CreateCdFiles, AStarterInUseShowsTheInUseText) {
   EXPECT_EQ(f.cd.ReadText("autorun.inf"), "old");
 }
 
+// Every copy into the CD folder replaces its target in one step: whatever
+// fails, the target is the old file or the whole new one, and no temporary
+// is left behind.
+TEST(Win32FileCopier, ReplacesInOneStepAndAFailureKeepsTheOldFile) {
+  struct Case {
+    const char* what;
+    bool sourceExists;
+    bool targetReadOnly;
+    bool targetHeld;
+    uint32_t error;
+  };
+  const Case cases[] = {
+      {"replaced", true, false, false, 0},
+      {"source missing", false, false, false, ERROR_FILE_NOT_FOUND},
+      {"target read-only", true, true, false, ERROR_ACCESS_DENIED},
+      {"target in use", true, false, true, ERROR_SHARING_VIOLATION},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test_support::TempFolder folder{"copy"};
+    ASSERT_TRUE(folder.ok());
+    if (c.sourceExists) folder.AddFile("new.bin", std::string(300000, 'n'));
+    folder.AddFile("target.bin", "old");
+    // A stale temporary of a killed copy, read-only as a file from a CD is.
+    folder.AddFile("target.bin.tmp~", "half");
+    ::SetFileAttributesA(folder.PathOf("target.bin.tmp~").c_str(), FILE_ATTRIBUTE_READONLY);
+    if (c.targetReadOnly)
+      ::SetFileAttributesA(folder.PathOf("target.bin").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE held = c.targetHeld ? ::CreateFileA(folder.PathOf("target.bin").c_str(), GENERIC_READ, 0,
+                                               nullptr, OPEN_EXISTING, 0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+    EXPECT_EQ(
+        Win32FileCopier().CopyReplacing(folder.PathOf("new.bin"), folder.PathOf("target.bin")),
+        c.error);
+    if (held != INVALID_HANDLE_VALUE) ::CloseHandle(held);
+    EXPECT_EQ(folder.ReadText("target.bin"), c.error == 0 ? std::string(300000, 'n') : "old");
+    // Only a failure before the copy started leaves the stale one as it was.
+    if (c.error == 0 || !c.sourceExists) {
+      EXPECT_FALSE(folder.Exists("target.bin.tmp~"));
+    }
+    ::SetFileAttributesA(folder.PathOf("target.bin").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileAttributesA(folder.PathOf("target.bin.tmp~").c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+}
+
 }  // namespace
