@@ -7,6 +7,7 @@
 #include "wizard/pages/win32/cd_problem_page.h"
 #include "wizard/pages/win32/file_name_length_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/test_run.h"
 #include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/win32_wizard_questions.h"
@@ -71,10 +72,10 @@ class Win32LengthWarningUi : public LengthWarningUi {
 // The ports of creating the CD files over one window.
 struct CdFilesOverWindow {
   explicit CdFilesOverWindow(HWND owner)
-      : settings(WizardApp::Current().Registry()), questions(owner), ui(owner, fs) {}
+      : settings(WizardApp::Current().Registry()), copier(owner), questions(owner), ui(owner, fs) {}
   WizardSettings settings;
   ErrorKeepingFileSystem fs;
-  Win32FileCopier copier;
+  WaitingFileCopier copier;
   Win32WizardQuestions questions;
   Win32CdFilesUi ui;
   CdFiles cdFiles{settings, fs, copier, questions, ui};

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "wizard/pages/cd_icon_rules.h"
 #include "wizard/pages/win32/option_adapters.h"
+#include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/win32/file_dialog.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
@@ -60,7 +61,7 @@ void CdIconPage::CopyIn() {
       AskOpenFile(hwnd(), {.filter = kIconFilter, .initialFile = {}, .defaultExtension = "*.*"});
   if (!source || source->empty()) return;
   Win32FileSystem fs;
-  WaitingFileCopier copier;
+  WaitingFileCopier copier(hwnd());
   Win32OptionQuestions questions(hwnd());
   if (cd_icon_page::CopyIn(*source, SourceFolder(), fs, copier, questions, &iconName_) !=
       cd_icon_page::CopyOutcome::kCancelled) {

@@ -2,30 +2,17 @@
 
 #include <commctrl.h>
 
-#include "common/win32/wait_cursor.h"
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
 #include "wizard/pages/file_page_texts.h"
+#include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/pages/win32/win32_copy_questions.h"
-#include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 
 namespace {
 
 constexpr int kColumnWidth = 1000;
-
-// Each copy under the wait cursor; the questions between copies get the normal one.
-class WaitingCopier : public FileCopier {
- public:
-  uint32_t CopyReplacing(const std::string& from, const std::string& to) override {
-    win32::WaitCursor wait;
-    return copier_.CopyReplacing(from, to);
-  }
-
- private:
-  Win32FileCopier copier_;
-};
 
 }  // namespace
 
@@ -77,7 +64,7 @@ bool CopyResourcesPage::OnKillActive() {
     if (ListView_GetCheckState(list, static_cast<int>(i))) ticked.push_back(files_[i].source);
   }
   Win32FileSystem fs;
-  WaitingCopier copier;
+  WaitingFileCopier copier(hwnd());
   Win32CopyQuestions questions(hwnd());
   return resource_files::CopyResourceFiles(ticked, newFolder_, copier, fs, questions);
 }

@@ -1,9 +1,7 @@
 #include "wizard/pages/win32/option_adapters.h"
 
-#include "common/win32/wait_cursor.h"
 #include "wizard/pages/option_files.h"
 #include "wizard/win32/cd_files_window.h"
-#include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/wizard_texts.h"
 
@@ -40,9 +38,4 @@ void Win32OptionQuestions::ShowMessage(const std::string& text) {
 bool Win32OptionQuestions::AskRetryCancel(const std::string& text) {
   return ::MessageBoxA(owner_, text.c_str(), wizard_texts::kTitle,
                        MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY;
-}
-
-uint32_t WaitingFileCopier::CopyReplacing(const std::string& from, const std::string& to) {
-  win32::WaitCursor wait;
-  return Win32FileCopier().CopyReplacing(from, to);
 }

@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "wizard/file_copier.h"
 #include "wizard/pages/option_ports.h"
 
 class Win32ChosenFileChecks : public ChosenFileChecks {
@@ -35,10 +34,4 @@ class Win32OptionQuestions : public OptionQuestions {
 
  private:
   HWND owner_;
-};
-
-// Copies with the wait cursor up: installers can be large.
-class WaitingFileCopier : public FileCopier {
- public:
-  uint32_t CopyReplacing(const std::string& from, const std::string& to) override;
 };

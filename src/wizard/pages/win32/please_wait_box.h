@@ -6,6 +6,7 @@
 
 #include "common/win32/dialog.h"
 #include "common/win32/wait_cursor.h"
+#include "wizard/file_copier.h"
 
 class PleaseWaitBox : public win32::Dialog {
  public:
@@ -16,4 +17,16 @@ class PleaseWaitBox : public win32::Dialog {
 
  private:
   win32::WaitCursor wait_;
+};
+
+// Copies with the "Please wait ..." box up over `owner` for each copy (the
+// starter and installers can be large); questions between copies come
+// without it.
+class WaitingFileCopier : public FileCopier {
+ public:
+  explicit WaitingFileCopier(HWND owner) : owner_(owner) {}
+  uint32_t CopyReplacing(const std::string& from, const std::string& to) override;
+
+ private:
+  HWND owner_;
 };

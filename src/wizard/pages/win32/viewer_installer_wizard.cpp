@@ -10,6 +10,7 @@
 #include "wizard/help_topics.h"
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/option_adapters.h"
+#include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/pages/win32/wizard_frame.h"
 #include "wizard/win32/file_dialog.h"
 #include "wizard/win32/wizard_app.h"
@@ -73,7 +74,7 @@ void ViewerSpecifyPage::Browse() {
 bool ViewerSpecifyPage::OnKillActive() {
   CopyFromControls();
   Win32FileSystem fs;
-  WaitingFileCopier copier;
+  WaitingFileCopier copier(hwnd());
   Win32OptionQuestions questions(hwnd());
   WizardSettings settings(WizardApp::Current().Registry());
   return viewer_installer::LeaveSpecify(installer_, slot_, settings, fs, copier, questions);
