@@ -296,25 +296,27 @@ void Scaling(const Options& options, RegistryBackend& real) {
                 sameText ? "" : "autorun.inf came back different from the file loaded");
     return;
   }
+  // Work that must touch every entry grows with the entries; what must not
+  // grow is the cost of one entry, which the budget bounds: the time per
+  // entry at 1000 entries at most 3 times that at 10 (where the fixed part
+  // is shared out over fewer entries).
   auto report = [&](const char* what, Timing* t) {
     const double ratio = PairRatio(t[1].ms, t[0].ms);
     const double perEntry = ratio * kSmall / kLarge;
     std::printf(
-        "   %s: %d entries %.2f ms (%ld registry calls), %d entries %.2f ms (%ld registry "
-        "calls)\n"
-        "     %d / %d entries: ratio %.3f (median of the pairwise ratios); cost per entry, "
-        "%d against %d: ratio %.3f\n",
-        what, kSmall, Median(t[0].ms), t[0].calls, kLarge, Median(t[1].ms), t[1].calls, kLarge,
-        kSmall, ratio, kLarge, kSmall, perEntry);
-    return ratio;
+        "   %s:\n"
+        "     %4d entries %7.2f ms (%ld registry calls), %.3f ms an entry\n"
+        "     %4d entries %7.2f ms (%ld registry calls), %.3f ms an entry\n"
+        "     %d / %d entries: ratio %.2f (median of the pairwise ratios); per entry %.3f;\n"
+        "     budget: the cost of an entry at %d at most %.0f times that at %d: %s\n",
+        what, kSmall, Median(t[0].ms), t[0].calls, Median(t[0].ms) / kSmall, kLarge,
+        Median(t[1].ms), t[1].calls, Median(t[1].ms) / kLarge, kLarge, kSmall, ratio, perEntry,
+        kLarge, kScalingBudget, kSmall, Verdict(perEntry <= kScalingBudget));
   };
-  const double loadRatio = report("LoadConfiguration", load);
-  const double createRatio = report("CreateCdFiles(false), the starter not copied", create);
-  std::printf(
-      "   (medians of %d runs; autorun.inf written back identical to the file loaded)\n"
-      "   budget: %d entries at most %.0f times %d: LoadConfiguration %s, CreateCdFiles %s\n",
-      options.runs, kLarge, kScalingBudget, kSmall, Verdict(loadRatio <= kScalingBudget),
-      Verdict(createRatio <= kScalingBudget));
+  report("LoadConfiguration", load);
+  report("CreateCdFiles(false), the starter not copied (a copier that copies nothing)", create);
+  std::printf("   (medians of %d runs; autorun.inf written back identical to the file loaded)\n",
+              options.runs);
 }
 
 std::string Arg(int argc, char** argv, const char* name) {
