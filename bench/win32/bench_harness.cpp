@@ -24,7 +24,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_common.h"
+
 namespace {
+
+using namespace bench;
 
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kOpenAllTimeoutMs = 120000;
@@ -39,15 +43,6 @@ constexpr double kStartupBudget = 1.15;
 constexpr double kIdleBudgetPercent = 1.0;
 constexpr double kScalingBudget = 3.0;
 
-uint64_t NowUs() {
-  LARGE_INTEGER count;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<uint64_t>(count.QuadPart / frequency.QuadPart * 1000000 +
-                               count.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart);
-}
-
 struct Options {
   std::string vendisc;
   std::string launcher;
@@ -56,21 +51,6 @@ struct Options {
   std::string jpeg;
   int runs = 20;
 };
-
-std::string Join(const std::string& folder, const std::string& name) {
-  return folder + "\\" + name;
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 // The stamps of the log's lines of one kind ("start" or "end").
 std::vector<uint64_t> Stamps(const std::string& log, const char* kind) {
@@ -85,42 +65,13 @@ std::vector<uint64_t> Stamps(const std::string& log, const char* kind) {
   return stamps;
 }
 
-// A started process, killed when the run is over if it still runs.
-struct Child {
-  HANDLE process = nullptr;
-  DWORD pid = 0;
-  uint64_t startedUs = 0;  // just before CreateProcessA
-  ~Child() {
-    if (!process) return;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, 5000);
-    }
-    CloseHandle(process);
-  }
-};
-
 // Starts `commandLine` in `folder` with the recorder writing to `log`.
 bool Start(Child& child, const std::string& commandLine, const std::string& folder,
            const std::string& log) {
   SetEnvironmentVariableA("RECORDER_LOG", log.c_str());
   SetEnvironmentVariableA("RECORDER_CLOCK", "us");
   DeleteFileA(log.c_str());
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  child.startedUs = NowUs();
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &info)) {
-    std::printf("cannot start %s (error %lu)\n", commandLine.c_str(), GetLastError());
-    return false;
-  }
-  CloseHandle(info.hThread);
-  child.process = info.hProcess;
-  child.pid = info.dwProcessId;
-  return true;
+  return StartProcess(child, commandLine, folder);
 }
 
 // Waits until the log holds `count` lines of `kind`; their latest stamp, or 0.
@@ -133,56 +84,6 @@ uint64_t WaitForLines(const std::string& log, const char* kind, size_t count, DW
   }
   return 0;
 }
-
-struct WindowQuery {
-  DWORD pid;
-  const char* text;
-  bool found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
-  auto* query = reinterpret_cast<WindowQuery*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != query->pid || !IsWindowVisible(window)) return TRUE;
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  if (std::strcmp(text, query->text) != 0) return TRUE;
-  query->found = true;
-  return FALSE;
-}
-
-// Waits until the child shows a visible top-level window with `text`. The
-// time it was seen, or 0 when the child ended (or the time ran out) first.
-uint64_t WaitForWindow(const Child& child, const char* text, DWORD timeoutMs) {
-  const uint64_t deadline = NowUs() + uint64_t{timeoutMs} * 1000;
-  while (NowUs() < deadline) {
-    WindowQuery query{child.pid, text, false};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&query));
-    if (query.found) return NowUs();
-    if (WaitForSingleObject(child.process, 1) == WAIT_OBJECT_0) return 0;
-  }
-  return 0;
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  size_t mid = values.size() / 2;
-  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-double PairRatio(const std::vector<double>& a, const std::vector<double>& b) {
-  std::vector<double> ratios;
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    if (b[i] > 0) ratios.push_back(a[i] / b[i]);
-  }
-  return Median(ratios);
-}
-
-double Ms(uint64_t us) { return static_cast<double>(us) / 1000.0; }
-
-const char* Verdict(bool holds) { return holds ? "HOLDS" : "EXCEEDED"; }
 
 // ---- the CD folders ----
 
