@@ -67,8 +67,12 @@ WelcomeChoice WelcomeChoiceFor(const std::string& lastInfFile, const FileSystem&
 }
 
 bool PrepareIntroduction(WizardSettings& settings) {
-  settings.SetText(ws::kRegTest, wizard_texts::kRegTestValue);
-  if (settings.Text(ws::kRegTest).empty()) return false;
+  // The write itself must succeed: a value left by an earlier run reads back
+  // although this user may no longer write.
+  if (!settings.SetText(ws::kRegTest, wizard_texts::kRegTestValue) ||
+      settings.Text(ws::kRegTest).empty()) {
+    return false;
+  }
   settings.SetFlag(ws::kTestedConfig, false);
   if (settings.Text(ws::kAutoRunExeName).empty()) {
     settings.SetText(ws::kAutoRunExeName, kDefaultStarterName);

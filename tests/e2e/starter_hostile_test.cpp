@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "hostile_cases.h"
+#include "registry_snapshot.h"
 #include "starter_scenario.h"
 
 namespace e2e {
@@ -30,7 +31,6 @@ constexpr Ms kSlowCaseBound{60000};
 // A window is acted on again only after this long, so that a slow dialog is
 // not flooded with clicks.
 constexpr Ms kActAgainAfter{400};
-constexpr const char* kQuavKey = "SOFTWARE\\QUAV";
 const std::set<std::string> kStarterValueNames = {"isrunning", "shownbefore"};
 
 const std::vector<HostileCase>& Cases() {
@@ -38,84 +38,20 @@ const std::vector<HostileCase>& Cases() {
   return cases;
 }
 
-// ---- Registry snapshots ----
+// ---- Registry ----
 
-// "root\key path|value name" (lower case) -> type and data.
-using Snapshot = std::map<std::string, std::string>;
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(::tolower(c)); });
-  return s;
-}
-
-void SnapshotKey(HKEY root, const std::string& rootName, const std::string& path,
-                 Snapshot* snapshot, std::set<std::string>* keys) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
-  keys->insert(Lower(rootName + "\\" + path));
-  std::vector<char> name(16384);
-  std::vector<BYTE> data(1 << 20);
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = static_cast<DWORD>(name.size());
-    DWORD dataSize = static_cast<DWORD>(data.size());
-    DWORD type = 0;
-    if (::RegEnumValueA(key, i, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) !=
-        ERROR_SUCCESS)
-      break;
-    (*snapshot)[Lower(rootName + "\\" + path + "|" + std::string(name.data(), nameSize))] =
-        std::to_string(type) + ":" +
-        std::string(reinterpret_cast<const char*>(data.data()), dataSize);
-  }
-  std::vector<std::string> children;
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = static_cast<DWORD>(name.size());
-    if (::RegEnumKeyExA(key, i, name.data(), &nameSize, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS)
-      break;
-    children.emplace_back(name.data(), nameSize);
-  }
-  ::RegCloseKey(key);
-  for (const auto& child : children)
-    SnapshotKey(root, rootName, path + "\\" + child, snapshot, keys);
-}
-
-struct RegistryState {
-  Snapshot values;
-  std::set<std::string> keys;
-};
-
-RegistryState TakeSnapshot() {
-  RegistryState state;
-  SnapshotKey(HKEY_LOCAL_MACHINE, "HKLM", kQuavKey, &state.values, &state.keys);
-  SnapshotKey(HKEY_CURRENT_USER, "HKCU", kQuavKey, &state.values, &state.keys);
-  return state;
+bool IsStarterValue(const std::string& id) {
+  return kStarterValueNames.count(id.substr(id.rfind('|') + 1)) != 0;
 }
 
 // The value changes (added, altered or removed) whose names are not the starter's own.
 std::vector<std::string> ForeignChanges(const RegistryState& before, const RegistryState& after) {
-  std::vector<std::string> changes;
-  auto foreign = [](const std::string& id) {
-    return !kStarterValueNames.count(id.substr(id.rfind('|') + 1));
-  };
-  for (const auto& [id, value] : after.values) {
-    auto old = before.values.find(id);
-    if ((old == before.values.end() || old->second != value) && foreign(id))
-      changes.push_back("written: " + id);
-  }
-  for (const auto& [id, value] : before.values) {
-    if (!after.values.count(id) && foreign(id)) changes.push_back("removed: " + id);
-  }
-  return changes;
+  return RegistryChanges(before, after, IsStarterValue);
 }
 
-// Removes the keys that appeared during a case (deepest first) and the flag values.
+// Removes the keys that appeared during a case and the flag values.
 void RestoreRegistry(const RegistryState& before, const RegistryState& after) {
-  for (auto it = after.keys.rbegin(); it != after.keys.rend(); ++it) {
-    if (before.keys.count(*it)) continue;
-    const bool machine = it->rfind("hklm\\", 0) == 0;
-    ::SHDeleteKeyA(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, it->substr(5).c_str());
-  }
+  RemoveNewKeys(before, after);
   ::SHDeleteValueA(HKEY_LOCAL_MACHINE, kStarterKey, "IsRunning");
   ::SHDeleteValueA(HKEY_CURRENT_USER, kStarterKey, "ShownBefore");
 }
@@ -141,7 +77,7 @@ BOOL CALLBACK CollectCrashWindow(HWND window, LPARAM param) {
   if (!::IsWindowVisible(window)) return TRUE;
   char title[256] = {};
   ::GetWindowTextA(window, title, sizeof title);
-  const std::string text = Lower(title);
+  const std::string text = LowerCase(title);
   if (text.find("program error") != std::string::npos ||
       text.find("winedbg") != std::string::npos || text.find("wine debugger") != std::string::npos)
     reinterpret_cast<std::vector<std::string>*>(param)->push_back(title);
@@ -249,13 +185,13 @@ TEST_P(StarterHostile, EndsInTimeWithoutCrashOrForeignRegistryWrites) {
   ASSERT_TRUE(cd_.AddAutorun(hostileCase.autorun()));
   for (const auto& file : hostileCase.files) ASSERT_TRUE(cd_.AddFile(file.name, file.make()));
   ASSERT_TRUE(SetIsRunning(hostileCase.isRunning));
-  const RegistryState before = TakeSnapshot();
+  const RegistryState before = TakeRegistrySnapshot();
 
   auto vendisc = StartVendisc(hostileCase.arguments);
   ASSERT_TRUE(vendisc);
   const Ms bound = hostileCase.slowUnderWine ? kSlowCaseBound : kCaseBound;
   const CaseResult result = Play(*vendisc, hostileCase.accept, bound);
-  const RegistryState after = TakeSnapshot();
+  const RegistryState after = TakeRegistrySnapshot();
   RestoreRegistry(before, after);
 
   ++casesRun_;

@@ -131,6 +131,12 @@ TEST(MainWindow, IntroductionChecksTheRegistryAndStartsANewTestRound) {
   limited.backend.denyWrites = true;
   EXPECT_FALSE(PrepareIntroduction(limited.s));
   EXPECT_TRUE(limited.s.Flag(ws::kTestedConfig));
+  // ...even when an earlier run, allowed to write, left its test value behind.
+  limited.backend.denyWrites = false;
+  ASSERT_TRUE(limited.s.SetText(ws::kRegTest, "RegTest"));
+  limited.backend.denyWrites = true;
+  EXPECT_FALSE(PrepareIntroduction(limited.s));
+  EXPECT_TRUE(limited.s.Flag(ws::kTestedConfig));
 }
 
 }  // namespace
