@@ -28,9 +28,11 @@ inline constexpr const char* kKit = "C:\\kit\\";
 // pieces the rules split, compare or replace, and of the input's own bytes.
 inline std::string Text(FuzzedDataProvider& in, size_t maxPieces = 6) {
   static const char* const kPieces[] = {
-      "<br>", "\r\n", "\r", "\n", " ", "\\", "/", ".", "..", "&", "<", ":", "http://", "mailto:",
-      "www.x", "a", "B", "E:\\cd\\", "C:\\kit\\", "sub\\", "Vendisc.exe", "setup.exe", "x.msi",
-      "pic.gif", "PIC.JPG", ".bmp", "icon.ico", ".txt", "lic.TXT", "doc.ppt", "f.pdf", "\"", "*"};
+      "<br>",      "\r\n",    "\r",      "\n",       " ",         "\\",       "/",
+      ".",         "..",      "&",       "<",        ":",         "http://",  "mailto:",
+      "www.x",     "a",       "B",       "E:\\cd\\", "C:\\kit\\", "sub\\",    "Vendisc.exe",
+      "setup.exe", "x.msi",   "pic.gif", "PIC.JPG",  ".bmp",      "icon.ico", ".txt",
+      "lic.TXT",   "doc.ppt", "f.pdf",   "\"",       "*"};
   std::string out;
   const size_t pieces = in.ConsumeIntegralInRange<size_t>(0, maxPieces);
   for (size_t i = 0; i < pieces; ++i) {
@@ -52,9 +54,12 @@ inline std::string Field(FuzzedDataProvider& in, size_t maxChars) {
 
 inline int32_t Number(FuzzedDataProvider& in) {
   switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0: return in.ConsumeIntegralInRange<int32_t>(-2, 3);
-    case 1: return in.ConsumeIntegralInRange<int32_t>(-1, 2000);
-    default: return in.ConsumeIntegral<int32_t>();
+    case 0:
+      return in.ConsumeIntegralInRange<int32_t>(-2, 3);
+    case 1:
+      return in.ConsumeIntegralInRange<int32_t>(-1, 2000);
+    default:
+      return in.ConsumeIntegral<int32_t>();
   }
 }
 
@@ -75,8 +80,9 @@ inline void FuzzSettings(FuzzedDataProvider& in, FakeRegistryBackend& backend,
   const auto all = AllSettings();
   for (int i = in.ConsumeIntegralInRange(0, count); i > 0; --i) {
     const SettingEntry& entry = all[in.ConsumeIntegralInRange<size_t>(0, all.size() - 1)];
-    const std::string name = entry.numbered ? text::Format(entry.name, in.ConsumeIntegralInRange(1, 4))
-                                            : std::string(entry.name);
+    const std::string name = entry.numbered
+                                 ? text::Format(entry.name, in.ConsumeIntegralInRange(1, 4))
+                                 : std::string(entry.name);
     if (in.ConsumeIntegralInRange(0, 15) == 0) {
       backend.PutValue(RegistryRoot::kLocalMachine, kRegistryBasePath, name,
                        in.ConsumeBool() ? RegistryType::kString : RegistryType::kDword,

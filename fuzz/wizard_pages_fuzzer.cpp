@@ -130,7 +130,8 @@ void Welcome(FuzzedDataProvider& in, World& w, Checks& checks) {
   FUZZ_CHECK(back.enabled == s.enabled && back.title == s.title && back.useImage == s.useImage &&
              back.useText == s.useText && back.url == s.url);
   const int locations = static_cast<int>(std::size(display_texts::kWelcomeLocations));
-  FUZZ_CHECK(back.location == (s.location < 0 || s.location >= locations ? kDefaultLocation : s.location));
+  FUZZ_CHECK(back.location ==
+             (s.location < 0 || s.location >= locations ? kDefaultLocation : s.location));
   FUZZ_CHECK(back.message ==
              display_rules::CutTo(TagsToLineBreaks(LineBreaksToTags(s.message)), kMessageChars));
   FUZZ_CHECK(SameImageName(back.image, s.image));
@@ -195,7 +196,8 @@ void ErrorMessage(FuzzedDataProvider& in, World& w) {
   }
   FUZZ_CHECK(!s.enabled || s.url.empty() == s.urlTitle.empty());
   const std::string stored = w.settings.Text(keys::kErrorText);
-  FUZZ_CHECK(stored == LineBreaksToTags(shown) && stored.find_first_of("\r\n") == std::string::npos);
+  FUZZ_CHECK(stored == LineBreaksToTags(shown) &&
+             stored.find_first_of("\r\n") == std::string::npos);
   const State back = Load(w.settings);
   FUZZ_CHECK(back.enabled == s.enabled && back.url == s.url && back.urlTitle == s.urlTitle);
   FUZZ_CHECK(ToStored(back.text) == stored);
@@ -234,9 +236,11 @@ void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   const std::string folder = w.settings.Text(ws::kSourceFolder);
   const std::string kit = w.settings.Text(ws::kInstallPath);
   for (const std::string& name : {s.fileName, s.fileName + ".txt"}) {
-    if (in.ConsumeBool()) w.fs.failWrites.insert(option_files::InFolder(folder, option_files::BaseName(name)) + ".tmp");
+    if (in.ConsumeBool())
+      w.fs.failWrites.insert(option_files::InFolder(folder, option_files::BaseName(name)) + ".tmp");
   }
-  if (in.ConsumeBool()) w.fs.failWrites.insert(option_files::InFolder(kit, "BackupLicenseAgreement.txt.tmp"));
+  if (in.ConsumeBool())
+    w.fs.failWrites.insert(option_files::InFolder(kit, "BackupLicenseAgreement.txt.tmp"));
   w.fs.failReplace = in.ConsumeIntegralInRange(0, 7) == 0;
   w.fs.halfWrites = in.ConsumeIntegralInRange(0, 7) == 0;
   const auto filesBefore = w.fs.files;
@@ -246,7 +250,8 @@ void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   FUZZ_CHECK(OnlyChanged(changed, {keys::kLicenseAgreementEnabled, ws::kLicenseAgreementFile,
                                    ws::kLicenseAgreementFileShowEveryTime}));
   const std::string path = option_files::InFolder(folder, s.fileName);
-  const std::string backup = kit.empty() ? path : option_files::InFolder(kit, "BackupLicenseAgreement.txt");
+  const std::string backup =
+      kit.empty() ? path : option_files::InFolder(kit, "BackupLicenseAgreement.txt");
   // A file is as it was, or holds the whole new text: the agreement and its
   // backup are the only files written, through temporary files left nowhere.
   for (const auto& [file, contents] : w.fs.files) {
@@ -282,7 +287,8 @@ void CdIcon(FuzzedDataProvider& in, World& w, Checks& checks) {
   FUZZ_CHECK(!icons.empty() && icons[0].empty());
   std::string icon = icons[in.ConsumeIntegralInRange<size_t>(0, icons.size() - 1)];
   const std::string source = in.ConsumeBool() ? kFolder + Text(in, 2) : Text(in);
-  for (int i = in.ConsumeIntegralInRange(0, 3); i > 0; --i) w.copier.results.push_back(in.ConsumeIntegralInRange(0, 112));
+  for (int i = in.ConsumeIntegralInRange(0, 3); i > 0; --i)
+    w.copier.results.push_back(in.ConsumeIntegralInRange(0, 112));
   const std::string before = icon;
   const CopyOutcome outcome = CopyIn(source, kFolder, w.fs, w.copier, w.questions, &icon);
   const std::string destination = option_files::InFolder(kFolder, option_files::BaseName(source));
@@ -311,7 +317,8 @@ void Installers(FuzzedDataProvider& in, World& w, Checks& checks) {
   s.enabled = in.ConsumeBool();
   if (in.ConsumeBool()) s.mode = in.ConsumeIntegralInRange(-1, 2);
   for (int i = 0; i < kSlots; ++i) {
-    if (in.ConsumeBool()) s.files[i] = choices[in.ConsumeIntegralInRange<size_t>(0, choices.size() - 1)];
+    if (in.ConsumeBool())
+      s.files[i] = choices[in.ConsumeIntegralInRange<size_t>(0, choices.size() - 1)];
     if (in.ConsumeBool()) s.prompts[i] = Field(in, kPromptChars);
     if (in.ConsumeBool()) FillDefaultPrompt(s, i);
   }
@@ -385,15 +392,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   w.questions.answers = Answers(in);
   Checks checks(w.fs, in.ConsumeIntegralInRange(0, 7) == 0);
   switch (in.ConsumeIntegralInRange(0, 8)) {
-    case 0: Splash(in, w, checks); break;
-    case 1: Welcome(in, w, checks); break;
-    case 2: Background(in, w, checks); break;
-    case 3: ErrorMessage(in, w); break;
-    case 4: StarterName(in, w); break;
-    case 5: Licence(in, w, checks); break;
-    case 6: CdIcon(in, w, checks); break;
-    case 7: Installers(in, w, checks); break;
-    default: Options(in, w); break;
+    case 0:
+      Splash(in, w, checks);
+      break;
+    case 1:
+      Welcome(in, w, checks);
+      break;
+    case 2:
+      Background(in, w, checks);
+      break;
+    case 3:
+      ErrorMessage(in, w);
+      break;
+    case 4:
+      StarterName(in, w);
+      break;
+    case 5:
+      Licence(in, w, checks);
+      break;
+    case 6:
+      CdIcon(in, w, checks);
+      break;
+    case 7:
+      Installers(in, w, checks);
+      break;
+    default:
+      Options(in, w);
+      break;
   }
   Take(w.backend);  // every value written is a setting
   return 0;

@@ -41,10 +41,13 @@ TEST(InstallersPage, ModeFromTheOlderNumberOrElseTheKeyword) {
     int mode;
   };
   const Row rows[] = {
-      {std::nullopt, "", -1}, {std::nullopt, "Prompt", 0},
-      {-1, "noviewer", 1},    {-1, "ALWAYS", 2},
+      {std::nullopt, "", -1},
+      {std::nullopt, "Prompt", 0},
+      {-1, "noviewer", 1},
+      {-1, "ALWAYS", 2},
       // The older number: 0 runs them when no viewer opens the file, else always.
-      {0, "Always", 1},       {1, "Prompt", 2},
+      {0, "Always", 1},
+      {1, "Prompt", 2},
       {7, "NoViewer", 2},
       {-1, "sometimes", -1},
   };
@@ -250,7 +253,13 @@ TEST(ViewerInstaller, SpecifyingCopiesIntoTheFolderAndTurnsInstallersOn) {
   };
   const Row rows[] = {
       {"none given", "", false, {}, 0, false, 0, {std::string("show: ") + tx::kNoInstallerGiven}},
-      {"a folder, no file", "D:\\dl\\", false, {}, 0, false, 0,
+      {"a folder, no file",
+       "D:\\dl\\",
+       false,
+       {},
+       0,
+       false,
+       0,
        {std::string("show: ") + tx::kNoInstallerGiven}},
       {"copied in", "D:\\dl\\viewer.exe", false, {}, 0, true, 1, {}},
       {"replacing, agreed", "D:\\dl\\viewer.exe", true, {true}, 0, true, 1, {exists}},
