@@ -87,30 +87,50 @@ void Create(FuzzedDataProvider& in, World& w) {
   const auto now = w.fs.files.find(paths.configFile);
   const auto old = filesBefore.find(paths.configFile);
   FUZZ_CHECK(w.copier.copies.size() <= 1);
+  const uint32_t copyResult = w.copier.results.empty() ? 0 : w.copier.results.front();
+  if (!w.copier.copies.empty() && copyResult != 0) {
+    FUZZ_CHECK(!created && w.ui.problems.size() == 1 &&
+               w.ui.problems[0] ==
+                   CopyFailureText(paths.starterSource, paths.starterTarget, copyResult));
+  }
   if (!created) {
     // autorun.inf as it was, and the configuration still the one loaded.
     FUZZ_CHECK(now == w.fs.files.end() ? old == filesBefore.end()
                                        : old != filesBefore.end() && old->second == now->second);
     FUZZ_CHECK(w.settings.Text(ws::kLastINFFile) == lastBefore);
     FUZZ_CHECK(w.ui.problems.size() <= 1);
-    return;
+  } else {
+    FUZZ_CHECK(now != w.fs.files.end() && now->second == BuildAutorunText(w.settings));
+    FUZZ_CHECK(w.settings.Text(ws::kLastINFFile) == paths.configFile);
+    FUZZ_CHECK(w.copier.copies.size() == 1 &&
+               w.copier.copies[0] == paths.starterSource + " -> " + paths.starterTarget);
+    FUZZ_CHECK(!text::EqualsNoCase(FilePath(paths.starterSource).Folder(),
+                                   FilePath(paths.starterTarget).Folder()));
+    FUZZ_CHECK(w.ui.problems.empty());
+    // The report of what to burn, read back from the file just written.
+    const FilesToCopyReport report = BuildFilesToCopy(paths.configFile, w.fs, w.settings);
+    FUZZ_CHECK(report.rows.size() >= 2 && report.rows[0].source == paths.configFile);
+    FUZZ_CHECK(report.rows[1].source == report.folder + paths.starterName);
+    FUZZ_CHECK(report.rows.size() <= 2 + static_cast<size_t>(kMaxWrittenFileEntries) + 16);
+    for (const FileToCopy& row : report.rows) {
+      FUZZ_CHECK(text::StartsWith(row.source, report.folder) && !row.target.empty());
+    }
   }
-  FUZZ_CHECK(now != w.fs.files.end() && now->second == BuildAutorunText(w.settings));
-  FUZZ_CHECK(w.settings.Text(ws::kLastINFFile) == paths.configFile);
-  FUZZ_CHECK(w.copier.copies.size() == 1 &&
-             w.copier.copies[0] == paths.starterSource + " -> " + paths.starterTarget);
-  FUZZ_CHECK(!text::EqualsNoCase(FilePath(paths.starterSource).Folder(),
-                                 FilePath(paths.starterTarget).Folder()));
-  FUZZ_CHECK(w.ui.problems.empty());
-
-  // The report of what to burn, read back from the file just written.
-  const FilesToCopyReport report = BuildFilesToCopy(paths.configFile, w.fs, w.settings);
-  FUZZ_CHECK(report.rows.size() >= 2 && report.rows[0].source == paths.configFile);
-  FUZZ_CHECK(report.rows[1].source == report.folder + paths.starterName);
-  FUZZ_CHECK(report.rows.size() <= 2 + static_cast<size_t>(RegistryStore::kMaxListEntries) + 16);
-  for (const FileToCopy& row : report.rows) {
-    FUZZ_CHECK(text::StartsWith(row.source, report.folder) && !row.target.empty());
+  // The checks alone: they pass exactly when the author passed over every
+  // missing file they were asked about, and change nothing.
+  w.questions.asked.clear();
+  w.questions.answers = Answers(in);
+  const std::deque<bool> answers = w.questions.answers;
+  const auto filesNow = w.fs.files;
+  const Snapshot settingsNow = Take(w.backend);
+  const bool passed = w.files.CheckRequiredFiles();
+  bool allYes = true;
+  for (size_t i = 0; i < w.questions.asked.size(); ++i) {
+    FUZZ_CHECK(text::StartsWith(w.questions.asked[i], "ask: "));
+    allYes = allYes && (i >= answers.size() || answers[i]);
   }
+  FUZZ_CHECK(passed == allYes && Changed(settingsNow, Take(w.backend)).empty());
+  FUZZ_CHECK(w.fs.files == filesNow);
 }
 
 void TestRun(FuzzedDataProvider& in, World& w) {
@@ -172,17 +192,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzSettings(in, w.backend, w.settings, 40);
   FuzzFiles(in, w.fs, 6);
   w.questions.answers = Answers(in);
-  switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-      Create(in, w);
-      break;
-    case 1:
-      TestRun(in, w);
-      break;
-    default:
-      MainWindow(in, w);
-      break;
-  }
+  using Step = void (*)(FuzzedDataProvider&, World&);
+  static constexpr Step kSteps[] = {Create, TestRun, MainWindow};
+  kSteps[in.ConsumeIntegralInRange<size_t>(0, std::size(kSteps) - 1)](in, w);
   Take(w.backend);  // every value written is a setting
   return 0;
 }

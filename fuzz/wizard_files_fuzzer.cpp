@@ -177,7 +177,10 @@ void FilePage(FuzzedDataProvider& in, World& w) {
 
 void EntryListPage(FuzzedDataProvider& in, World& w) {
   using several_files::EntryList;
-  if (in.ConsumeBool()) w.settings.SetNumber(keys::kMultiSourceFileCount, Number(in));
+  // Mostly a short list, to edit it much; now and then any count at all.
+  const int32_t count =
+      in.ConsumeIntegralInRange(0, 15) == 0 ? Number(in) : in.ConsumeIntegralInRange(-1, 12);
+  w.settings.SetNumber(keys::kMultiSourceFileCount, count);
   EntryList list;
   list.Load(w.settings);
   FUZZ_CHECK(list.rows().size() <= static_cast<size_t>(kMaxLoadedFileEntries));
@@ -356,26 +359,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzSettings(in, w.backend, w.settings, 24);
   FuzzFiles(in, w.fs, 4);
   w.questions.answers = Answers(in);
-  switch (in.ConsumeIntegralInRange(0, 5)) {
-    case 0:
-      SourceFolderPage(in, w);
-      break;
-    case 1:
-      FilePage(in, w);
-      break;
-    case 2:
-      EntryListPage(in, w);
-      break;
-    case 3:
-      OpenModePage(in, w);
-      break;
-    case 4:
-      FolderPage(in, w);
-      break;
-    default:
-      ImageChooser(in, w);
-      break;
-  }
+  using Step = void (*)(FuzzedDataProvider&, World&);
+  static constexpr Step kSteps[] = {SourceFolderPage, FilePage,   EntryListPage,
+                                    OpenModePage,     FolderPage, ImageChooser};
+  kSteps[in.ConsumeIntegralInRange<size_t>(0, std::size(kSteps) - 1)](in, w);
   Take(w.backend);  // every value written is a setting
   return 0;
 }

@@ -21,6 +21,7 @@
 #include "wizard/pages/cd_icon_rules.h"
 #include "wizard/pages/display_rules.h"
 #include "wizard/pages/display_texts.h"
+#include "wizard/pages/frame_rules.h"
 #include "wizard/pages/installers_rules.h"
 #include "wizard/pages/license_page_rules.h"
 #include "wizard/pages/option_files.h"
@@ -185,7 +186,7 @@ void Background(FuzzedDataProvider& in, World& w, Checks& checks) {
   }
 }
 
-void ErrorMessage(FuzzedDataProvider& in, World& w) {
+void ErrorMessage(FuzzedDataProvider& in, World& w, Checks&) {
   using namespace error_message_page;
   State s{in.ConsumeBool(), Field(in, kTextChars), Field(in, kUrlChars), Text(in)};
   const std::string shown = s.text;
@@ -203,7 +204,7 @@ void ErrorMessage(FuzzedDataProvider& in, World& w) {
   FUZZ_CHECK(ToStored(back.text) == stored);
 }
 
-void StarterName(FuzzedDataProvider& in, World& w) {
+void StarterName(FuzzedDataProvider& in, World& w, Checks&) {
   using namespace starter_name_page;
   force_open_page::State force{in.ConsumeBool(), Field(in, force_open_page::kProgramChars)};
   force_open_page::Save(force, w.settings);
@@ -363,7 +364,29 @@ void Installers(FuzzedDataProvider& in, World& w, Checks& checks) {
   }
 }
 
-void Options(FuzzedDataProvider& in, World& w) {
+// The two page hosts: the wizard frame's buttons follow the page, and the
+// option frame's buttons sit side by side inside its client area.
+void Frames(FuzzedDataProvider& in) {
+  using namespace frame_rules;
+  const int32_t count = in.ConsumeIntegralInRange(1, 30);
+  const int32_t index = in.ConsumeIntegralInRange(0, count - 1);
+  const WizardButtons b = ButtonsFor(index, count);
+  FUZZ_CHECK(b.stepText == "Step " + std::to_string(index + 1) + " of " + std::to_string(count));
+  FUZZ_CHECK(b.previousEnabled == (index > 0) && b.finishEnabled == NextFinishes(index, count));
+  FUZZ_CHECK(b.finishEnabled == (index == count - 1) && (!b.finishIsOk || !b.showPrevNext));
+  const layout::Size page{in.ConsumeIntegralInRange(100, 2000),
+                          in.ConsumeIntegralInRange(50, 2000)};
+  const layout::Size window = OptionFrameWindowSize(page);
+  const layout::Size client{window.width - in.ConsumeIntegralInRange(0, 10),
+                            window.height - in.ConsumeIntegralInRange(0, 40)};
+  const layout::Size ok{in.ConsumeIntegralInRange(40, 100), in.ConsumeIntegralInRange(12, 30)};
+  const OptionFrameLayout f = LayOutOptionFrame(page, client, ok);
+  FUZZ_CHECK(f.test.Right() <= f.ok.left && f.ok.Right() <= f.cancel.left &&
+             f.cancel.Right() <= client.width && f.ok.top + ok.height <= client.height);
+  FUZZ_CHECK(f.separator.top + f.separator.height <= f.ok.top);
+}
+
+void Options(FuzzedDataProvider& in, World& w, Checks&) {
   using namespace options_page;
   const Switches s{in.ConsumeBool(), in.ConsumeBool()};
   const bool test = in.ConsumeBool(), creates = in.ConsumeBool();
@@ -380,6 +403,7 @@ void Options(FuzzedDataProvider& in, World& w) {
   FUZZ_CHECK(ok == (test || creates || yes));
   FUZZ_CHECK(w.questions.asked.size() == (test || creates ? 0u : 1u));
   for (const OptionRow& row : Rows()) FUZZ_CHECK(UsedText(row, w.settings) != nullptr);
+  Frames(in);
 }
 
 }  // namespace
@@ -391,35 +415,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzFiles(in, w.fs, 4);
   w.questions.answers = Answers(in);
   Checks checks(w.fs, in.ConsumeIntegralInRange(0, 7) == 0);
-  switch (in.ConsumeIntegralInRange(0, 8)) {
-    case 0:
-      Splash(in, w, checks);
-      break;
-    case 1:
-      Welcome(in, w, checks);
-      break;
-    case 2:
-      Background(in, w, checks);
-      break;
-    case 3:
-      ErrorMessage(in, w);
-      break;
-    case 4:
-      StarterName(in, w);
-      break;
-    case 5:
-      Licence(in, w, checks);
-      break;
-    case 6:
-      CdIcon(in, w, checks);
-      break;
-    case 7:
-      Installers(in, w, checks);
-      break;
-    default:
-      Options(in, w);
-      break;
-  }
+  using Page = void (*)(FuzzedDataProvider&, World&, Checks&);
+  static constexpr Page kPages[] = {Splash,  Welcome, Background, ErrorMessage, StarterName,
+                                    Licence, CdIcon,  Installers, Options};
+  kPages[in.ConsumeIntegralInRange<size_t>(0, std::size(kPages) - 1)](in, w, checks);
   Take(w.backend);  // every value written is a setting
   return 0;
 }
