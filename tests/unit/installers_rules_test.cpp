@@ -41,13 +41,10 @@ TEST(InstallersPage, ModeFromTheOlderNumberOrElseTheKeyword) {
     int mode;
   };
   const Row rows[] = {
-      {std::nullopt, "", -1},
-      {std::nullopt, "Prompt", 0},
-      {-1, "noviewer", 1},
-      {-1, "ALWAYS", 2},
+      {std::nullopt, "", -1}, {std::nullopt, "Prompt", 0},
+      {-1, "noviewer", 1},    {-1, "ALWAYS", 2},
       // The older number: 0 runs them when no viewer opens the file, else always.
-      {0, "Always", 1},
-      {1, "Prompt", 2},
+      {0, "Always", 1},       {1, "Prompt", 2},
       {7, "NoViewer", 2},
       {-1, "sometimes", -1},
   };
