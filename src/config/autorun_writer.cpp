@@ -1,5 +1,7 @@
 #include "config/autorun_writer.h"
 
+#include <algorithm>
+
 #include "common/file_system.h"
 #include "common/text.h"
 #include "config/autorun_keys.h"
@@ -105,12 +107,10 @@ bool WriteSeveralFiles(LineWriter& w) {
     w.FileName(keys::kMultiSelectImage);
     w.Text(keys::kMultiSelectImageLocation);
   }
-  int32_t count = w.Num(keys::kMultiSourceFileCount, 1);
+  // The file says how many entries it holds; a negative count writes none.
+  const int32_t count = std::min(w.Num(keys::kMultiSourceFileCount, 1), kMaxWrittenFileEntries);
   w.Line(keys::kMultiSourceFileCount, text::Format("%d", count));
-  // A 64-bit counter, so that the largest count still ends; a negative count
-  // writes no entries.
-  for (int64_t n = 1; n <= count; ++n) {
-    const int i = static_cast<int>(n);
+  for (int i = 1; i <= count; ++i) {
     w.Text(keys::MultiSourceFile(i));
     w.Text(keys::MultiSourceFileName(i));
     w.Text(keys::MultiSourceForceOpen(i));

@@ -21,6 +21,11 @@ class AutorunSettings {
 // The starter's name on the CD when the author has not chosen one.
 inline constexpr const char* kDefaultStarterName = "Vendisc.exe";
 
+// The most several-files entries written: the starter opens no more and the
+// wizard's list holds no more, and a damaged stored count must not make
+// creating the CD files write (and read) billions of entries.
+inline constexpr int32_t kMaxWrittenFileEntries = 1000;
+
 // The temporary file that WriteAutorunFile writes beside the target.
 inline constexpr const char* kAutorunTempSuffix = ".tmp~";
 

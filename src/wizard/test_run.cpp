@@ -47,6 +47,9 @@ bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi
 std::string AgreementKeyPath(const std::string& fileToOpen) {
   std::string name;
   for (char c : fileToOpen) {
+    // The system reads the name up to its first zero byte, as it reads the
+    // starter's own.
+    if (c == '\0') break;
     if (c != '\\' && c != '/' && c != ':' && c != ';') name += c;
   }
   // Nothing left would name the base key with a trailing "\": the starter

@@ -590,6 +590,17 @@ TEST(BuildAutorunText, NegativeFileCountIsWrittenWithoutEntries) {
   EXPECT_THAT(file, Not(HasSubstr("MultiSourceFile1")));
 }
 
+TEST(BuildAutorunText, ADamagedFileCountWritesNoMoreEntriesThanTheStarterOpens) {
+  for (const int32_t stored : {1001, 65536}) {
+    FakeAutorunSettings s;
+    s.Flag("SingleFile", false).Number("MultiSourceFileCount", stored);
+    const std::string file = BuildAutorunText(s);
+    EXPECT_TRUE(HasLine(file, "MultiSourceFileCount=1000")) << stored;
+    EXPECT_TRUE(HasKey(file, "MultiSourceFile1000")) << stored;
+    EXPECT_FALSE(HasKey(file, "MultiSourceFile1001")) << stored;
+  }
+}
+
 TEST(BuildAutorunText, FileEntriesBeyondNineKeepTheirNumbers) {
   FakeAutorunSettings s;
   s.Flag("SingleFile", false).Number("MultiSourceFileCount", 12).Text("MultiSourceFile12", "l.txt");

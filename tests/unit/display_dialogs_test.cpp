@@ -182,8 +182,16 @@ TEST_F(DisplayDialogs, SplashFontDescriptionAndDialogPreset) {
     int32_t points;
     int dpi, height;
   };
-  const Row rows[] = {{12, 96, -16}, {10, 96, -13}, {10, 120, -17}, {8, 72, -8},
-                      {9, 96, -12},  {0, 96, 0},    {7, 96, -9}};
+  const Row rows[] = {{12, 96, -16},
+                      {10, 96, -13},
+                      {10, 120, -17},
+                      {8, 72, -8},
+                      {9, 96, -12},
+                      {0, 96, 0},
+                      {7, 96, -9},
+                      // A damaged stored size stays a height of the right sign.
+                      {INT32_MAX, 96, -INT32_MAX},
+                      {INT32_MIN, 96, INT32_MAX}};
   for (const Row& r : rows) {
     EXPECT_EQ(splash_page::FontHeightForPoints(r.points, r.dpi), r.height)
         << r.points << "@" << r.dpi;
@@ -202,6 +210,9 @@ TEST_F(DisplayDialogs, SplashFontSavesAtOnceOrRefusesWithoutAFace) {
   EXPECT_EQ(settings.Number(kSplashFontHeight), 14);
   EXPECT_EQ(splash_page::FontDescription(settings),
             "Font: Courier New; Size: 14pt; Weight: 700; Italic: True; ");
+  // The largest size the dialog can report rounds without overflowing.
+  ASSERT_TRUE(splash_page::SaveFont({"Arial", 400, false, INT32_MAX}, settings, questions));
+  EXPECT_EQ(settings.Number(kSplashFontHeight), 214748365);
 }
 
 TEST_F(DisplayDialogs, SplashLeaveRefusesAMissingImageAndKeepsValuesAFailedCheckSaved) {

@@ -250,6 +250,14 @@ TEST(ViewerInstaller, SpecifyingCopiesIntoTheFolderAndTurnsInstallersOn) {
   };
   const Row rows[] = {
       {"none given", "", false, {}, 0, false, 0, {std::string("show: ") + tx::kNoInstallerGiven}},
+      {"a folder, no file",
+       "D:\\dl\\",
+       false,
+       {},
+       0,
+       false,
+       0,
+       {std::string("show: ") + tx::kNoInstallerGiven}},
       {"copied in", "D:\\dl\\viewer.exe", false, {}, 0, true, 1, {}},
       {"replacing, agreed", "D:\\dl\\viewer.exe", true, {true}, 0, true, 1, {exists}},
       {"replacing, declined", "D:\\dl\\viewer.exe", true, {false}, 0, false, 0, {exists}},

@@ -128,6 +128,10 @@ TEST(AgreementKeyPath, TheStartersKeyForTheFileToOpen) {
     EXPECT_EQ(AgreementKeyPath(file), expected) << file;
   }
   EXPECT_EQ(AgreementKeyPath("E:\\docs\\a.pdf"), "SOFTWARE\\QUAV\\ZoruzazAZ\\Edocsa.pdf");
+  // The system reads a name up to its first zero byte: never a key path
+  // ending in "\\", never a zero inside it.
+  EXPECT_EQ(AgreementKeyPath(std::string("\0x.pdf", 6)), kRegistryBasePath);
+  EXPECT_EQ(AgreementKeyPath(std::string("a.pdf\0x", 7)), "SOFTWARE\\QUAV\\ZoruzazAZ\\a.pdf");
 }
 
 // The window's part of the test run, in one log with the shell's calls.

@@ -172,11 +172,13 @@ bool LeaveSpecify(const std::string& installer, Slot slot, WizardSettings& setti
                   const FileSystem& fs, FileCopier& copier, WizardQuestions& questions) {
   namespace tx = options_texts;
   namespace ws = wizard_settings;
-  if (installer.empty()) {
+  // A path ending in a folder names no installer either: it would fill the
+  // slot with an empty name and switch installers on for nothing.
+  const std::string name = option_files::BaseName(installer);
+  if (name.empty()) {
     questions.ShowMessage(tx::kNoInstallerGiven);
     return false;
   }
-  const std::string name = option_files::BaseName(installer);
   const std::string destination = option_files::InFolder(settings.Text(ws::kSourceFolder), name);
   if (!text::EqualsNoCase(destination, installer)) {
     if (fs.FindFile(destination) && !questions.AskYesNo(tx::InstallerCopyExists(destination))) {

@@ -1,5 +1,8 @@
 #include "wizard/pages/splash_page_rules.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "common/text.h"
 #include "wizard/pages/display_rules.h"
 #include "wizard/pages/display_texts.h"
@@ -56,7 +59,9 @@ int32_t FontHeightForPoints(int32_t points, int pixelsPerInch) {
   // Rounded half away from zero, as the system's MulDiv rounds.
   const int64_t product = static_cast<int64_t>(points) * pixelsPerInch;
   const int64_t rounded = product >= 0 ? (product + 36) / 72 : (product - 36) / 72;
-  return static_cast<int32_t>(-rounded);
+  // A damaged stored size must not wrap round to a height of the other sign.
+  constexpr int64_t kLargest = std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(-std::clamp(rounded, -kLargest, kLargest));
 }
 
 FontPreset FontDialogPreset(const WizardSettings& settings, int pixelsPerInch) {
@@ -77,7 +82,9 @@ bool SaveFont(const FontChoice& choice, WizardSettings& settings, WizardQuestion
   settings.SetText(kSplashFontName, choice.face);
   settings.SetNumber(kSplashFontWeight, choice.weight);
   settings.SetFlag(kSplashFontItalic, choice.italic);
-  settings.SetNumber(kSplashFontHeight, (choice.pointTenths + 5) / 10);
+  // In 64 bits: the largest size the dialog can report must not overflow.
+  settings.SetNumber(kSplashFontHeight,
+                     static_cast<int32_t>((static_cast<int64_t>(choice.pointTenths) + 5) / 10));
   return true;
 }
 
