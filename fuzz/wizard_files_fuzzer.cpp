@@ -15,7 +15,6 @@
 
 #include "common/file_path.h"
 #include "config/autorun_keys.h"
-#include "fake_copy_questions.h"
 #include "fake_option_ports.h"
 #include "wizard/configuration_loader.h"
 #include "wizard/pages/entry_list.h"
@@ -37,7 +36,7 @@ struct World {
   FakeRegistryBackend backend;
   WizardSettings settings{backend};
   FakeFileSystem fs;
-  FakeCopyQuestions questions;
+  FakeOptionQuestions questions;
   FakeFileCopier copier;
 };
 

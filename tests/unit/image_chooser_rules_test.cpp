@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "fake_copy_questions.h"
 #include "fake_file_system.h"
 #include "fake_option_ports.h"
 #include "fake_registry_backend.h"
@@ -281,7 +280,7 @@ TEST(ImageCopyIn, AsksBeforeOverwritingAndRetriesFailures) {
     if (row.targetExists) fs.files[target] = "old";
     FakeFileCopier copier;
     copier.results = row.copyResults;
-    FakeCopyQuestions questions;
+    FakeOptionQuestions questions;
     questions.answers = row.answers;
     const CopyInResult result = CopyInImage(source, "E:\\cd\\", fs, copier, questions);
     EXPECT_EQ(result.outcome, row.outcome) << row.what;
@@ -295,7 +294,7 @@ TEST(ImageCopyIn, AFileAlreadyInTheFolderIsNotCopiedOntoItself) {
   FakeFileSystem fs;
   fs.files["E:\\cd\\logo.gif"] = "gif";
   FakeFileCopier copier;
-  FakeCopyQuestions questions;
+  FakeOptionQuestions questions;
   const CopyInResult result = CopyInImage("e:\\CD\\logo.gif", "E:\\cd\\", fs, copier, questions);
   EXPECT_EQ(result.outcome, CopyInOutcome::kKeptExisting);
   EXPECT_EQ(result.name, "logo.gif");

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "config/autorun_keys.h"
-#include "fake_copy_questions.h"
 #include "fake_file_system.h"
 #include "fake_option_ports.h"
 #include "fake_registry_backend.h"
@@ -138,7 +137,7 @@ TEST(ResourceFiles, CopyAsksBeforeOverwritingAndRetriesFailures) {
     for (const std::string& file : row.existing) fs.files[file] = "";
     FakeFileCopier copier;
     copier.results.assign(row.results.begin(), row.results.end());
-    FakeCopyQuestions questions;
+    FakeOptionQuestions questions;
     questions.answers.assign(row.answers.begin(), row.answers.end());
     EXPECT_EQ(CopyResourceFiles(row.sources, "E:\\new", copier, fs, questions), row.handled)
         << row.what;

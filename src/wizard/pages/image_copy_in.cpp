@@ -11,7 +11,7 @@
 namespace image_chooser {
 
 CopyInResult CopyInImage(const std::string& source, const std::string& folder, const FileSystem& fs,
-                         FileCopier& copier, CopyQuestions& questions) {
+                         FileCopier& copier, OptionQuestions& questions) {
   const std::string name = ImageName(source);
   const std::string target = folder + name;
   // A file picked inside the folder itself is there already: copying it onto
@@ -25,7 +25,7 @@ CopyInResult CopyInImage(const std::string& source, const std::string& folder, c
     if (copier.CopyReplacing(source, target) == 0) return {CopyInOutcome::kCopied, name};
     const std::string failed =
         text::Format(image_chooser_texts::kCopyFailedFormat, source.c_str(), target.c_str());
-    if (!questions.AskRetry(failed)) return {CopyInOutcome::kCancelled, {}};
+    if (!questions.AskRetryCancel(failed)) return {CopyInOutcome::kCancelled, {}};
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CopyQuestions;
+class OptionQuestions;
 class FileCopier;
 class FileSystem;
 
@@ -23,6 +23,6 @@ struct CopyInResult {
 
 // Copies `source` to its file name in `folder` (ending in "\").
 CopyInResult CopyInImage(const std::string& source, const std::string& folder, const FileSystem& fs,
-                         FileCopier& copier, CopyQuestions& questions);
+                         FileCopier& copier, OptionQuestions& questions);
 
 }  // namespace image_chooser

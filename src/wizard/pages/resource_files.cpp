@@ -61,7 +61,7 @@ std::vector<ResourceFile> ListResourceFiles(const WizardSettings& settings, cons
 }
 
 bool CopyResourceFiles(const std::vector<std::string>& sources, const std::string& newFolder,
-                       FileCopier& copier, const FileSystem& fs, CopyQuestions& questions) {
+                       FileCopier& copier, const FileSystem& fs, OptionQuestions& questions) {
   for (const std::string& source : sources) {
     const std::string destination = FilePath(newFolder + "\\" + FilePath(source).Name()).FullPath();
     if (text::EqualsNoCase(source, destination)) continue;
@@ -71,7 +71,7 @@ bool CopyResourceFiles(const std::vector<std::string>& sources, const std::strin
         break;
       }
       if (copier.CopyReplacing(source, destination) == 0) break;
-      if (!questions.AskRetry(t::CopyFailed(source, destination))) return false;
+      if (!questions.AskRetryCancel(t::CopyFailed(source, destination))) return false;
     }
   }
   return true;

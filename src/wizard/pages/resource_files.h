@@ -6,19 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "wizard/wizard_questions.h"
+#include "wizard/pages/option_ports.h"
 
 class FileCopier;
 class FileSystem;
 class WizardSettings;
-
-// The questions of copying: besides the wizard's own, whether to try a
-// failed copy again.
-class CopyQuestions : public WizardQuestions {
- public:
-  // Retry/Cancel; true for Retry.
-  virtual bool AskRetry(const std::string& text) = 0;
-};
 
 namespace resource_files {
 
@@ -36,6 +28,6 @@ std::vector<ResourceFile> ListResourceFiles(const WizardSettings& settings, cons
 // overwrite and offering to retry a failure. False when the author cancels
 // a failed copy: the files after it are left alone.
 bool CopyResourceFiles(const std::vector<std::string>& sources, const std::string& newFolder,
-                       FileCopier& copier, const FileSystem& fs, CopyQuestions& questions);
+                       FileCopier& copier, const FileSystem& fs, OptionQuestions& questions);
 
 }  // namespace resource_files

@@ -5,8 +5,8 @@
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
 #include "wizard/pages/file_page_texts.h"
+#include "wizard/pages/win32/option_adapters.h"
 #include "wizard/pages/win32/please_wait_box.h"
-#include "wizard/pages/win32/win32_copy_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 
@@ -65,6 +65,6 @@ bool CopyResourcesPage::OnKillActive() {
   }
   Win32FileSystem fs;
   WaitingFileCopier copier(hwnd());
-  Win32CopyQuestions questions(hwnd());
+  Win32OptionQuestions questions(hwnd());
   return resource_files::CopyResourceFiles(ticked, newFolder_, copier, fs, questions);
 }

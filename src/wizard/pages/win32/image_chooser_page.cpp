@@ -11,7 +11,7 @@
 #include "wizard/pages/image_chooser_rules.h"
 #include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/image_copy_in.h"
-#include "wizard/pages/win32/win32_copy_questions.h"
+#include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/wizard_settings.h"
 
@@ -177,7 +177,7 @@ void ImageChooserPage::ShowImageInfo() {
     } else {
       report = ic::UnreadableReport();
       ShowReport(report.width, report.height, report.warnings);
-      Win32CopyQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
+      Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
     }
   }
   ShowReport(report.width, report.height, report.warnings);
@@ -193,7 +193,7 @@ void ImageChooserPage::CopyInPressed() {
 }
 
 void ImageChooserPage::CopyIn(const std::string& source) {
-  Win32CopyQuestions questions(hwnd());
+  Win32OptionQuestions questions(hwnd());
   ic::CopyInResult result;
   {
     win32::WaitCursor wait;
