@@ -116,4 +116,12 @@ double PairRatio(const std::vector<double>& a, const std::vector<double>& b) {
   return Median(ratios);
 }
 
+std::string Arg(int argc, char** argv, const char* name) {
+  const size_t length = std::strlen(name);
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], name, length) == 0) return argv[i] + length;
+  }
+  return std::string();
+}
+
 }  // namespace bench

@@ -46,6 +46,9 @@ double Median(std::vector<double> values);
 // shared machine disturbs least.
 double PairRatio(const std::vector<double>& a, const std::vector<double>& b);
 
+// The value of the command-line option `name` ("--runs="), or empty.
+std::string Arg(int argc, char** argv, const char* name);
+
 inline const char* Verdict(bool holds) { return holds ? "HOLDS" : "EXCEEDED"; }
 
 }  // namespace bench

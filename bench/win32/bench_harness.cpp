@@ -413,14 +413,6 @@ void PictureStart(const Options& options) {
       Median(splash), Median(splash) / Median(load), PairRatio(splash, load));
 }
 
-std::string Arg(int argc, char** argv, const char* name) {
-  const size_t length = std::strlen(name);
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], name, length) == 0) return argv[i] + length;
-  }
-  return std::string();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
