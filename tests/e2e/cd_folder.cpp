@@ -38,14 +38,23 @@ void DeleteKeyTree(HKEY root, const std::string& subKey) {
 RecorderDocumentType::RecorderDocumentType(const std::string& extension,
                                            const std::string& recorderExe)
     : extension_(extension), progId_("VendiscTest" + extension.substr(1) + "File") {
-  // Never take over (and later delete) a type the prefix already knows.
+  // Never take over (and later delete) a type the prefix already knows,
+  // unless it is this one, left by a run that was killed.
   HKEY existing = nullptr;
   if (extension_.size() < 2 || extension_[0] != '.' ||
       ::RegOpenKeyExA(HKEY_CLASSES_ROOT, extension_.c_str(), 0, KEY_READ, &existing) ==
           ERROR_SUCCESS) {
+    char type[256] = {};
+    DWORD size = sizeof type - 1;
+    const bool ours = existing &&
+                      ::RegQueryValueExA(existing, nullptr, nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(type), &size) == ERROR_SUCCESS &&
+                      progId_ == type;
     if (existing) ::RegCloseKey(existing);
-    extension_.clear();
-    return;
+    if (!ours) {
+      extension_.clear();
+      return;
+    }
   }
   ok_ = SetDefaultValue(HKEY_CLASSES_ROOT, extension_, progId_) &&
         SetDefaultValue(HKEY_CLASSES_ROOT, progId_ + "\\shell\\open\\command",
