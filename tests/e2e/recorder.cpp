@@ -54,7 +54,9 @@ std::string Flag(const char* cmd, const char* name) {
 
 void Append(const std::string& path, const std::string& line) {
   // Several recorders may write at once: retry while another holds the file.
-  for (int attempt = 0; attempt < 200; ++attempt) {
+  // A hundred started together on a busy machine can keep one waiting for
+  // seconds, so it waits up to 10 s before its line is lost.
+  for (int attempt = 0; attempt < 1000; ++attempt) {
     HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
