@@ -4,7 +4,6 @@
 
 #include "common/file_path.h"
 #include "common/file_system.h"
-#include "common/registry_store.h"
 #include "common/text.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
@@ -71,9 +70,10 @@ bool CdFiles::CheckFilesToOpen() {
     return RequireFile(settings_.Text(ws::kSourceFile), texts::kAutorunFile, true);
   }
   const std::string folder = settings_.Text(ws::kSourceFolder);
-  // A damaged count must not make the check run for billions of entries.
-  const int32_t count = std::min(settings_.ReadNumber(keys::kMultiSourceFileCount, 1),
-                                 RegistryStore::kMaxListEntries);
+  // The entries autorun.inf will name, no more: a damaged count must not
+  // make the check run for billions of entries.
+  const int32_t count =
+      std::min(settings_.ReadNumber(keys::kMultiSourceFileCount, 1), kMaxWrittenFileEntries);
   for (int32_t i = 1; i <= count; ++i) {
     const std::string value = settings_.Text(keys::MultiSourceFile(i));
     if (IsUrl(value)) continue;
