@@ -22,6 +22,7 @@
 #include "wizard/pages/win32/file_name_length_page.h"
 #include "wizard/pages/win32/files_to_copy_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/win32/test_result_dialog.h"
 #include "wizard/win32/win32_file_copier.h"
 #include "wizard/wizard_settings.h"
@@ -267,6 +268,47 @@ TEST(Win32FileCopier, ReplacesInOneStepAndAFailureKeepsTheOldFile) {
     ::SetFileAttributesA(folder.PathOf("target.bin").c_str(), FILE_ATTRIBUTE_NORMAL);
     ::SetFileAttributesA(folder.PathOf("target.bin.tmp~").c_str(), FILE_ATTRIBUTE_NORMAL);
   }
+}
+
+// What reached the owner window of a copy.
+std::vector<UINT> ownerMessages;
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP || message == WM_KEYDOWN || message == WM_LBUTTONDOWN)
+    ownerMessages.push_back(message);
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A copy with the box up keeps its windows served (a message posted before
+// it is handled before it ends) and drops what the author typed or clicked.
+TEST(WaitingFileCopier, ServesTheWindowsDuringTheCopyAndDropsInput) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = RecordingProc;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "CopyOwnerTest";
+  ::RegisterClassA(&windowClass);
+  HWND owner = ::CreateWindowExA(0, "CopyOwnerTest", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                 0, 200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(owner, nullptr);
+  test_support::TempFolder folder{"wait"};
+  ASSERT_TRUE(folder.ok());
+  const std::string contents(8 << 20, 'w');
+  folder.AddFile("big.bin", contents);
+  test_support::PumpPending();
+  ownerMessages.clear();
+
+  ::PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
+  ::PostMessageA(owner, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  ::PostMessageA(owner, WM_APP, 0, 0);
+  WaitingFileCopier copier(owner);
+  EXPECT_EQ(copier.CopyReplacing(folder.PathOf("big.bin"), folder.PathOf("copy.bin")), 0u);
+  EXPECT_EQ(ownerMessages, std::vector<UINT>{WM_APP});
+  MSG left;
+  EXPECT_FALSE(::PeekMessageA(&left, owner, WM_KEYFIRST, WM_MOUSELAST, PM_NOREMOVE));
+  EXPECT_EQ(folder.ReadText("copy.bin"), contents);
+  EXPECT_EQ(copier.CopyReplacing(folder.PathOf("gone.bin"), folder.PathOf("copy.bin")),
+            static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(folder.ReadText("copy.bin"), contents);
+  ::DestroyWindow(owner);
 }
 
 }  // namespace

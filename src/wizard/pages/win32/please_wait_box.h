@@ -20,8 +20,9 @@ class PleaseWaitBox : public win32::Dialog {
 };
 
 // Copies with the "Please wait ..." box up over `owner` for each copy (the
-// starter and installers can be large); questions between copies come
-// without it.
+// starter and installers can be large), the copy on a thread of its own while
+// the windows stay painted and input is dropped; questions between copies
+// come without the box.
 class WaitingFileCopier : public FileCopier {
  public:
   explicit WaitingFileCopier(HWND owner) : owner_(owner) {}
