@@ -1,5 +1,7 @@
 #include "cd_folder.h"
 
+#include <shlwapi.h>
+
 #include "common/text.h"
 
 namespace e2e {
@@ -33,32 +35,52 @@ void DeleteKeyTree(HKEY root, const std::string& subKey) {
   ::RegDeleteKeyA(root, subKey.c_str());
 }
 
+// The test program that registered a type.
+constexpr const char* kOwnerValue = "VendiscTestOwner";
+
+// A type registered by this kind of test program whose program has ended.
+bool LeftByAnEndedRun(HKEY type, const std::string& progId) {
+  char name[256] = {};
+  DWORD size = sizeof name - 1;
+  DWORD owner = 0;
+  DWORD ownerSize = sizeof owner;
+  if (::RegQueryValueExA(type, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(name), &size) !=
+          ERROR_SUCCESS ||
+      progId != name ||
+      ::RegQueryValueExA(type, kOwnerValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&owner),
+                         &ownerSize) != ERROR_SUCCESS ||
+      owner == ::GetCurrentProcessId())
+    return false;
+  HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, owner);
+  if (!process) return true;
+  const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+  ::CloseHandle(process);
+  return ended;
+}
+
 }  // namespace
 
 RecorderDocumentType::RecorderDocumentType(const std::string& extension,
                                            const std::string& recorderExe)
     : extension_(extension), progId_("VendiscTest" + extension.substr(1) + "File") {
   // Never take over (and later delete) a type the prefix already knows,
-  // unless it is this one, left by a run that was killed.
+  // unless it is this one, left by a test program that has ended (killed).
   HKEY existing = nullptr;
   if (extension_.size() < 2 || extension_[0] != '.' ||
-      ::RegOpenKeyExA(HKEY_CLASSES_ROOT, extension_.c_str(), 0, KEY_READ, &existing) ==
-          ERROR_SUCCESS) {
-    char type[256] = {};
-    DWORD size = sizeof type - 1;
-    const bool ours = existing &&
-                      ::RegQueryValueExA(existing, nullptr, nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(type), &size) == ERROR_SUCCESS &&
-                      progId_ == type;
+      (::RegOpenKeyExA(HKEY_CLASSES_ROOT, extension_.c_str(), 0, KEY_READ, &existing) ==
+           ERROR_SUCCESS &&
+       !LeftByAnEndedRun(existing, progId_))) {
     if (existing) ::RegCloseKey(existing);
-    if (!ours) {
-      extension_.clear();
-      return;
-    }
+    extension_.clear();
+    return;
   }
+  if (existing) ::RegCloseKey(existing);
   ok_ = SetDefaultValue(HKEY_CLASSES_ROOT, extension_, progId_) &&
         SetDefaultValue(HKEY_CLASSES_ROOT, progId_ + "\\shell\\open\\command",
                         "\"" + recorderExe + "\" \"%1\"");
+  const DWORD pid = ::GetCurrentProcessId();
+  ok_ = ok_ && ::SHSetValueA(HKEY_CLASSES_ROOT, extension_.c_str(), kOwnerValue, REG_DWORD, &pid,
+                             sizeof pid) == ERROR_SUCCESS;
 }
 
 RecorderDocumentType::~RecorderDocumentType() {
