@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -35,11 +33,6 @@ const std::string kOldStarter(5 << 20, 'O');
 constexpr const char* kUnresetValues[] = {ws::kQueriedFileOverwrite, ws::kDoNotWarnOverwrites,
                                           ws::kLastINFFile,          ws::kSourceFolder,
                                           ws::kAppShowWelcomeDialog, "SourceFile"};
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // Every value of the wizard's key, by name.
 std::map<std::string, std::string> WizardValues() {
@@ -136,7 +129,7 @@ TEST_F(WizardKill, AKillAtAnyMomentLeavesEveryFileOldOrNew) {
   discwright->Kill();
   const std::string newAutorun = cd_.ReadText("autorun.inf");
   ASSERT_EQ(newAutorun, ExpectedAutorun());
-  ASSERT_EQ(ReadWholeFile(cd_.PathOf(kStarter)), kNewStarter);
+  ASSERT_EQ(cd_.ReadText(kStarter), kNewStarter);
   const auto settings = WizardValues();
 
   std::random_device seeder;
@@ -157,7 +150,7 @@ TEST_F(WizardKill, AKillAtAnyMomentLeavesEveryFileOldOrNew) {
     }
     victim->Kill();
 
-    const std::string starter = ReadWholeFile(cd_.PathOf(kStarter));
+    const std::string starter = cd_.ReadText(kStarter);
     const std::string autorun = cd_.ReadText("autorun.inf");
     const bool starterNew = starter == kNewStarter;
     const bool autorunNew = autorun == newAutorun;
@@ -185,7 +178,7 @@ TEST_F(WizardKill, AKillAtAnyMomentLeavesEveryFileOldOrNew) {
   PutOldFiles();
   StartCreating(discwright);
   ASSERT_TRUE(WaitUntil([&] { return cd_.ReadText("autorun.inf") == newAutorun; }, 30s));
-  EXPECT_EQ(ReadWholeFile(cd_.PathOf(kStarter)), kNewStarter);
+  EXPECT_EQ(cd_.ReadText(kStarter), kNewStarter);
   EXPECT_EQ(FilesIn(cd_.Path()), (std::set<std::string>{kDocument, kStarter, "autorun.inf"}));
   discwright->Kill();
 }
