@@ -27,13 +27,11 @@ std::string UnfitReason(const cd_image::UnfitEntry& entry) {
     case Unfit::kNameTooLong:
       return "The name is longer than 64 characters.";
     case Unfit::kBadName:
-      return "The name holds a character that Windows does not allow in names "
-             "(\\ / : * ? \" < > |), or ends in a dot or a blank.";
+      return "The name holds \\ / : * ? \" < > | or ends in a dot or a blank: Windows refuses it.";
     case Unfit::kCaseClash:
-      return "The name differs only in case from '" + entry.other +
-             "', which goes on the CD instead.";
+      return "It differs only in case from '" + entry.other + "', which goes on the CD.";
     case Unfit::kTooDeep:
-      return "It is more than 8 levels deep (a folder inside 7 others).";
+      return "It would be a 9th level: a CD holds 8 levels of folders, its root included.";
     case Unfit::kPathTooLong:
       return "Its path on the CD is longer than 255 characters.";
     case Unfit::kTooLarge:

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
+#include "wizard/win32/cd_image_window.h"
 #include "wizard/win32/win32_wizard_questions.h"
 
 namespace {
@@ -28,6 +29,15 @@ FilesToCopyPage::FilesToCopyPage(std::string configPath, const WizardSettings& s
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
 }
+
+win32::DispatchTable FilesToCopyPage::Table() const {
+  static const win32::CommandEntry commands[] = {
+      win32::OnCommand(IDB_REPORT_CREATE_IMAGE, &FilesToCopyPage::CreateImage),
+  };
+  return {{}, commands, {}, BaseTable()};
+}
+
+void FilesToCopyPage::CreateImage() { cd_image_window::CreateCdImage(hwnd(), configPath_); }
 
 std::vector<win32::ControlBinding> FilesToCopyPage::ControlBindings() {
   return {{IDT_REPORT_HELP_LINK, &helpLink_}};
