@@ -102,14 +102,22 @@ bool WriteAll(HANDLE file, const char* data, size_t size) {
 // The image is written into "<target>.tmp~", opened to be deleted when its
 // handle closes: whatever ends the program, the system removes it. Complete,
 // it gets a second name ("<target>.new~", a hard link, or a copy where the
-// disk has no links) that replaces the target in one rename.
+// disk has no links) that replaces the target in one rename. Where the system
+// cannot delete on close (some devices and shares), the temporary is an
+// ordinary file, removed when the image fails, and renamed into place.
 class HandleOutput : public ImageOutput {
  public:
-  HandleOutput(HANDLE file, std::wstring temp, std::wstring target)
-      : file_(file), temp_(std::move(temp)), target_(std::move(target)) {
+  HandleOutput(HANDLE file, std::wstring temp, std::wstring target, bool deletedOnClose)
+      : file_(file),
+        temp_(std::move(temp)),
+        target_(std::move(target)),
+        deletedOnClose_(deletedOnClose) {
     buffer_.reserve(kBufferBytes);
   }
-  ~HandleOutput() override { ::CloseHandle(file_); }
+  ~HandleOutput() override {
+    if (file_ != INVALID_HANDLE_VALUE) ::CloseHandle(file_);
+    if (!deletedOnClose_ && !committed_) ::DeleteFileW(temp_.c_str());
+  }
 
   uint32_t Write(const void* data, size_t size) override {
     const char* bytes = static_cast<const char*>(data);
@@ -133,6 +141,15 @@ class HandleOutput : public ImageOutput {
   uint32_t Commit() override {
     if (uint32_t error = Flush()) return error;
     if (!::FlushFileBuffers(file_)) return LastError();
+    if (!deletedOnClose_) {
+      ::CloseHandle(file_);
+      file_ = INVALID_HANDLE_VALUE;
+      if (!::MoveFileExW(temp_.c_str(), target_.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastError();
+      committed_ = true;
+      return 0;
+    }
     const std::wstring link = target_ + kLinkSuffix;
     ::SetFileAttributesW(link.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileW(link.c_str());
@@ -188,6 +205,8 @@ class HandleOutput : public ImageOutput {
   HANDLE file_;
   std::wstring temp_;
   std::wstring target_;
+  bool deletedOnClose_;
+  bool committed_ = false;
   std::vector<char> buffer_;
 };
 
@@ -297,14 +316,20 @@ class Win32ImageFileSystem : public ImageFileSystem {
     const std::wstring temp = target + kTempSuffix;
     ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileW(temp.c_str());
+    bool deletedOnClose = true;
     HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_INVALID_PARAMETER) {
+      deletedOnClose = false;
+      file = ::CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
     if (file == INVALID_HANDLE_VALUE) {
       *error = LastError();
       return nullptr;
     }
-    return std::make_unique<HandleOutput>(file, temp, target);
+    return std::make_unique<HandleOutput>(file, temp, target, deletedOnClose);
   }
 
   bool IsWithin(const std::string& path, const std::string& folder) const override {
