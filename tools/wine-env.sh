@@ -22,7 +22,8 @@ wine_env() {
 
 
 wine_prefix_ready() {
-  [ -f "$WINEPREFIX/.vendisc-ready" ] && [ -L "$WINEPREFIX/dosdevices/r:" ] && return 0
+  [ -f "$WINEPREFIX/.vendisc-ready" ] && [ "$(readlink "$WINEPREFIX/dosdevices/r:")" = "$1/cd-drive" ] &&
+    return 0
   mkdir -p "$1"
   (
     flock 9

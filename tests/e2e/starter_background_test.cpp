@@ -36,6 +36,7 @@ constexpr const char* kWaitForDocument =
     "ShowBackgroundWindow=1\r\nBackgroundWindowLeaveOpenUntilFileClosed=1\r\n"
     "QUAVAutorunTimeout=1\r\n";
 
+
 // The colour at (x, y) of a 24-bit bottom-up .bmp written by SaveScreenshot.
 std::optional<COLORREF> BitmapPixel(const std::string& bmpPath, int x, int y) {
   const std::optional<Size> size = BitmapFileSize(bmpPath);
@@ -279,8 +280,7 @@ INSTANTIATE_TEST_SUITE_P(Starter, BackgroundColour,
 // Two pictures in opposite corners, each kept from the edges by its border.
 TEST_F(StarterBackground, TwoPicturesInOppositeCorners) {
   ASSERT_TRUE(cd_.AddCopy("pics\\red.bmp", test_support::TestData("pictures/red-40x30.bmp")));
-  ASSERT_TRUE(
-      cd_.AddCopy("pics\\gradient.jpg", test_support::TestData("pictures/gradient-400x300.jpg")));
+  ASSERT_TRUE(cd_.AddCopy("pics\\gradient.jpg", test_support::TestData("pictures/gradient-400x300.jpg")));
   ASSERT_TRUE(Start(std::string(kOpenDocument) + kWaitForDocument +
                         "BackgroundWindowColour=0\r\n"
                         "BackgroundFullScreenImageFile1=pics\\red.bmp\r\n"

@@ -14,8 +14,8 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
-#include "starter/res/resource.h"
 #include "starter_scenario.h"
+#include "starter/res/resource.h"
 
 namespace e2e {
 namespace {
@@ -30,6 +30,7 @@ constexpr const char* kPropertiesTitle = "Autorun File Properties";
 constexpr const char* kExtension = ".vdsel";
 // An extension nothing opens until the "viewer installer" registers it.
 constexpr const char* kViewerExtension = ".vdview";
+
 
 std::optional<std::string> IsRunningValue() {
   char buffer[64] = {};

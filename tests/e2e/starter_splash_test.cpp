@@ -58,6 +58,7 @@ std::string GradientBmp(int width, int height) {
   return data;
 }
 
+
 // Sets IsRunning for the scenario and puts back what was there.
 class IsRunningValue {
  public:

@@ -10,8 +10,8 @@
 #include "cd_folder.h"
 #include "driver.h"
 #include "recorder_log.h"
-#include "starter/res/resource.h"
 #include "starter_scenario.h"
+#include "starter/res/resource.h"
 
 namespace e2e {
 namespace {

@@ -28,19 +28,6 @@ def isoinfo(tree, image, out):
         os.makedirs(os.path.dirname(target), exist_ok=True)
         with open(target, 'wb') as f:
             f.write(run('isoinfo', '-i', image, *flags, '-x', path))
-    # isoinfo cannot tell an empty folder from a file: it lists both alike.
-    listing = run('isoinfo', '-i', image, *flags, '-l').decode(encoding, 'replace')
-    folder = None
-    for line in listing.splitlines():
-        if line.startswith('Directory listing of '):
-            folder = line[len('Directory listing of '):].strip()
-        elif line[:1] == 'd' and folder is not None:
-            name = line.rsplit(']', 1)[1].strip()
-            if name not in ('.', '..'):
-                target = os.path.join(out, folder.lstrip('/'), name)
-                if os.path.isfile(target) and os.path.getsize(target) == 0:
-                    os.remove(target)
-                os.makedirs(target, exist_ok=True)
 
 
 def xorriso(tree, image, out):
