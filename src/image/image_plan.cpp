@@ -47,6 +47,9 @@ class Walker {
  public:
   Walker(ImageFileSystem& fs, ImagePlan& plan) : fs_(fs), plan_(plan) {}
 
+  // The newest folder's own date, for a CD of folders only.
+  int64_t newestFolder() const { return newestFolder_; }
+
   uint32_t Walk(const std::string& relative, int depth, int64_t* newestInside) {
     std::vector<FolderItem> items;
     if (const uint32_t error = fs_.List(plan_.folder, relative, &items)) return error;
@@ -117,8 +120,6 @@ class Walker {
 
   ImageFileSystem& fs_;
   ImagePlan& plan_;
-
- public:
   int64_t newestFolder_ = INT64_MIN;
 };
 
@@ -185,7 +186,7 @@ bool PlanImage(ImageFileSystem& fs, const std::string& folder, ImagePlan* plan, 
     return false;
   }
   // A CD of folders only is dated by its newest folder.
-  if (newest == INT64_MIN && walker.newestFolder_ != INT64_MIN) plan->newest = walker.newestFolder_;
+  if (newest == INT64_MIN && walker.newestFolder() != INT64_MIN) plan->newest = walker.newestFolder();
   for (ImageEntry& entry : plan->entries) {
     if (entry.modified == INT64_MIN) entry.modified = plan->newest;
   }

@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "wizard/image_step.h"
 #include "wizard/image_step_texts.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/win32/wizard_dialog.h"
@@ -56,36 +57,16 @@ class UnfitDialog : public WizardDialog {
 
   bool OnInit() override {
     HWND list = Item(IDL_UNFIT_LIST);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    AddColumn(list, 0, tx::kUnfitPathColumn, kPathColumnWidth);
-    AddColumn(list, 1, tx::kUnfitReasonColumn, kPathColumnWidth);
-    for (size_t i = 0; i < unfit_.size(); ++i) {
-      LVITEMA item{};
-      item.mask = LVIF_TEXT;
-      item.iItem = static_cast<int>(i);
-      item.pszText = const_cast<char*>(unfit_[i].path.c_str());
-      const auto row = static_cast<int>(
-          ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-      const std::string reason = image_texts::UnfitReason(unfit_[i]);
-      LVITEMA cell{};
-      cell.iSubItem = 1;
-      cell.pszText = const_cast<char*>(reason.c_str());
-      ::SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
-    }
+    SetUpReportList(list, {{tx::kUnfitPathColumn, kPathColumnWidth},
+                           {tx::kUnfitReasonColumn, kPathColumnWidth}});
+    for (const cd_image::UnfitEntry& entry : unfit_)
+      AddReportRow(list, {entry.path, image_texts::UnfitReason(entry)});
     // As wide as the longest reason.
     ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
     return true;
   }
 
  private:
-  static void AddColumn(HWND list, int index, const char* title, int width) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(title);
-    column.cx = width;
-    column.iSubItem = index;
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-  }
   void LeaveOut() { End(IDOK); }
 
   const std::vector<cd_image::UnfitEntry>& unfit_;

@@ -7,20 +7,12 @@
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
 #include "wizard/win32/cd_image_window.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
 
 namespace {
 constexpr int kTargetWidth = 150;
 constexpr int kSourceWidth = 1000;
-
-void AddColumn(HWND list, int index, const char* title, int width) {
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.pszText = const_cast<char*>(title);
-  column.cx = width;
-  column.iSubItem = index;
-  ::SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-}
 }  // namespace
 
 FilesToCopyPage::FilesToCopyPage(std::string configPath, const WizardSettings& settings)
@@ -56,21 +48,7 @@ bool FilesToCopyPage::OnInit() {
 
 void FilesToCopyPage::FillList() {
   HWND list = Item(IDL_REPORT_LIST);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  AddColumn(list, 0, cd_files_texts::kTargetColumn, kTargetWidth);
-  AddColumn(list, 1, cd_files_texts::kSourceColumn, kSourceWidth);
-  int index = 0;
-  for (const FileToCopy& row : report_.rows) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(row.target.c_str());
-    const int at =
-        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    LVITEMA source{};
-    source.iSubItem = 1;
-    source.pszText = const_cast<char*>(row.source.c_str());
-    ::SendMessageA(list, LVM_SETITEMTEXTA, at, reinterpret_cast<LPARAM>(&source));
-    ++index;
-  }
+  SetUpReportList(list, {{cd_files_texts::kTargetColumn, kTargetWidth},
+                         {cd_files_texts::kSourceColumn, kSourceWidth}});
+  for (const FileToCopy& row : report_.rows) AddReportRow(list, {row.target, row.source});
 }
