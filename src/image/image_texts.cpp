@@ -83,9 +83,12 @@ std::string FailureText(const cd_image::Failure& f) {
   return {};
 }
 
+std::string Megabytes(uint64_t bytes) {
+  return text::Format("%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+}
+
 std::string SizeText(uint64_t bytes) {
-  const double megabytes = static_cast<double>(bytes) / (1024.0 * 1024.0);
-  return text::Format("%.1f MB (%s bytes)", megabytes, Thousands(bytes).c_str());
+  return Megabytes(bytes) + " (" + Thousands(bytes) + " bytes)";
 }
 
 std::string SizeReport(uint64_t bytes, bool estimated) {

@@ -17,6 +17,8 @@ std::string FailureText(const cd_image::Failure& failure);
 
 // "12.4 MB (12,976,128 bytes)": Windows' megabytes of 1,048,576 bytes.
 std::string SizeText(uint64_t bytes);
+// "12.4 MB".
+std::string Megabytes(uint64_t bytes);
 // "Size of the image: ..." and, above a 700 MB CD, the warning with the
 // sizes of the discs.
 std::string SizeReport(uint64_t bytes, bool estimated);

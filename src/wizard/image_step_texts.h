@@ -27,15 +27,20 @@ inline constexpr const char* kSaveTitle = "Create CD Image";
 inline constexpr const char* kImageFilter = "CD images (*.iso)|*.iso|All Files (*.*)|*.*|";
 inline constexpr const char* kImageExtension = "iso";
 
-// The progress window.
-inline std::string Progress(const std::string& done, const std::string& total) {
-  return done + " of " + total + " written";
+// The progress window: the files are read into the library's store first,
+// then the image is written.
+inline std::string Reading(const std::string& done, const std::string& total) {
+  return "Reading the files: " + done + " of " + total;
+}
+inline std::string Writing(const std::string& done, const std::string& total) {
+  return "Writing the image: " + done + " of " + total;
 }
 inline constexpr const char* kCancelling = "Cancelling ...";
 
-inline std::string Created(const std::string& path, const std::string& size) {
-  return "The CD image has been created:\n\n" + path + "\n\nSize of the image: " + size +
-         ".\n\nWindows 7 and later burn it to a CD when you open it; other systems, with your "
+// `sizeReport`: image_texts::SizeReport of the image.
+inline std::string Created(const std::string& path, const std::string& sizeReport) {
+  return "The CD image has been created:\n\n" + path + "\n\n" + sizeReport +
+         "\n\nWindows 7 and later burn it to a CD when you open it; other systems, with your "
          "preferred CD burning software.";
 }
 

@@ -146,8 +146,8 @@ TEST_F(WizardImage, AWizardCdsImagePlaysFromACdDriveAndAnImageIsNeverHalfMade) {
   }));
   auto created = WaitForWizardMessage(*discwright, 30s);
   ASSERT_TRUE(created);
-  EXPECT_EQ(created->text,
-            image_step_texts::Created(image, image_texts::SizeText(ReadAll(image).size())));
+  EXPECT_EQ(created->text, image_step_texts::Created(
+                               image, image_texts::SizeReport(ReadAll(image).size(), false)));
   discwright->Kill();
 
   // Unpacked by xorriso (the Joliet names, which Windows reads) into the CD

@@ -139,7 +139,7 @@ TEST_F(ImageStep, TheSaveStepProposesAndRemembers) {
   ASSERT_TRUE(ui_.built);
   EXPECT_EQ(ui_.built->path, "E:\\isos\\s.iso");
   EXPECT_EQ(ui_.shown, std::vector<std::string>{image_step_texts::Created(
-                           "E:\\isos\\s.iso", image_texts::SizeText(2048))});
+                           "E:\\isos\\s.iso", image_texts::SizeReport(2048, false))});
 
   // Again: the last folder, when it is there, and the label kept for this folder.
   fs_.files["E:\\isos"] = "";
