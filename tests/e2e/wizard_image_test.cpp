@@ -216,6 +216,7 @@ TEST_F(WizardImage, AWizardCdsImagePlaysFromACdDriveAndAnImageIsNeverHalfMade) {
   ASSERT_TRUE(WaitForWindowGone(progress, 20s));
   EXPECT_FALSE(WaitForWizardMessage(*discwright, 500ms));
   leftOnlyAnImage("cancelled", false);
+  discwright->Kill();  // a Process moved over does not end the old one
 
   // A full disk under the image.
   {
@@ -239,6 +240,7 @@ TEST_F(WizardImage, AWizardCdsImagePlaysFromACdDriveAndAnImageIsNeverHalfMade) {
   const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - saved);
   EXPECT_TRUE(ReadAll(image) == newImage) << "the wizard's image is not the folder's image";
+  discwright->Kill();
   std::mt19937 random(20240521);
   int newOnes = 0;
   for (int kill = 0; kill < kKills; ++kill) {
