@@ -85,18 +85,28 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       TrackHover(lParam);
       break;
     case WM_LBUTTONDOWN:
+      // While the hover holds the capture, a click anywhere in the window
+      // arrives here: only one on the link itself opens it.
+      if (!IsInside(lParam)) {
+        LeaveHover();
+        return 0;
+      }
       ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
       break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kOpenCommand && lParam == 0) {
-        if (OpenLink()) state_ = State::kVisited;
-        Repaint();
+        Open();
         return 0;
       }
       break;
     case WM_CONTEXTMENU:
       LeaveHover();
       return 0;
+    case WM_CAPTURECHANGED:
+      // Taken away (a dialog disabling the window, another window, the
+      // system): the hover ends with it.
+      if (reinterpret_cast<HWND>(lParam) != hwnd()) EndHover();
+      break;
     default:
       break;
   }
@@ -128,11 +138,23 @@ LRESULT HyperlinkStatic::OnReflectedColour(HDC dc) {
   return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
 }
 
-void HyperlinkStatic::TrackHover(LPARAM lParam) {
+bool HyperlinkStatic::IsInside(LPARAM lParam) const {
   RECT client{};
   ::GetClientRect(hwnd(), &client);
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const bool inside = ::PtInRect(&client, point);
+  return ::PtInRect(&client, point) != FALSE;
+}
+
+void HyperlinkStatic::Open() {
+  // The opened page, a message box or the page's own windows come next: the
+  // mouse must be free before any of them, whatever the open does.
+  LeaveHover();
+  if (OpenLink()) state_ = stateBeforeHover_ = State::kVisited;
+  Repaint();
+}
+
+void HyperlinkStatic::TrackHover(LPARAM lParam) {
+  const bool inside = IsInside(lParam);
   if (inside && state_ != State::kHover) {
     ::SetCapture(hwnd());
     stateBeforeHover_ = state_;
@@ -156,9 +178,14 @@ void HyperlinkStatic::Repaint() {
 
 void HyperlinkStatic::LeaveHover() {
   if (state_ != State::kHover) return;
+  EndHover();
+  if (::GetCapture() == hwnd()) ::ReleaseCapture();
+}
+
+void HyperlinkStatic::EndHover() {
+  if (state_ != State::kHover) return;
   state_ = stateBeforeHover_;
   Repaint();
-  ::ReleaseCapture();
 }
 
 }  // namespace win32
