@@ -145,7 +145,13 @@ std::string FileFromOpenValue(std::string_view openValue) {
   if (first != std::string_view::npos && first > 0) openValue.remove_prefix(first + 1);
   size_t last = openValue.rfind('"');
   if (last != std::string_view::npos && last > 0) openValue = openValue.substr(0, last);
-  return std::string(openValue);
+  // What a several-files CD's empty quotes leave behind, a lone quote, is no file.
+  return NamesNoFile(openValue) ? std::string() : std::string(openValue);
+}
+
+bool NamesNoFile(std::string_view name) {
+  // No Windows file name holds a quote.
+  return name.find_first_not_of("\" \t") == std::string_view::npos;
 }
 
 }  // namespace config

@@ -91,7 +91,3 @@ int32_t SeveralFilesCount(int32_t configured);
 // Splits a program list at every ",", trimming each part; a part before a
 // comma stays even when empty, an empty last part is dropped.
 std::vector<std::string> SplitProgramList(std::string_view list);
-
-// The per-user key below the base key for a file to open: the name with
-// every "\", "/", ":" and ";" removed.
-std::string ShownBeforeKeyName(std::string_view fileToOpen);

@@ -33,11 +33,6 @@ bool CheckFileNameLength(WizardSettings& settings, const std::string& path, Leng
 bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
                      const std::string& path, const std::string& label);
 
-// The key under HKEY_CURRENT_USER where the starter keeps its agreement flag
-// for a file to open: the base key and the name without "\", "/", ":", ";".
-std::string AgreementKeyPath(const std::string& fileToOpen);
-inline constexpr const char* kShownBeforeValue = "ShownBefore";
-
 // What the test run needs of the window that runs it.
 class TestRunUi {
  public:
@@ -52,11 +47,9 @@ class TestRunUi {
 
 // The whole test run. `opener` is the wizard's (its own wording, no linger
 // time and no close event, so a successful start is followed by five seconds
-// of handling window messages). `fileToOpen` is the main window's, for the
-// agreement flag. True when the starter was started.
+// of handling window messages). True when the starter was started.
 bool TestConfiguration(WizardSettings& settings, const FileSystem& fs, RegistryBackend& registry,
-                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui,
-                       const std::string& fileToOpen);
+                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui);
 
 // The starter that the test run starts: SourceFolder and the starter's name.
 std::string TestStarterPath(const WizardSettings& settings);

@@ -207,7 +207,37 @@ TEST_F(StarterAppTest, ShownBeforeFallsBackToTheBaseKey) {
   registry.FailCreate(kHkcu, kBase + "\\Cdocsa.pdf");
   Run("Vendisc.exe \"C:/docs;a.pdf\"");
   EXPECT_EQ(Value(kHkcu, kBase, "ShownBefore"), "yes");
-  EXPECT_EQ(ShownBeforeKeyName("C:\\d/e:f;g.pdf"), "Cdefg.pdf");
+}
+
+// A several-files CD names no file (OPEN=Vendisc.exe ""), however AutoRun
+// hands that over: its acceptance belongs to its own agreement.
+TEST_F(StarterAppTest, SeveralFilesCdsKeepAcceptanceForTheirOwnAgreement) {
+  const std::vector<std::string> shown = {"Licence(licence.txt)->Yes",
+                                          "ShellOpen(E:\\doc.pdf|E:\\)"};
+  const std::vector<std::string> notShown = {"ShellOpen(E:\\doc.pdf|E:\\)"};
+  struct Row {
+    const char* what;
+    const char* terms;
+    const char* commandLine;
+    bool shown;
+  };
+  const Row rows[] = {
+      {"first insertion", "Terms A", "E:\\Vendisc.exe \"\"", true},
+      {"the same CD again", "Terms A", "E:\\Vendisc.exe \"\"", false},
+      {"started without arguments", "Terms A", "E:\\Vendisc.exe", false},
+      {"the quotes quoted again", "Terms A", "E:\\Vendisc.exe \"\\\"\\\"\"", false},
+      {"another CD's agreement", "Terms B", "E:\\Vendisc.exe \"\"", true},
+      {"the first CD again", "Terms A", "E:\\Vendisc.exe", false},
+  };
+  for (const Row& row : rows) {
+    fs.Put("autorun.inf",
+           "[autorun]\r\nOPEN=Vendisc.exe \"\"\r\nSingleFile=0\r\nOpenAllFiles=1\r\n"
+           "MultiSourceFileCount=1\r\nMultiSourceFile1=doc.pdf\r\nQUAVLicenseFile=licence.txt\r\n");
+    fs.Put("licence.txt", row.terms);
+    Run(row.commandLine);
+    EXPECT_EQ(Seen(), row.shown ? shown : notShown) << row.what;
+  }
+  EXPECT_FALSE(registry.KeyExists(kHkcu, kBase + "\\\""));
 }
 
 TEST_F(StarterAppTest, ProgramListTriedInOrderThenReportedWithOr) {
@@ -491,6 +521,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FileFromCommandLine, FirstArgumentThatIsNotAnOption) {
   EXPECT_EQ(FileFromCommandLine("v.exe /s -x \"my doc.pdf\" b.pdf"), "my doc.pdf");
   EXPECT_EQ(FileFromCommandLine("v.exe \"\" a.pdf"), "a.pdf");
+  EXPECT_EQ(FileFromCommandLine("v.exe \"\\\"\\\"\" \"\"\" a.pdf"), "a.pdf");  // only quotes
   EXPECT_EQ(FileFromCommandLine("v.exe -x /y"), "");
   EXPECT_EQ(FileFromCommandLine("\"C:\\cd dir\\v.exe\""), "");
 }

@@ -187,10 +187,7 @@ void MainDialog::RefreshFromLastConfig() {
   WizardSettings settings(app_.Registry());
   const main_window::Display display =
       main_window::RefreshFromLastConfig(configPath_, fs, settings, questions);
-  if (!configPath_.empty()) {
-    shownPath_ = display.shownPath;
-    fileToOpen_ = display.fileToOpen;
-  }
+  if (!configPath_.empty()) shownPath_ = display.shownPath;
   UpdateTitle();
   CopyToControls();
 }
@@ -212,7 +209,6 @@ void MainDialog::NewConfiguration() {
   }
   configPath_.clear();
   shownPath_.clear();
-  fileToOpen_.clear();
   CopyToControls();
   UpdateTitle();
   RunConfigurationWizard();
@@ -265,7 +261,7 @@ void MainDialog::TestConfiguration() {
   Win32OpenerUi openerUi;
   ShellOpener opener(shell, openerUi, fs, OpenerWording::kWizard);
   Win32TestRunUi ui(hwnd(), Item(IDB_MAIN_TEST), this);
-  ::TestConfiguration(settings, fs, app_.Registry(), questions, opener, ui, fileToOpen_);
+  ::TestConfiguration(settings, fs, app_.Registry(), questions, opener, ui);
 }
 
 void MainDialog::ShowFilesToCopy() {

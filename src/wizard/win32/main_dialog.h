@@ -51,7 +51,6 @@ class MainDialog : public WizardDialog, public MainCommands {
   WizardApp& app_;
   std::string configPath_;
   std::string shownPath_;
-  std::string fileToOpen_;
   HICON icon_;
   HICON smallIcon_;
   win32::BoldFont headingFont_;

@@ -1,0 +1,33 @@
+// Where a user's acceptance of a CD's licence agreement (ShownBefore) is
+// kept below HKEY_CURRENT_USER: named here for the starter, which keeps it,
+// and for the wizard's test run, which clears it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class FileSystem;
+class RegistryStore;
+
+inline constexpr const char* kShownBeforeValue = "ShownBefore";
+
+// Only this much of the agreement file tells one CD's agreement from another's.
+inline constexpr size_t kMaxAgreementBytes = 4 * 1024 * 1024;
+
+// What makes a CD's agreement its own.
+struct AgreementCd {
+  std::string cdRoot;         // the folder of autorun.inf
+  bool severalFiles = false;  // SingleFile is "0"
+  std::string fileToOpen;     // the one file, as the starter takes it
+  std::string licenceFile;    // QUAVLicenseFile, relative to the CD root
+};
+
+// A single-file CD keeps its acceptance under the file to open with every
+// "\", "/", ":" and ";" removed. A CD with several files, or with nothing
+// left of that name, names it by the agreement itself: the agreement file's
+// name and a hash of its contents, so that CDs with different agreements
+// never share it and the same CD keeps it from one insertion to the next.
+std::string AgreementKeyPath(const FileSystem& fs, const AgreementCd& cd);
+
+// Opens `store` on the CD's key, or on the base key when that cannot be opened.
+void OpenAgreementKey(RegistryStore& store, const std::string& keyPath);
