@@ -102,6 +102,9 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       LeaveHover();
       return 0;
+    case WM_CANCELMODE:  // sent to the mouse's holder when a dialog opens
+      LeaveHover();
+      break;
     case WM_CAPTURECHANGED:
       // Taken away (a dialog disabling the window, another window, the
       // system): the hover ends with it.
