@@ -40,6 +40,7 @@ class TestRunUi {
   // Creating the CD files, with the wizard's questions and problem page.
   virtual bool CreateCdFiles(bool ask) = 0;
   virtual bool SetCurrentDirectory(const std::string& folder) = 0;
+  // Off while the starter starts and lingers.
   virtual void EnableTestButton(bool enabled) = 0;
   // The "Testing your configuration" page with an error.
   virtual void ShowTestResult(const std::string& errorText) = 0;

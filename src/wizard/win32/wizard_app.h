@@ -2,6 +2,8 @@
 // and the one operation that opens help pages, and the main window's run.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "common/win32/win32_registry_backend.h"
@@ -19,8 +21,9 @@ class WizardApp {
   // Checks the installation and runs the main window; the program's exit code.
   int Run();
 
-  // Opens the help page of `topic` in the browser; a message when it cannot.
-  void ShowHelpTopic(const std::string& topic);
+  // Opens the help page of `topic` in the browser; a message over `owner`
+  // (the window the author is in) when it cannot.
+  void ShowHelpTopic(const std::string& topic, HWND owner);
 
   RegistryBackend& Registry() { return registry_; }
 
