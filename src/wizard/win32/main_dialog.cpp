@@ -92,6 +92,7 @@ std::vector<win32::ControlBinding> MainDialog::ControlBindings() {
 }
 
 bool MainDialog::OnInit() {
+  app_.SetMainWindow(hwnd());
   if (HMENU system = ::GetSystemMenu(hwnd(), FALSE)) {
     ::AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(system, MF_STRING, IDM_ABOUT, "&About Discwright...");

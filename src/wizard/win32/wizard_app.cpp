@@ -24,6 +24,8 @@ WizardApp::~WizardApp() { current = nullptr; }
 WizardApp& WizardApp::Current() { return *current; }
 
 int WizardApp::Run() {
+  // Before anything reads or writes the settings the running copy edits.
+  if (!runningCopy_.Claim()) return 0;
   win32::EnsureUiReady();
   win32::SetAppMessageStyle(wizard_texts::kTitle, MB_ICONEXCLAMATION);
   {

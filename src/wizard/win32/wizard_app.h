@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/win32/win32_registry_backend.h"
+#include "wizard/win32/running_copy.h"
 
 class WizardApp {
  public:
@@ -18,8 +19,11 @@ class WizardApp {
   // The one application object, for every help button, link and page.
   static WizardApp& Current();
 
-  // Checks the installation and runs the main window; the program's exit code.
+  // Checks the installation and runs the main window; the program's exit
+  // code. With another copy running, brings that one to the front and ends.
   int Run();
+  // The main window, for a second start to bring to the front.
+  void SetMainWindow(HWND main) { runningCopy_.SetMainWindow(main); }
 
   // Opens the help page of `topic` in the browser; a message over `owner`
   // (the window the author is in) when it cannot.
@@ -30,4 +34,5 @@ class WizardApp {
  private:
   Win32RegistryBackend registry_;
   std::string helpFolder_;
+  RunningCopy runningCopy_;
 };
