@@ -136,18 +136,14 @@ void Create(FuzzedDataProvider& in, World& w) {
 
 void TestRun(FuzzedDataProvider& in, World& w) {
   const std::string fileToOpen = in.ConsumeBool() ? Text(in) : in.ConsumeRandomLengthString(24);
-  const bool several = in.ConsumeBool();
-  const std::string licence = in.ConsumeBool() ? Text(in) : in.ConsumeRandomLengthString(300);
-  if (in.ConsumeBool()) w.fs.files[kFolder + licence] = in.ConsumeRandomLengthString(64);
-  const std::string key = AgreementKeyPath(w.fs, {kFolder, several, fileToOpen, licence});
+  const std::string key = AgreementKeyPath(w.fs, {kFolder, in.ConsumeBool(), fileToOpen, Text(in)});
   // The starter's flag for one CD lives in a key right below the kit's own,
-  // one the registry can hold.
-  const std::string base = std::string(kRegistryBasePath) + "\\";
-  FUZZ_CHECK(text::StartsWith(key, base));
-  const std::string below = key.substr(base.size());
-  FUZZ_CHECK(!below.empty() && (below[0] != '<' || below.size() < 255) &&
-             below.find_first_of("\\/:;") == std::string::npos &&
-             below.find('\0') == std::string::npos);
+  // one the registry can hold when it is named by the agreement.
+  FUZZ_CHECK(text::StartsWith(key, kRegistryBasePath));
+  const std::string below = key.substr(std::string(kRegistryBasePath).size());
+  FUZZ_CHECK(below.size() > 1 && below[0] == '\\' &&
+             below.find_first_of("\\/:;", 1) == std::string::npos &&
+             below.find('\0') == std::string::npos && (below[1] != '<' || below.size() < 256));
   // The test run starts the very starter that creating the files copied.
   FUZZ_CHECK(TestStarterPath(w.settings) == CdFilePathsFor(w.settings).starterTarget);
 

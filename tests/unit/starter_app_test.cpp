@@ -209,37 +209,6 @@ TEST_F(StarterAppTest, ShownBeforeFallsBackToTheBaseKey) {
   EXPECT_EQ(Value(kHkcu, kBase, "ShownBefore"), "yes");
 }
 
-// A several-files CD names no file (OPEN=Vendisc.exe ""), however AutoRun
-// hands that over: its acceptance belongs to its own agreement.
-TEST_F(StarterAppTest, SeveralFilesCdsKeepAcceptanceForTheirOwnAgreement) {
-  const std::vector<std::string> shown = {"Licence(licence.txt)->Yes",
-                                          "ShellOpen(E:\\doc.pdf|E:\\)"};
-  const std::vector<std::string> notShown = {"ShellOpen(E:\\doc.pdf|E:\\)"};
-  struct Row {
-    const char* what;
-    const char* terms;
-    const char* commandLine;
-    bool shown;
-  };
-  const Row rows[] = {
-      {"first insertion", "Terms A", "E:\\Vendisc.exe \"\"", true},
-      {"the same CD again", "Terms A", "E:\\Vendisc.exe \"\"", false},
-      {"started without arguments", "Terms A", "E:\\Vendisc.exe", false},
-      {"the quotes quoted again", "Terms A", "E:\\Vendisc.exe \"\\\"\\\"\"", false},
-      {"another CD's agreement", "Terms B", "E:\\Vendisc.exe \"\"", true},
-      {"the first CD again", "Terms A", "E:\\Vendisc.exe", false},
-  };
-  for (const Row& row : rows) {
-    fs.Put("autorun.inf",
-           "[autorun]\r\nOPEN=Vendisc.exe \"\"\r\nSingleFile=0\r\nOpenAllFiles=1\r\n"
-           "MultiSourceFileCount=1\r\nMultiSourceFile1=doc.pdf\r\nQUAVLicenseFile=licence.txt\r\n");
-    fs.Put("licence.txt", row.terms);
-    Run(row.commandLine);
-    EXPECT_EQ(Seen(), row.shown ? shown : notShown) << row.what;
-  }
-  EXPECT_FALSE(registry.KeyExists(kHkcu, kBase + "\\\""));
-}
-
 TEST_F(StarterAppTest, ProgramListTriedInOrderThenReportedWithOr) {
   Config("QUAVForceExecuteWith=a.exe, b.exe\r\n");
   shell.failOnce = {{"a.exe", 2}, {"b.exe", 2}};
