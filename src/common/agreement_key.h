@@ -5,21 +5,23 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "common/registry_store.h"
 
 class FileSystem;
-class RegistryStore;
 
 inline constexpr const char* kShownBeforeValue = "ShownBefore";
 
 // Only this much of the agreement file tells one CD's agreement from another's.
 inline constexpr size_t kMaxAgreementBytes = 4 * 1024 * 1024;
 
-// What makes a CD's agreement its own.
+// What makes a CD's agreement its own (views of the caller's texts).
 struct AgreementCd {
-  std::string cdRoot;         // the folder of autorun.inf
-  bool severalFiles = false;  // SingleFile is "0"
-  std::string fileToOpen;     // the one file, as the starter takes it
-  std::string licenceFile;    // QUAVLicenseFile, relative to the CD root
+  std::string_view cdRoot;       // the folder of autorun.inf
+  bool severalFiles = false;     // SingleFile is "0"
+  std::string_view fileToOpen;   // the one file, as the starter takes it
+  std::string_view licenceFile;  // QUAVLicenseFile, relative to the CD root
 };
 
 // A single-file CD keeps its acceptance under the file to open with every
@@ -30,4 +32,8 @@ struct AgreementCd {
 std::string AgreementKeyPath(const FileSystem& fs, const AgreementCd& cd);
 
 // Opens `store` on the CD's key, or on the base key when that cannot be opened.
-void OpenAgreementKey(RegistryStore& store, const std::string& keyPath);
+inline void OpenAgreementKey(RegistryStore& store, const std::string& keyPath) {
+  if (!store.Open(RegistryRoot::kCurrentUser, keyPath)) {
+    store.Open(RegistryRoot::kCurrentUser, kRegistryBasePath);
+  }
+}

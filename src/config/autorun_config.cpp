@@ -146,12 +146,8 @@ std::string FileFromOpenValue(std::string_view openValue) {
   size_t last = openValue.rfind('"');
   if (last != std::string_view::npos && last > 0) openValue = openValue.substr(0, last);
   // What a several-files CD's empty quotes leave behind, a lone quote, is no file.
-  return NamesNoFile(openValue) ? std::string() : std::string(openValue);
-}
-
-bool NamesNoFile(std::string_view name) {
-  // No Windows file name holds a quote.
-  return name.find_first_not_of("\" \t") == std::string_view::npos;
+  if (NamesNoFile(openValue)) openValue = {};
+  return std::string(openValue);
 }
 
 }  // namespace config

@@ -82,20 +82,29 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::SetCursor(cursor_);
       return TRUE;
     case WM_MOUSEMOVE:
-      TrackHover(lParam);
-      break;
-    case WM_LBUTTONDOWN:
-      // While the hover holds the capture, a click anywhere in the window
-      // arrives here: only one on the link itself opens it.
-      if (!IsInside(lParam)) {
+    case WM_LBUTTONDOWN: {
+      RECT client{};
+      ::GetClientRect(hwnd(), &client);
+      const bool inside = ::PtInRect(&client, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (message == WM_MOUSEMOVE) {
+        TrackHover(inside);
+      } else if (inside) {
+        ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
+      } else {
+        // While the hover holds the capture, a click anywhere in the window
+        // arrives here: only one on the link itself opens it.
         LeaveHover();
         return 0;
       }
-      ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
       break;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == kOpenCommand && lParam == 0) {
-        Open();
+        // The opened page, a message box or the page's own windows come
+        // next: the mouse must be free before any of them.
+        LeaveHover();
+        if (OpenLink()) state_ = stateBeforeHover_ = State::kVisited;
+        Repaint();
         return 0;
       }
       break;
@@ -108,7 +117,7 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       // Taken away (a dialog disabling the window, another window, the
       // system): the hover ends with it.
-      if (reinterpret_cast<HWND>(lParam) != hwnd()) EndHover();
+      if (reinterpret_cast<HWND>(lParam) != hwnd()) LeaveHover(false);
       break;
     default:
       break;
@@ -141,23 +150,7 @@ LRESULT HyperlinkStatic::OnReflectedColour(HDC dc) {
   return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
 }
 
-bool HyperlinkStatic::IsInside(LPARAM lParam) const {
-  RECT client{};
-  ::GetClientRect(hwnd(), &client);
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  return ::PtInRect(&client, point) != FALSE;
-}
-
-void HyperlinkStatic::Open() {
-  // The opened page, a message box or the page's own windows come next: the
-  // mouse must be free before any of them, whatever the open does.
-  LeaveHover();
-  if (OpenLink()) state_ = stateBeforeHover_ = State::kVisited;
-  Repaint();
-}
-
-void HyperlinkStatic::TrackHover(LPARAM lParam) {
-  const bool inside = IsInside(lParam);
+void HyperlinkStatic::TrackHover(bool inside) {
   if (inside && state_ != State::kHover) {
     ::SetCapture(hwnd());
     stateBeforeHover_ = state_;
@@ -179,16 +172,11 @@ void HyperlinkStatic::Repaint() {
   ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void HyperlinkStatic::LeaveHover() {
-  if (state_ != State::kHover) return;
-  EndHover();
-  if (::GetCapture() == hwnd()) ::ReleaseCapture();
-}
-
-void HyperlinkStatic::EndHover() {
+void HyperlinkStatic::LeaveHover(bool release) {
   if (state_ != State::kHover) return;
   state_ = stateBeforeHover_;
   Repaint();
+  if (release && ::GetCapture() == hwnd()) ::ReleaseCapture();
 }
 
 }  // namespace win32

@@ -39,14 +39,9 @@ class HyperlinkStatic : public SubclassedControl {
 
  private:
   LRESULT OnReflectedColour(HDC dc);
-  bool IsInside(LPARAM lParam) const;
-  // Leaves the hover state and opens the link; visited after a success.
-  void Open();
-  void TrackHover(LPARAM lParam);
-  // Leaves the hover state and gives the mouse back.
-  void LeaveHover();
-  // Leaves the hover state once the capture is gone.
-  void EndHover();
+  void TrackHover(bool inside);
+  // Leaves the hover state and gives the mouse back (unless it is gone already).
+  void LeaveHover(bool release = true);
   void Repaint();
 
   std::string target_;
