@@ -16,7 +16,8 @@ inline constexpr const char* kShownBeforeValue = "ShownBefore";
 // Only this much of the agreement file tells one CD's agreement from another's.
 inline constexpr size_t kMaxAgreementBytes = 4 * 1024 * 1024;
 
-// What makes a CD's agreement its own (views of the caller's texts).
+// What makes a CD's agreement its own: views of texts that must outlive the
+// call, so best built in the call itself.
 struct AgreementCd {
   std::string_view cdRoot;       // the folder of autorun.inf
   bool severalFiles = false;     // SingleFile is "0"

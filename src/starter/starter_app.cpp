@@ -209,10 +209,10 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
   if (agreement.empty()) return true;
 
   RegistryStore store(registry_);
-  const AgreementCd cd{fs_.CurrentDirectory(),
-                       config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile)), fileToOpen,
-                       agreement};
-  OpenAgreementKey(store, AgreementKeyPath(fs_, cd));
+  OpenAgreementKey(
+      store, AgreementKeyPath(fs_, {fs_.CurrentDirectory(),
+                                    config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile)),
+                                    fileToOpen, agreement}));
 
   bool show = !store.ReadBool(kShownBeforeValue, false);
   if (!show) {

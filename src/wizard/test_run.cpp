@@ -24,11 +24,11 @@ namespace texts = cd_files_texts;
 // the autorun.inf just written there.
 void ResetAgreementFlag(const WizardSettings& settings, const FileSystem& fs,
                         RegistryBackend& registry, const std::string& cdRoot) {
-  const AgreementCd cd{cdRoot, !settings.ReadBool(keys::kSingleFile, true),
-                       config::FileFromOpenValue(AutorunOpenValue(settings)),
-                       settings.Text(ws::kLicenseAgreementFile)};
   RegistryStore store(registry);
-  OpenAgreementKey(store, AgreementKeyPath(fs, cd));
+  OpenAgreementKey(store,
+                   AgreementKeyPath(fs, {cdRoot, !settings.ReadBool(keys::kSingleFile, true),
+                                         config::FileFromOpenValue(AutorunOpenValue(settings)),
+                                         settings.Text(ws::kLicenseAgreementFile)}));
   store.WriteBool(kShownBeforeValue, false);
 }
 
