@@ -317,6 +317,24 @@ TEST_F(SeveralFilesTest, TheNestedWizardEndsTrueOnlyWhenFinished) {
     EXPECT_FALSE(RunSeveralFilesWizard(nullptr, nullptr));
     EXPECT_TRUE(settings.Flag(keys::kSingleFile));  // the list page was never left
   }
+  // A title the page does not take (from a loaded file) is refused by Finish
+  // as by Next: the wizard stays and the opening mode is not saved.
+  settings.SetText(keys::kMultiSelectTitle, std::string(257, 'T'));
+  settings.SetFlag(keys::kOpenAllFiles, false);
+  {
+    ModalAnswerer answerer;
+    bool stayed = false;
+    answerer.steps.push_back([&stayed](HWND frame) {
+      for (int button : {IDB_FRAME_NEXT, IDB_FRAME_NEXT, IDB_FRAME_FINISH}) Press(frame, button);
+      stayed = ::IsWindowVisible(frame);
+      ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(IDB_FRAME_CANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_FALSE(RunSeveralFilesWizard(nullptr, nullptr));
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(answerer.messages, Texts{"Please enter no more than 256 characters."});
+    EXPECT_FALSE(settings.Flag(ws::kMultiSelectSetup));
+  }
+  settings.SetText(keys::kMultiSelectTitle, "");
   ModalAnswerer answerer;
   answerer.steps.push_back([this](HWND frame) {
     ::SetWindowTextA(Find(frame, IDE_SEVERAL_FOLDER), folder.PathOf("sub").c_str());
