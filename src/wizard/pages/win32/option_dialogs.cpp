@@ -1,5 +1,6 @@
 #include "wizard/pages/win32/option_dialogs.h"
 
+#include "config/autorun_keys.h"
 #include "resource.h"
 #include "wizard/help_topics.h"
 #include "wizard/pages/options_texts.h"
@@ -9,6 +10,8 @@
 #include "wizard/pages/win32/installers_page.h"
 #include "wizard/pages/win32/license_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/win32/wizard_app.h"
+#include "wizard/wizard_settings.h"
 
 namespace {
 namespace tx = options_texts;
@@ -50,8 +53,11 @@ void RunStarterNameDialog(HWND owner, MainCommands* main) {
 
 std::string RunCdIconDialog(HWND owner) {
   CdIconPage page;
-  RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon);
-  return page.iconName();
+  if (RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon) == IDOK) {
+    return page.iconName();
+  }
+  // An icon copied in before Cancel was never configured.
+  return WizardSettings(WizardApp::Current().Registry()).Text(keys::kIcon);
 }
 
 OptionDialogFunction DialogFor(options_page::OptionDialog dialog) {
