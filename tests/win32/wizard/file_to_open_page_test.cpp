@@ -164,18 +164,22 @@ TEST_F(FileToOpenPageTest, RefusalsKeepThePageAndSaveNothing) {
 }
 
 TEST_F(FileToOpenPageTest, AnUpperCasePdfGetsThePdfAdviceWhichCanBeSwitchedOff) {
-  settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
-  ModalAnswerer answerer;
-  answerer.buttons = {IDOK};
-  answerer.tickFirst = IDX_ADVICE_HIDE;
-  ChooseOneFile(folder.PathOf("Report.PDF"));
-  Press(frame.hwnd(), IDB_FRAME_NEXT);
-  EXPECT_EQ(frame.currentIndex(), 1);
-  ASSERT_EQ(answerer.seen.size(), 1u);
-  EXPECT_EQ(answerer.seen[0].caption, "ZoruZaz AZ Help");
-  EXPECT_EQ(answerer.seen[0].title, "PDF Files");
-  EXPECT_TRUE(answerer.seen[0].viewerShown);
-  EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
+  // "Close", and Esc or the close box (IDCANCEL), each keep the tick.
+  for (int close : {IDOK, IDCANCEL}) {
+    settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
+    ModalAnswerer answerer;
+    answerer.buttons = {close};
+    answerer.tickFirst = IDX_ADVICE_HIDE;
+    ChooseOneFile(folder.PathOf("Report.PDF"));
+    Press(frame.hwnd(), IDB_FRAME_NEXT);
+    EXPECT_EQ(frame.currentIndex(), 1);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].caption, "ZoruZaz AZ Help");
+    EXPECT_EQ(answerer.seen[0].title, "PDF Files");
+    EXPECT_TRUE(answerer.seen[0].viewerShown);
+    EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow)) << close;
+    Press(frame.hwnd(), IDB_FRAME_PREVIOUS);
+  }
 }
 
 class CopyResourcesPageTest : public ::testing::Test {
