@@ -19,7 +19,6 @@ inline constexpr const char* kFilters[] = {
 inline constexpr const char* kCopyInFilter =
     "GIF and JPG images (*.gif, *.jpg, *.jpeg)|*.gif; *.jpg; *.jpeg|GIF images (*.gif)|*.gif|"
     "JPG images (*.jpg, *.jpeg)|*.jpg; *.jpeg|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|";
-inline constexpr const char* kCopyInDefaultExtension = "*.*";
 
 inline constexpr const char* kUnconfigured = "<Do not configure this option>";
 // A row beginning with this shows no picture.

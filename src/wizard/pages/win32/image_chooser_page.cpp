@@ -1,10 +1,7 @@
 #include "wizard/pages/win32/image_chooser_page.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
-#include "common/text.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
@@ -13,6 +10,7 @@
 #include "wizard/pages/image_copy_in.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/wizard_settings.h"
 
 namespace {
@@ -34,21 +32,6 @@ layout::Rect ChildRect(HWND control) {
   ::GetWindowRect(control, &rect);
   ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// The file-open dialog of "&Copy in image"; empty when the author cancels.
-std::string AskForImageFile(HWND owner) {
-  std::string filter = text::ReplaceAll(t::kCopyInFilter, "|", std::string(1, '\0'));
-  char file[MAX_PATH] = {};
-  OPENFILENAMEA open{};
-  open.lStructSize = sizeof(open);
-  open.hwndOwner = owner;
-  open.lpstrFilter = filter.c_str();
-  open.lpstrFile = file;
-  open.nMaxFile = sizeof file;
-  open.lpstrDefExt = t::kCopyInDefaultExtension;
-  open.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&open) ? std::string(file) : std::string();
 }
 
 }  // namespace
@@ -188,8 +171,10 @@ void ImageChooserPage::ShowImageInfo() {
 }
 
 void ImageChooserPage::CopyInPressed() {
-  const std::string source = AskForImageFile(hwnd());
-  if (!source.empty()) CopyIn(source);
+  // No default extension: a name typed without one is taken as it stands.
+  const std::optional<std::string> source =
+      AskOpenFile(hwnd(), {.filter = t::kCopyInFilter, .initialFile = {}, .defaultExtension = {}});
+  if (source && !source->empty()) CopyIn(*source);
 }
 
 void ImageChooserPage::CopyIn(const std::string& source) {
