@@ -4,6 +4,7 @@
 
 #include "common/file_path.h"
 #include "common/file_system.h"
+#include "common/picture_format.h"
 #include "common/text.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
@@ -57,6 +58,18 @@ bool CdFiles::RequireFile(const std::string& path, const std::string& label, boo
   return false;
 }
 
+bool CdFiles::RequirePicture(const std::string& path, const std::string& label,
+                             bool askToContinue) {
+  if (!RequireFile(path, label, askToContinue)) return false;
+  if (path.empty() || IsUrl(path) || !fs_.FindFile(path) || IsShowablePicture(fs_, path)) {
+    return true;
+  }
+  const std::string message = texts::NotAPicture(label, path);
+  if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
+  questions_.ShowMessage(message);
+  return false;
+}
+
 std::string CdFiles::InSourceFolder(const std::string& value) const {
   FilePath path(value);
   path.SetFolder(Folder(settings_.Text(ws::kSourceFolder)).Folder());
@@ -91,27 +104,30 @@ bool CdFiles::CheckFeatureFiles() {
   auto require = [this](const std::string& setting, const char* label) {
     return RequireFile(InSourceFolder(settings_.Text(setting)), label, true);
   };
+  auto picture = [this](const std::string& setting, const char* label) {
+    return RequirePicture(InSourceFolder(settings_.Text(setting)), label, true);
+  };
   if (flag(ws::kEnableIcon) && !require(keys::kIcon, texts::kIconFile)) return false;
   if (flag(keys::kShowSplashScreen) && flag(keys::kSplashScreenUseImage) &&
-      !require(keys::kSplashScreenImage, texts::kSplashImage)) {
+      !picture(keys::kSplashScreenImage, texts::kSplashImage)) {
     return false;
   }
   if (flag(keys::kWelcomeEnabled) && flag(keys::kWelcomeUseImage) &&
-      !require(keys::kWelcomeImage, texts::kWelcomeImage)) {
+      !picture(keys::kWelcomeImage, texts::kWelcomeImage)) {
     return false;
   }
   if (!settings_.ReadBool(keys::kSingleFile, true) && flag(keys::kMultiSelectUseImage) &&
-      !require(keys::kMultiSelectImage, texts::kSelectImage)) {
+      !picture(keys::kMultiSelectImage, texts::kSelectImage)) {
     return false;
   }
   if (flag(keys::kShowBackgroundWindow)) {
     if (settings_.ReadBool(keys::kBackgroundFullScreenImage, true)) {
-      if (!require(ws::kBackgroundFullScreenImageFile, texts::kFullScreenImage)) return false;
+      if (!picture(ws::kBackgroundFullScreenImageFile, texts::kFullScreenImage)) return false;
     } else {
       for (int n = 1; n <= keys::kBackgroundPictureCount; ++n) {
         const char* setting = keys::BackgroundFullScreenImageFile(n);
         if (FilePath(settings_.Text(setting)).Name().empty()) continue;
-        if (!require(setting, texts::kBackgroundImages[n - 1])) return false;
+        if (!picture(setting, texts::kBackgroundImages[n - 1])) return false;
       }
     }
   }

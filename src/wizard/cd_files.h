@@ -44,6 +44,9 @@ class CdFiles {
   // a missing file the author is told; with `askToContinue` they may pass
   // over it (true) or stop (false).
   bool RequireFile(const std::string& path, const std::string& label, bool askToContinue);
+  // The same, and that the file is a picture the CD can show (judged by its
+  // first bytes); a missing file passed over is not looked at again.
+  bool RequirePicture(const std::string& path, const std::string& label, bool askToContinue);
   // Every file of every feature that is switched on, in a fixed order; stops
   // at the first missing file the author does not pass over.
   bool CheckRequiredFiles();

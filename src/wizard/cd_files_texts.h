@@ -12,6 +12,13 @@ inline std::string RequiredFileMissing(const std::string& label, const std::stri
          path + "\n\nEither select a new file, or copy the file into the required folder.";
 }
 inline constexpr const char* kContinueDetecting = "\n\nContinue detecting errors?";
+// An image the CD cannot show, whatever its name says.
+inline std::string NotAPicture(const std::string& label, const std::string& path) {
+  return "The following file is chosen for '" + label +
+         "', but is not a GIF, JPEG or BMP picture:\n\n" + path +
+         "\n\nThe CD can show only these, whatever a file is called.  Either select another "
+         "image, or save this one as GIF, JPEG or BMP.";
+}
 
 // The labels of the required files.
 inline constexpr const char* kAutorunFile = "Autorun File";

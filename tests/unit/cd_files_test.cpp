@@ -132,6 +132,7 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
     std::deque<bool> answers;
     bool result;
     std::vector<std::string> asked;
+    std::vector<std::string> texts = {};  // present files that are no pictures
   };
   const std::string sub = "E:\\cd\\sub\\b.pdf";
   const std::vector<Row> rows = {
@@ -237,11 +238,26 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
        {false},
        false,
        {Missing("Icon File", "E:\\cd\\cd.ico")}},
+      {"images the CD cannot show, whatever their names say, are told",
+       {{keys::kShowSplashScreen, "yes"},
+        {keys::kSplashScreenUseImage, "yes"},
+        {keys::kSplashScreenImage, "fake.jpg"},
+        {keys::kShowBackgroundWindow, "yes"},
+        {ws::kBackgroundFullScreenImageFile, "full.gif"}},
+       {},
+       {true, false},
+       false,
+       {"ask: " + texts::NotAPicture("Splash Screen Image", "E:\\cd\\fake.jpg") +
+            texts::kContinueDetecting,
+        "ask: " + texts::NotAPicture("Full Screen Background Image", "E:\\cd\\full.gif") +
+            texts::kContinueDetecting},
+       {"E:\\cd\\fake.jpg", "E:\\cd\\full.gif"}},
   };
   for (const Row& row : rows) {
     Kit k;
     k.Set(row.values);
-    for (const std::string& file : row.present) k.fs.files[file] = "x";
+    for (const std::string& file : row.present) k.fs.files[file] = "GIF89a";
+    for (const std::string& file : row.texts) k.fs.files[file] = "text";
     k.questions.answers = row.answers;
     EXPECT_EQ(k.cd.CheckRequiredFiles(), row.result) << row.what;
     EXPECT_EQ(k.Asked(), row.asked) << row.what;

@@ -246,7 +246,7 @@ TEST_F(DisplayDialogsTest, WelcomeShowsTheMessageOnLinesRefusesAnEmptyTitleAndJo
 }
 
 TEST_F(DisplayDialogsTest, BackgroundShowsPlacedImagesAsksAboutWideBordersAndSaves) {
-  ASSERT_TRUE(folder.AddFile("one.bmp", "BM"));
+  ASSERT_TRUE(folder.AddCopy("one.bmp", test_support::TestPicture("red-40x30.bmp")));
   settings.SetFlag(kSingleFile, true);
   settings.SetFlag(kShowBackgroundWindow, true);
   settings.SetText(kBackgroundWhenToShow, "");

@@ -17,6 +17,8 @@
 #include "resource.h"
 #include "temp_folder.h"
 #include "window_test_support.h"
+#include "wizard/cd_files_texts.h"
+#include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/win32/colour_swatch.h"
 #include "wizard/pages/win32/folder_dialog.h"
 #include "wizard/pages/win32/image_chooser_page.h"
@@ -185,8 +187,7 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
               "Sorry, but failed to load the image. Check that it is a valid image type.");
   }
   EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "n/a");
-  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS),
-            "File is not an image, or the file format is not recognised, or the file is corrupt.");
+  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS), image_chooser_texts::kNotAPictureWarning);
 
   ChooseRow("transparent-40x30.gif");
   EXPECT_NE(Text(p, IDE_IMAGE_WARNINGS).find("> Image is a 'transparent image'."),
@@ -200,6 +201,28 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "40");
   const COLORREF empty = PreviewMiddle();
   EXPECT_TRUE(empty == RGB(255, 255, 255) || empty == RGB(187, 187, 187)) << std::hex << empty;
+}
+
+// Judged by their contents, as the CD's loader judges them: a PNG (which
+// this machine's loader may show) and a text file named like a JPEG.
+TEST_F(ImageChooserTest, OnlyGifJpegAndBmpContentsPreviewOrPassOk) {
+  ASSERT_TRUE(cd.AddCopy("photo.png", TestPicture("green-40x30.png")));
+  ASSERT_TRUE(cd.AddFile("fake.jpg", "not a picture"));
+  {
+    test_support::MessageBoxWatcher failed(wizard_texts::kTitle);
+    Open("photo.png");
+    EXPECT_EQ(failed.Text(), image_chooser_texts::kLoadFailedMessage);
+  }
+  EXPECT_EQ(SelectedRow(), "photo.png");
+  EXPECT_EQ(Text(page.hwnd(), IDE_IMAGE_WARNINGS), image_chooser_texts::kNotAPictureWarning);
+  EXPECT_NE(PreviewMiddle(), RGB(0, 255, 0));
+  {
+    test_support::MessageBoxWatcher failed(wizard_texts::kTitle);
+    ChooseRow("fake.jpg");
+  }
+  test_support::MessageBoxWatcher refused(wizard_texts::kTitle);
+  EXPECT_FALSE(page.OnKillActive());
+  EXPECT_EQ(refused.Text(), cd_files_texts::NotAPicture("Image", cd.PathOf("fake.jpg")));
 }
 
 TEST_F(ImageChooserTest, DoubleClickAcceptsTheRowAsAFullPath) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/picture_format.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
@@ -140,8 +141,11 @@ void ImageChooserPage::ShowImageInfo() {
   ic::ImageReport report = ic::EmptyReport();
   preview_.AttachPicture(nullptr);
   if (!ic::RowShowsNoImage(row)) {
-    bool loaded;
-    {
+    // The starter's loader reads only GIF, JPEG and BMP: anything else (some
+    // of which this machine's loader shows) fails as it would on the CD.
+    const bool showable = IsShowablePicture(fs_, folder_ + row);
+    bool loaded = false;
+    if (showable) {
       win32::WaitCursor wait;
       loaded = picture_.Load(folder_ + row);
     }
@@ -158,7 +162,7 @@ void ImageChooserPage::ShowImageInfo() {
       report = ic::DescribeImage({natural.width, natural.height, picture_.Transparent()},
                                  choice_.maxWidth, choice_.maxHeight);
     } else {
-      report = ic::UnreadableReport();
+      report = showable ? ic::UnreadableReport() : ic::NotAPictureReport();
       ShowReport(report.width, report.height, report.warnings);
       Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
     }
@@ -205,5 +209,5 @@ bool ImageChooserPage::OnKillActive() {
   choice_.image = ic::ChosenImage(row, folder_);
   ic::SetPreviewOn(settings_, ::IsDlgButtonChecked(hwnd(), IDX_IMAGE_PREVIEW) == BST_CHECKED);
   HWND owner = ::GetParent(hwnd()) ? ::GetParent(hwnd()) : hwnd();
-  return cd_files_window::CheckChosenFile(owner, choice_.image, t::kCheckLabel);
+  return cd_files_window::CheckChosenPicture(owner, choice_.image, t::kCheckLabel);
 }

@@ -93,7 +93,7 @@ void OpenModePage::UpdateEnabling() {
 }
 
 bool OpenModePage::CheckImage(const std::string& path) {
-  return cd_files_window::CheckChosenFile(hwnd(), path, t::kImageLabel);
+  return cd_files_window::CheckChosenPicture(hwnd(), path, t::kImageLabel);
 }
 
 bool OpenModePage::OnKillActive() {
