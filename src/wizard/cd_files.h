@@ -52,7 +52,8 @@ class CdFiles {
   bool CheckRequiredFiles();
   // Checks, asks, copies the starter and writes autorun.inf; true when both
   // files were written. With `ask` the author confirms overwrites (and is
-  // asked once per machine whether to stop asking).
+  // asked once per machine whether to stop asking). Then offers to remove a
+  // copy of the kit's starter that the configuration no longer names.
   bool CreateCdFiles(bool ask);
 
  private:
@@ -60,6 +61,8 @@ class CdFiles {
   std::string InSourceFolder(const std::string& value) const;
   bool CheckFilesToOpen();
   bool CheckFeatureFiles();
+  // `previousStarter`: the starter that the autorun.inf just replaced named.
+  void OfferToRemoveOldStarters(const CdFilePaths& paths, const std::string& previousStarter);
 
   WizardSettings& settings_;
   FileSystem& fs_;

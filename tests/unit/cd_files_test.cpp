@@ -483,6 +483,50 @@ TEST(CreateCdFiles, RefusalsAndFailuresWriteNothing) {
   }
 }
 
+TEST(CreateCdFiles, OffersToRemoveOnlyAnUnusedCopyOfTheKitsStarter) {
+  const std::string oldInf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n";
+  const std::vector<std::pair<std::string, std::string>> renamed = {
+      {ws::kAutoRunExeNameEnabled, "yes"}, {ws::kAutoRunExeName, "Go.exe"}};
+  struct Row {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> values;
+    std::map<std::string, std::string> files;  // besides the kit's starter and doc.pdf
+    bool answer;
+    std::string offered;  // the copy offered for removal, if any
+    bool removed;
+  };
+  // clang-format off
+  const std::vector<Row> rows = {
+      {"renamed: the default name's copy, removed on Yes", renamed,
+       {{kStarter, "new starter"}}, true, kStarter, true},
+      {"No keeps it", renamed, {{kStarter, "new starter"}}, false, kStarter, false},
+      {"an author's own program of that name is never offered", renamed,
+       {{kStarter, "the author's program"}}, true, "", false},
+      {"the name the replaced autorun.inf gave", {},
+       {{kInf, oldInf}, {"E:\\cd\\Old.exe", "new starter"}}, true, "E:\\cd\\Old.exe", true},
+      {"a name with a folder in it is passed over", {},
+       {{kInf, "[autorun]\r\nOPEN=..\\Old.exe x.pdf\r\n"}, {"E:\\Old.exe", "new starter"}}, true,
+       "", false},
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    Kit k;
+    k.Set(row.values);
+    for (const auto& [path, contents] : row.files) k.fs.files[path] = contents;
+    k.questions.answers = {row.answer};
+    EXPECT_TRUE(k.cd.CreateCdFiles(false)) << row.what;
+    std::vector<std::string> asked;
+    if (!row.offered.empty()) {
+      asked.push_back("ask: " + texts::RemoveOldStarter(row.offered, AutorunStarterName(k.s)));
+    }
+    EXPECT_EQ(k.Asked(), asked) << row.what;
+    for (const auto& [path, contents] : row.files) {
+      if (path == kInf) continue;
+      EXPECT_EQ(k.fs.files.count(path), row.removed && path == row.offered ? 0u : 1u) << row.what;
+    }
+  }
+}
+
 TEST(CreateCdFiles, StarterNameAndOpenLine) {
   struct Row {
     const char* what;
