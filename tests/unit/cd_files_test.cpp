@@ -90,6 +90,9 @@ struct Kit {
 std::string Missing(const std::string& label, const std::string& path) {
   return "ask: " + texts::RequiredFileMissing(label, path) + texts::kContinueDetecting;
 }
+std::string NotAPicture(const std::string& label, const std::string& path) {
+  return "ask: " + texts::NotAPicture(label, path) + texts::kContinueDetecting;
+}
 
 TEST(RequireFile, AddressesAndEmptyPathsPassAndAMissingFileIsTold) {
   struct Row {
@@ -198,11 +201,12 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
        {true, true, true, true, true, true},
        true,
        {Missing("Icon File", "E:\\cd\\cd.ico"),
-        Missing("Splash Screen Image", "E:\\cd\\splash.bmp"),
+        NotAPicture("Splash Screen Image", "E:\\cd\\splash.bmp"),
         Missing("Welcome Screen Image", "E:\\cd\\welcome.bmp"),
         Missing("Full Screen Background Image", "E:\\cd\\full.bmp"),
         Missing("License Agreement", "E:\\cd\\licence.txt"),
-        Missing("Installer 3", "E:\\cd\\viewer.exe")}},
+        Missing("Installer 3", "E:\\cd\\viewer.exe")},
+       {"E:\\cd\\splash.bmp"}},
       {"features off: their files are not looked for",
        {{ws::kEnableIcon, "no"},
         {keys::kIcon, "cd.ico"},
@@ -238,26 +242,12 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
        {false},
        false,
        {Missing("Icon File", "E:\\cd\\cd.ico")}},
-      {"images the CD cannot show, whatever their names say, are told",
-       {{keys::kShowSplashScreen, "yes"},
-        {keys::kSplashScreenUseImage, "yes"},
-        {keys::kSplashScreenImage, "fake.jpg"},
-        {keys::kShowBackgroundWindow, "yes"},
-        {ws::kBackgroundFullScreenImageFile, "full.gif"}},
-       {},
-       {true, false},
-       false,
-       {"ask: " + texts::NotAPicture("Splash Screen Image", "E:\\cd\\fake.jpg") +
-            texts::kContinueDetecting,
-        "ask: " + texts::NotAPicture("Full Screen Background Image", "E:\\cd\\full.gif") +
-            texts::kContinueDetecting},
-       {"E:\\cd\\fake.jpg", "E:\\cd\\full.gif"}},
   };
   for (const Row& row : rows) {
     Kit k;
     k.Set(row.values);
     for (const std::string& file : row.present) k.fs.files[file] = "GIF89a";
-    for (const std::string& file : row.texts) k.fs.files[file] = "text";
+    for (const std::string& file : row.texts) k.fs.files[file] = "text, named like a picture";
     k.questions.answers = row.answers;
     EXPECT_EQ(k.cd.CheckRequiredFiles(), row.result) << row.what;
     EXPECT_EQ(k.Asked(), row.asked) << row.what;
@@ -484,45 +474,35 @@ TEST(CreateCdFiles, RefusalsAndFailuresWriteNothing) {
 }
 
 TEST(CreateCdFiles, OffersToRemoveOnlyAnUnusedCopyOfTheKitsStarter) {
-  const std::string oldInf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n";
-  const std::vector<std::pair<std::string, std::string>> renamed = {
-      {ws::kAutoRunExeNameEnabled, "yes"}, {ws::kAutoRunExeName, "Go.exe"}};
   struct Row {
-    const char* what;
-    std::vector<std::pair<std::string, std::string>> values;
+    bool renamed;                              // to Go.exe
     std::map<std::string, std::string> files;  // besides the kit's starter and doc.pdf
     bool answer;
-    std::string offered;  // the copy offered for removal, if any
-    bool removed;
+    std::string offered;  // the copy offered for removal (and removed on Yes), if any
   };
+  const std::string oldInf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n";
   // clang-format off
   const std::vector<Row> rows = {
-      {"renamed: the default name's copy, removed on Yes", renamed,
-       {{kStarter, "new starter"}}, true, kStarter, true},
-      {"No keeps it", renamed, {{kStarter, "new starter"}}, false, kStarter, false},
-      {"an author's own program of that name is never offered", renamed,
-       {{kStarter, "the author's program"}}, true, "", false},
-      {"the name the replaced autorun.inf gave", {},
-       {{kInf, oldInf}, {"E:\\cd\\Old.exe", "new starter"}}, true, "E:\\cd\\Old.exe", true},
-      {"a name with a folder in it is passed over", {},
-       {{kInf, "[autorun]\r\nOPEN=..\\Old.exe x.pdf\r\n"}, {"E:\\Old.exe", "new starter"}}, true,
-       "", false},
+      {true, {{kStarter, "new starter"}}, true, kStarter},
+      {true, {{kStarter, "the author's own program"}}, true, ""},
+      // the starter the replaced autorun.inf named; No keeps it
+      {false, {{kInf, oldInf}, {"E:\\cd\\Old.exe", "new starter"}}, false, "E:\\cd\\Old.exe"},
+      // only a file of the CD folder itself
+      {false, {{kInf, "[autorun]\r\nOPEN=..\\Old.exe x.pdf"}, {"E:\\Old.exe", "new starter"}}, true, ""},
   };
   // clang-format on
   for (const Row& row : rows) {
     Kit k;
-    k.Set(row.values);
+    if (row.renamed) k.Set({{ws::kAutoRunExeNameEnabled, "yes"}, {ws::kAutoRunExeName, "Go.exe"}});
     for (const auto& [path, contents] : row.files) k.fs.files[path] = contents;
     k.questions.answers = {row.answer};
-    EXPECT_TRUE(k.cd.CreateCdFiles(false)) << row.what;
+    EXPECT_TRUE(k.cd.CreateCdFiles(false)) << row.offered;
     std::vector<std::string> asked;
-    if (!row.offered.empty()) {
-      asked.push_back("ask: " + texts::RemoveOldStarter(row.offered, AutorunStarterName(k.s)));
-    }
-    EXPECT_EQ(k.Asked(), asked) << row.what;
+    const std::string starter = AutorunStarterName(k.s);
+    if (!row.offered.empty()) asked = {"ask: " + texts::RemoveOldStarter(row.offered, starter)};
+    EXPECT_EQ(k.Asked(), asked);
     for (const auto& [path, contents] : row.files) {
-      if (path == kInf) continue;
-      EXPECT_EQ(k.fs.files.count(path), row.removed && path == row.offered ? 0u : 1u) << row.what;
+      EXPECT_EQ(k.fs.files.count(path), row.answer && path == row.offered ? 0u : 1u) << path;
     }
   }
 }

@@ -164,22 +164,25 @@ TEST_F(FileToOpenPageTest, RefusalsKeepThePageAndSaveNothing) {
 }
 
 TEST_F(FileToOpenPageTest, AnUpperCasePdfGetsThePdfAdviceWhichCanBeSwitchedOff) {
-  // "Close", and Esc or the close box (IDCANCEL), each keep the tick.
-  for (int close : {IDOK, IDCANCEL}) {
-    settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
-    ModalAnswerer answerer;
-    answerer.buttons = {close};
-    answerer.tickFirst = IDX_ADVICE_HIDE;
-    ChooseOneFile(folder.PathOf("Report.PDF"));
-    Press(frame.hwnd(), IDB_FRAME_NEXT);
-    EXPECT_EQ(frame.currentIndex(), 1);
-    ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].caption, "ZoruZaz AZ Help");
-    EXPECT_EQ(answerer.seen[0].title, "PDF Files");
-    EXPECT_TRUE(answerer.seen[0].viewerShown);
-    EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow)) << close;
-    Press(frame.hwnd(), IDB_FRAME_PREVIOUS);
-  }
+  settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
+  ModalAnswerer answerer;
+  answerer.buttons = {IDOK};
+  answerer.tickFirst = IDX_ADVICE_HIDE;
+  ChooseOneFile(folder.PathOf("Report.PDF"));
+  Press(frame.hwnd(), IDB_FRAME_NEXT);
+  EXPECT_EQ(frame.currentIndex(), 1);
+  ASSERT_EQ(answerer.seen.size(), 1u);
+  EXPECT_EQ(answerer.seen[0].caption, "ZoruZaz AZ Help");
+  EXPECT_EQ(answerer.seen[0].title, "PDF Files");
+  EXPECT_TRUE(answerer.seen[0].viewerShown);
+  EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
+  // Esc and the close box (IDCANCEL) keep the tick as well.
+  Press(frame.hwnd(), IDB_FRAME_PREVIOUS);
+  settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
+  answerer.buttons = {IDCANCEL};
+  Press(frame.hwnd(), IDB_FRAME_NEXT);
+  EXPECT_EQ(answerer.seen.size(), 2u);
+  EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
 }
 
 class CopyResourcesPageTest : public ::testing::Test {

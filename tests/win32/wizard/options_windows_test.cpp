@@ -100,22 +100,8 @@ struct Fixture {
   }
 };
 
-// Picks an icon in the CD icon dialog this thread opens (Refresh takes the
-// pick, as a copy-in does), then cancels the dialog.
-class PickIconThenCancel : public test_support::ModalWatcher {
-  void Answer(HWND frame) override {
-    HWND page = ::FindWindowExA(frame, nullptr, "#32770", nullptr);
-    ::SendDlgItemMessageA(page, IDC_ICON_FILE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                          reinterpret_cast<LPARAM>("disc.ico"));
-    Press(page, IDB_ICON_REFRESH);
-    ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(IDB_OPTION_CANCEL, BN_CLICKED), 0);
-  }
-};
-
 TEST(OptionsPage, ShowsTheEightRowsWithTheirUseAndFollowsTheSelection) {
   Fixture f;
-  f.cd.AddFile("disc.ico", "icon");
-  f.settings.SetText(keys::kIcon, "");
   f.settings.SetFlag(keys::kLicenseAgreementEnabled, true);
   f.settings.SetFlag(ws::kEnableIcon, true);
   OptionsPage page;
@@ -151,17 +137,7 @@ TEST(OptionsPage, ShowsTheEightRowsWithTheirUseAndFollowsTheSelection) {
   EXPECT_TRUE(Enabled(p, IDB_OPTIONS_CONFIGURE));
   EXPECT_EQ(Text(p, IDT_OPTIONS_SUMMARY),
             "Get the software to install up to 3 viewers on the machine.");
-  // A cancelled icon dialog configures no icon: the switch follows what is stored.
-  {
-    PickIconThenCancel cancel;
-    Press(p, IDB_OPTIONS_ICON);
-  }
-  EXPECT_EQ(::IsDlgButtonChecked(p, IDX_OPTIONS_ICON), BST_UNCHECKED);
-  EXPECT_FALSE(Enabled(p, IDB_OPTIONS_ICON));
-  // Ticking and unticking the switch enables and disables its button at once.
-  ::CheckDlgButton(p, IDX_OPTIONS_ICON, BST_CHECKED);
-  Press(p, IDX_OPTIONS_ICON);
-  EXPECT_TRUE(Enabled(p, IDB_OPTIONS_ICON));
+  // Unticking the icon switch disables its button at once.
   ::CheckDlgButton(p, IDX_OPTIONS_ICON, BST_UNCHECKED);
   Press(p, IDX_OPTIONS_ICON);
   EXPECT_FALSE(Enabled(p, IDB_OPTIONS_ICON));

@@ -1,8 +1,8 @@
 #include "wizard/pages/win32/option_dialogs.h"
 
-#include "config/autorun_keys.h"
 #include "resource.h"
 #include "wizard/help_topics.h"
+#include "wizard/pages/cd_icon_rules.h"
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/behaviour_pages.h"
 #include "wizard/pages/win32/cd_icon_page.h"
@@ -53,11 +53,9 @@ void RunStarterNameDialog(HWND owner, MainCommands* main) {
 
 std::string RunCdIconDialog(HWND owner) {
   CdIconPage page;
-  if (RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon) == IDOK) {
-    return page.iconName();
-  }
-  // An icon copied in before Cancel was never configured.
-  return WizardSettings(WizardApp::Current().Registry()).Text(keys::kIcon);
+  const bool ok = RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon) == IDOK;
+  return cd_icon_page::IconAfterDialog(ok, page.iconName(),
+                                       WizardSettings(WizardApp::Current().Registry()));
 }
 
 OptionDialogFunction DialogFor(options_page::OptionDialog dialog) {
