@@ -474,36 +474,25 @@ TEST(CreateCdFiles, RefusalsAndFailuresWriteNothing) {
 }
 
 TEST(CreateCdFiles, OffersToRemoveOnlyAnUnusedCopyOfTheKitsStarter) {
-  struct Row {
-    bool renamed;                              // to Go.exe
-    std::map<std::string, std::string> files;  // besides the kit's starter and doc.pdf
-    bool answer;
-    std::string offered;  // the copy offered for removal (and removed on Yes), if any
-  };
-  const std::string oldInf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n";
+  const std::string inf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n", kit = "new starter";
   // clang-format off
-  const std::vector<Row> rows = {
-      {true, {{kStarter, "new starter"}}, true, kStarter},
-      {true, {{kStarter, "the author's own program"}}, true, ""},
-      // the starter the replaced autorun.inf named; No keeps it
-      {false, {{kInf, oldInf}, {"E:\\cd\\Old.exe", "new starter"}}, false, "E:\\cd\\Old.exe"},
-      // only a file of the CD folder itself
-      {false, {{kInf, "[autorun]\r\nOPEN=..\\Old.exe x.pdf"}, {"E:\\Old.exe", "new starter"}}, true, ""},
+  struct Row { bool renamed; std::string copy, contents, inf; bool answer, offered; } rows[] = {
+      {true, kStarter, kit, "", true, true},  // renamed to Go.exe: removed on Yes
+      {true, kStarter, "the author's own program", "", true, false},
+      {false, "E:\\cd\\Old.exe", kit, inf, false, true},  // named by the replaced file; No keeps it
   };
   // clang-format on
   for (const Row& row : rows) {
     Kit k;
     if (row.renamed) k.Set({{ws::kAutoRunExeNameEnabled, "yes"}, {ws::kAutoRunExeName, "Go.exe"}});
-    for (const auto& [path, contents] : row.files) k.fs.files[path] = contents;
+    k.fs.files[row.copy] = row.contents;
+    if (!row.inf.empty()) k.fs.files[kInf] = row.inf;
     k.questions.answers = {row.answer};
-    EXPECT_TRUE(k.cd.CreateCdFiles(false)) << row.offered;
+    EXPECT_TRUE(k.cd.CreateCdFiles(false));
     std::vector<std::string> asked;
-    const std::string starter = AutorunStarterName(k.s);
-    if (!row.offered.empty()) asked = {"ask: " + texts::RemoveOldStarter(row.offered, starter)};
-    EXPECT_EQ(k.Asked(), asked);
-    for (const auto& [path, contents] : row.files) {
-      EXPECT_EQ(k.fs.files.count(path), row.answer && path == row.offered ? 0u : 1u) << path;
-    }
+    if (row.offered) asked = {"ask: " + texts::RemoveOldStarter(row.copy, AutorunStarterName(k.s))};
+    EXPECT_EQ(k.Asked(), asked) << row.copy;
+    EXPECT_EQ(k.fs.files.count(row.copy), row.offered && row.answer ? 0u : 1u) << row.copy;
   }
 }
 
