@@ -80,9 +80,7 @@ const LoadRow kLoadRows[] = {
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=VENDISC.EXE|AutoRunExeNameEnabled=no"},
     {"own starter name, folder replaced", "OPEN=Start.exe \"docs\\a.pdf\"", "",
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=Start.exe|AutoRunExeNameEnabled=yes"},
-    // Nothing of the configuration loaded before reaches this one's files.
-    {"name alone: the kit's starter", "OPEN=a.pdf",
-     "AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
+    {"name alone: no starter", "OPEN=a.pdf", "AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=|AutoRunExeNameEnabled=no", {kForeign}},
     {"no OPEN: no file to open", "SingleFile=1",
      "SourceFile=D:\\old\\doc.pdf|AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",

@@ -103,8 +103,7 @@ TEST(PictureFormat, JudgedByTheFirstBytes) {
       {"GIF89a\x28", kGif}, {"GIF87a", kGif}, {"GIF88a", kNone}, {"\xFF\xD8\xFF\xE0", kJpeg},
       {"\x89PNG\r\n\x1A\n", kNone}, {"text named fake.jpg", kNone}, {bmp, kBmp}, {os2, kBmp},
       {bmp.substr(0, 33), kNone}, {os2.substr(0, 25), kNone},
-      // A header size, planes, depth or compression (a JPEG inside) not read; no width; the
-      // pixels inside the header.
+      // Header size, planes, depth, compression (a JPEG inside), width, pixel offset refused.
       {with(14, 41), kNone}, {with(26, 2), kNone}, {with(28, 7), kNone}, {with(30, 4), kNone},
       {with(18, 0), kNone}, {with(10, 20), kNone},
   };
