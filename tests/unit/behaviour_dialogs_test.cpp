@@ -411,6 +411,9 @@ TEST(CdIconPage, ListsIconsAndChecksBeforeSaving) {
   EXPECT_TRUE(cd_icon_page::Leave("b.ico", w.s, w.checks));
   EXPECT_EQ(w.checks.checked, (Log{"Icon File: E:\\cd\\gone.ico", "Icon File: E:\\cd\\b.ico"}));
   EXPECT_EQ(w.s.Text(keys::kIcon), "b.ico");
+  // Cancel keeps the stored icon, whatever was picked or copied in meanwhile.
+  EXPECT_EQ(cd_icon_page::IconAfterDialog(false, "copied.ico", w.s), "b.ico");
+  EXPECT_EQ(cd_icon_page::IconAfterDialog(true, "copied.ico", w.s), "copied.ico");
 }
 
 TEST(CdIconPage, CopyingInAsksBeforeReplacingAndOffersRetry) {

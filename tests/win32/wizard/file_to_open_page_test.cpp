@@ -176,6 +176,13 @@ TEST_F(FileToOpenPageTest, AnUpperCasePdfGetsThePdfAdviceWhichCanBeSwitchedOff) 
   EXPECT_EQ(answerer.seen[0].title, "PDF Files");
   EXPECT_TRUE(answerer.seen[0].viewerShown);
   EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
+  // Esc and the close box (IDCANCEL) keep the tick as well.
+  Press(frame.hwnd(), IDB_FRAME_PREVIOUS);
+  settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
+  answerer.buttons = {IDCANCEL};
+  Press(frame.hwnd(), IDB_FRAME_NEXT);
+  EXPECT_EQ(answerer.seen.size(), 2u);
+  EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
 }
 
 class CopyResourcesPageTest : public ::testing::Test {

@@ -17,6 +17,8 @@
 #include "resource.h"
 #include "temp_folder.h"
 #include "window_test_support.h"
+#include "wizard/cd_files_texts.h"
+#include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/win32/colour_swatch.h"
 #include "wizard/pages/win32/folder_dialog.h"
 #include "wizard/pages/win32/image_chooser_page.h"
@@ -77,6 +79,7 @@ class ImageChooserTest : public ::testing::Test {
     }
     ASSERT_TRUE(cd.AddFile("big-1200x10.bmp", SolidBitmap(1200, 10, RGB(0, 0, 255))));
     ASSERT_TRUE(cd.AddFile("notes.txt", "not a picture"));
+    ASSERT_TRUE(cd.AddCopy("photo.png", TestPicture("green-40x30.png")));
     ASSERT_TRUE(cd.AddFile("pics.gif\\inside.gif", "a folder that looks like an image"));
     settings.SetText(ws::kSourceFolder, cd.Path() + "\\");
     settings.Store().WriteString(ws::kLastImageFilter, "");
@@ -156,8 +159,8 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
       {2, {"blue-40x30.jpg"}},
       {3, {"big-1200x10.bmp", "red-40x30.bmp"}},
       {4,
-       {"big-1200x10.bmp", "blue-40x30.jpg", "green-40x30.gif", "notes.txt", "red-40x30.bmp",
-        "transparent-40x30.gif"}},
+       {"big-1200x10.bmp", "blue-40x30.jpg", "green-40x30.gif", "notes.txt", "photo.png",
+        "red-40x30.bmp", "transparent-40x30.gif"}},
   };
   for (const Row& row : rows) {
     ChooseFilter(row.filter);
@@ -177,16 +180,21 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(PreviewMiddle(), RGB(0, 0, 255));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser_large");
 
-  // Not a picture: the message, and the warning in its place.
-  {
+  // Not a picture the CD can show, whatever this machine loads (a PNG): the
+  // message, the warning in its place, and OK refuses it.
+  for (const char* row : {"photo.png", "notes.txt"}) {
     test_support::MessageBoxWatcher box(wizard_texts::kTitle);
-    ChooseRow("notes.txt");
+    ChooseRow(row);
     EXPECT_EQ(box.Text(),
               "Sorry, but failed to load the image. Check that it is a valid image type.");
   }
   EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "n/a");
-  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS),
-            "File is not an image, or the file format is not recognised, or the file is corrupt.");
+  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS), image_chooser_texts::kNotAPictureWarning);
+  {
+    test_support::MessageBoxWatcher refused(wizard_texts::kTitle);
+    EXPECT_FALSE(page.OnKillActive());
+    EXPECT_EQ(refused.Text(), cd_files_texts::NotAPicture("Image", cd.PathOf("notes.txt")));
+  }
 
   ChooseRow("transparent-40x30.gif");
   EXPECT_NE(Text(p, IDE_IMAGE_WARNINGS).find("> Image is a 'transparent image'."),

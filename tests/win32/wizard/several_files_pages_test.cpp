@@ -283,6 +283,10 @@ TEST_F(SeveralFilesTest, OpenModePageEnablesByActionAndRefusesAMissingImage) {
 
   ::SendDlgItemMessageA(p, IDX_MODE_USE_IMAGE, BM_CLICK, 0, 0);
   EXPECT_FALSE(Enabled(p, IDB_MODE_SELECT_IMAGE));
+  // A title over the limit (from a loaded file) keeps the page on Finish too.
+  ::SetDlgItemTextA(p, IDE_MODE_TITLE, std::string(257, 'T').c_str());
+  EXPECT_FALSE(page.OnWizardFinish());
+  EXPECT_EQ(answerer.messages.back(), "Please enter no more than 256 characters.");
   ::SetDlgItemTextA(p, IDE_MODE_TITLE, "Choose");
   EXPECT_TRUE(page.OnWizardFinish());
   EXPECT_FALSE(settings.Flag(keys::kOpenAllFiles));

@@ -1,10 +1,8 @@
 #include "wizard/pages/win32/image_chooser_page.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
-#include "common/text.h"
+#include "common/picture_format.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
@@ -13,6 +11,7 @@
 #include "wizard/pages/image_copy_in.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/wizard_settings.h"
 
 namespace {
@@ -34,21 +33,6 @@ layout::Rect ChildRect(HWND control) {
   ::GetWindowRect(control, &rect);
   ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// The file-open dialog of "&Copy in image"; empty when the author cancels.
-std::string AskForImageFile(HWND owner) {
-  std::string filter = text::ReplaceAll(t::kCopyInFilter, "|", std::string(1, '\0'));
-  char file[MAX_PATH] = {};
-  OPENFILENAMEA open{};
-  open.lStructSize = sizeof(open);
-  open.hwndOwner = owner;
-  open.lpstrFilter = filter.c_str();
-  open.lpstrFile = file;
-  open.nMaxFile = sizeof file;
-  open.lpstrDefExt = t::kCopyInDefaultExtension;
-  open.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&open) ? std::string(file) : std::string();
 }
 
 }  // namespace
@@ -157,8 +141,11 @@ void ImageChooserPage::ShowImageInfo() {
   ic::ImageReport report = ic::EmptyReport();
   preview_.AttachPicture(nullptr);
   if (!ic::RowShowsNoImage(row)) {
-    bool loaded;
-    {
+    // The starter's loader reads only GIF, JPEG and BMP: anything else (some
+    // of which this machine's loader shows) fails as it would on the CD.
+    const bool showable = IsShowablePicture(fs_, folder_ + row);
+    bool loaded = false;
+    if (showable) {
       win32::WaitCursor wait;
       loaded = picture_.Load(folder_ + row);
     }
@@ -175,7 +162,7 @@ void ImageChooserPage::ShowImageInfo() {
       report = ic::DescribeImage({natural.width, natural.height, picture_.Transparent()},
                                  choice_.maxWidth, choice_.maxHeight);
     } else {
-      report = ic::UnreadableReport();
+      report = showable ? ic::UnreadableReport() : ic::NotAPictureReport();
       ShowReport(report.width, report.height, report.warnings);
       Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
     }
@@ -188,8 +175,10 @@ void ImageChooserPage::ShowImageInfo() {
 }
 
 void ImageChooserPage::CopyInPressed() {
-  const std::string source = AskForImageFile(hwnd());
-  if (!source.empty()) CopyIn(source);
+  // No default extension: a name typed without one is taken as it stands.
+  const std::optional<std::string> source =
+      AskOpenFile(hwnd(), {.filter = t::kCopyInFilter, .initialFile = {}, .defaultExtension = {}});
+  if (source && !source->empty()) CopyIn(*source);
 }
 
 void ImageChooserPage::CopyIn(const std::string& source) {
@@ -220,5 +209,5 @@ bool ImageChooserPage::OnKillActive() {
   choice_.image = ic::ChosenImage(row, folder_);
   ic::SetPreviewOn(settings_, ::IsDlgButtonChecked(hwnd(), IDX_IMAGE_PREVIEW) == BST_CHECKED);
   HWND owner = ::GetParent(hwnd()) ? ::GetParent(hwnd()) : hwnd();
-  return cd_files_window::CheckChosenFile(owner, choice_.image, t::kCheckLabel);
+  return cd_files_window::CheckChosenPicture(owner, choice_.image, t::kCheckLabel);
 }
