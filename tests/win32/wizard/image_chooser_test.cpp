@@ -4,6 +4,7 @@
 // swatch's colour as painted.
 #include "wizard/pages/win32/image_chooser.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <windows.h>
@@ -147,6 +148,7 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(settings.Text(ws::kLastImageFilter), "GIF images (*.gif)");
   EXPECT_EQ(PreviewMiddle(), RGB(0, 255, 0));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser");
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
 
   struct Row {
     int filter;

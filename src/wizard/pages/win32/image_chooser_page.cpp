@@ -11,6 +11,7 @@
 #include "wizard/pages/image_chooser_rules.h"
 #include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/image_copy_in.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/wizard_settings.h"
@@ -89,6 +90,7 @@ void ImageChooserPage::OnSetActive() {
   imageName_ = ic::ImageName(choice_.image);
   SetItemText(IDT_IMAGE_RECOMMENDED, ic::Recommendation(choice_.maxWidth, choice_.maxHeight));
 
+  FitWholeRows(Item(IDL_IMAGE_FILES));
   const layout::Rect area =
       ic::PreviewArea(ChildRect(filters), ChildRect(Item(IDL_IMAGE_FILES)), ClientSize().cx);
   preview_.SetHatched(true);
