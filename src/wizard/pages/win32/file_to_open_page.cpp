@@ -119,6 +119,7 @@ void FileToOpenPage::Browse() {
   OpenFileRequest request;
   request.filter = file_page_texts::kBrowseFilter;
   request.initialFile = start;
+  request.initialFolder = CdFolder();
   request.defaultExtension = file_page_texts::kBrowseDefaultExtension;
   const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
   if (!answer) return;

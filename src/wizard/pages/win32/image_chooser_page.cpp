@@ -1,10 +1,7 @@
 #include "wizard/pages/win32/image_chooser_page.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
-#include "common/text.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
@@ -14,6 +11,7 @@
 #include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/wizard_settings.h"
 
 namespace {
@@ -37,19 +35,15 @@ layout::Rect ChildRect(HWND control) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The file-open dialog of "&Copy in image"; empty when the author cancels.
-std::string AskForImageFile(HWND owner) {
-  std::string filter = text::ReplaceAll(t::kCopyInFilter, "|", std::string(1, '\0'));
-  char file[MAX_PATH] = {};
-  OPENFILENAMEA open{};
-  open.lStructSize = sizeof(open);
-  open.hwndOwner = owner;
-  open.lpstrFilter = filter.c_str();
-  open.lpstrFile = file;
-  open.nMaxFile = sizeof file;
-  open.lpstrDefExt = t::kCopyInDefaultExtension;
-  open.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&open) ? std::string(file) : std::string();
+// The file-open dialog of "&Copy in image", in the source folder; empty
+// when the author cancels.
+std::string AskForImageFile(HWND owner, const std::string& folder) {
+  const std::optional<std::string> file =
+      AskOpenFile(owner, {.filter = t::kCopyInFilter,
+                          .initialFile = {},
+                          .initialFolder = folder,
+                          .defaultExtension = t::kCopyInDefaultExtension});
+  return file.value_or(std::string());
 }
 
 }  // namespace
@@ -190,7 +184,7 @@ void ImageChooserPage::ShowImageInfo() {
 }
 
 void ImageChooserPage::CopyInPressed() {
-  const std::string source = AskForImageFile(hwnd());
+  const std::string source = AskForImageFile(hwnd(), folder_);
   if (!source.empty()) CopyIn(source);
 }
 
