@@ -61,6 +61,9 @@ inline constexpr const char* kCopyFailedFormat =
 // The folder chooser.
 inline constexpr const char* kFolderDialogTitle = "Choose folder";
 inline constexpr const char* kFolderDialogSelect = "Select";
+// Over the folder tree, which otherwise leaves an empty band there.
+inline constexpr const char* kFolderDialogPrompt =
+    "Choose the folder that holds the files of your CD, then press 'Select'.";
 inline constexpr const char* kFolderDialogPattern = "*..........*";
 
 }  // namespace image_chooser_texts

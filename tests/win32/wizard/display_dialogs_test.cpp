@@ -1,6 +1,7 @@
 // The display option pages in their option frames, over the real registry:
 // what each shows from stored values, what its switches enable, what OK
 // saves, and the refusals that keep a frame open.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -98,6 +99,7 @@ void ShowAndPhotograph(HWND frame, const char* name) {
   ::UpdateWindow(frame);
   test_support::PumpPending();
   test_support::SaveScreenshotIfAsked(frame, name);
+  EXPECT_THAT(test_support::ClippedControls(frame), ::testing::IsEmpty()) << name;
 }
 
 // The prefix's registry is shared with later tests: the display values are

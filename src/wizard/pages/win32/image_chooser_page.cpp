@@ -9,6 +9,7 @@
 #include "wizard/pages/image_chooser_rules.h"
 #include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/image_copy_in.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/win32/file_dialog.h"
@@ -33,6 +34,17 @@ layout::Rect ChildRect(HWND control) {
   ::GetWindowRect(control, &rect);
   ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The file-open dialog of "&Copy in image", in the source folder; empty
+// when the author cancels.
+std::string AskForImageFile(HWND owner, const std::string& folder) {
+  const std::optional<std::string> file =
+      AskOpenFile(owner, {.filter = t::kCopyInFilter,
+                          .initialFile = {},
+                          .initialFolder = folder,
+                          .defaultExtension = {}});
+  return file.value_or(std::string());
 }
 
 }  // namespace
@@ -73,6 +85,7 @@ void ImageChooserPage::OnSetActive() {
   imageName_ = ic::ImageName(choice_.image);
   SetItemText(IDT_IMAGE_RECOMMENDED, ic::Recommendation(choice_.maxWidth, choice_.maxHeight));
 
+  FitWholeRows(Item(IDL_IMAGE_FILES));
   const layout::Rect area =
       ic::PreviewArea(ChildRect(filters), ChildRect(Item(IDL_IMAGE_FILES)), ClientSize().cx);
   preview_.SetHatched(true);
@@ -175,10 +188,8 @@ void ImageChooserPage::ShowImageInfo() {
 }
 
 void ImageChooserPage::CopyInPressed() {
-  // No default extension: a name typed without one is taken as it stands.
-  const std::optional<std::string> source =
-      AskOpenFile(hwnd(), {.filter = t::kCopyInFilter, .initialFile = {}, .defaultExtension = {}});
-  if (source && !source->empty()) CopyIn(*source);
+  const std::string source = AskForImageFile(hwnd(), folder_);
+  if (!source.empty()) CopyIn(source);
 }
 
 void ImageChooserPage::CopyIn(const std::string& source) {
