@@ -49,6 +49,11 @@ bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi
   return CheckFileNameLength(settings, path, ui) && cdFiles.RequireFile(path, label, false);
 }
 
+bool CheckChosenPicture(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
+                        const std::string& path, const std::string& label) {
+  return CheckFileNameLength(settings, path, ui) && cdFiles.RequirePicture(path, label, false);
+}
+
 std::string TestStarterPath(const WizardSettings& settings) {
   FilePath path(settings.Text(ws::kSourceFolder) + "\\");
   path.SetName(AutorunStarterName(settings));

@@ -32,6 +32,9 @@ bool CheckFileNameLength(WizardSettings& settings, const std::string& path, Leng
 // The length warning, then that the file exists (without the continue question).
 bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
                      const std::string& path, const std::string& label);
+// The same for an image: it must also be a picture the CD can show.
+bool CheckChosenPicture(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
+                        const std::string& path, const std::string& label);
 
 // What the test run needs of the window that runs it.
 class TestRunUi {

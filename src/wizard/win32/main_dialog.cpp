@@ -220,6 +220,7 @@ void MainDialog::OpenExisting() {
   OpenFileRequest request;
   request.filter = wizard_texts::kAutorunFilesFilter;
   request.initialFile = main_window::InitialOpenFile(configPath_);
+  request.initialFolder = CdFolder();
   request.defaultExtension = wizard_texts::kAutorunFilesExtension;
   const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
   if (!answer) return;

@@ -6,17 +6,14 @@
 #include "resource.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/win32/win32_wizard_questions.h"
 
 namespace {
-constexpr int kTargetWidth = 150;
-constexpr int kSourceWidth = 1000;
-
-void AddColumn(HWND list, int index, const char* title, int width) {
+void AddColumn(HWND list, int index, const char* title) {
   LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.mask = LVCF_TEXT | LVCF_SUBITEM;
   column.pszText = const_cast<char*>(title);
-  column.cx = width;
   column.iSubItem = index;
   ::SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
 }
@@ -47,8 +44,8 @@ bool FilesToCopyPage::OnInit() {
 void FilesToCopyPage::FillList() {
   HWND list = Item(IDL_REPORT_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  AddColumn(list, 0, cd_files_texts::kTargetColumn, kTargetWidth);
-  AddColumn(list, 1, cd_files_texts::kSourceColumn, kSourceWidth);
+  AddColumn(list, 0, cd_files_texts::kTargetColumn);
+  AddColumn(list, 1, cd_files_texts::kSourceColumn);
   int index = 0;
   for (const FileToCopy& row : report_.rows) {
     LVITEMA item{};
@@ -63,4 +60,7 @@ void FilesToCopyPage::FillList() {
     ::SendMessageA(list, LVM_SETITEMTEXTA, at, reinterpret_cast<LPARAM>(&source));
     ++index;
   }
+  // As wide as the rows, not the 150 and 1000 pixels that made even a short
+  // list scroll sideways.
+  FitColumns(list);
 }
