@@ -136,7 +136,7 @@ void Create(FuzzedDataProvider& in, World& w) {
 
 void TestRun(FuzzedDataProvider& in, World& w) {
   const std::string fileToOpen = in.ConsumeBool() ? Text(in) : in.ConsumeRandomLengthString(24);
-  const std::string key = AgreementKeyPath(w.fs, {kFolder, in.ConsumeBool(), fileToOpen, Text(in)});
+  const std::string key = AgreementKeyPath(w.fs, {kFolder, fileToOpen, Text(in)});
   // The starter's flag for one CD lives in a key right below the kit's own,
   // one the registry can hold when it is named by the agreement.
   FUZZ_CHECK(text::StartsWith(key, kRegistryBasePath));

@@ -22,26 +22,19 @@ std::string AgreementKeyPath(const FileSystem& fs, const AgreementCd& cd) {
   key += kRegistryBasePath;
   key += '\\';
   const size_t base = key.size();
-  if (!cd.severalFiles) {
-    for (char c : cd.fileToOpen) {
-      if (c == '\0') break;
-      if (Kept(c)) key += c;
-    }
-    if (key.size() > base) return key;
+  for (char c : cd.fileToOpen) {
+    if (c == '\0') break;
+    if (Kept(c)) key += c;
   }
+  if (key.size() > base) return key;
 
-  std::string contents;
-  if (!fs.ReadFileHead(config::JoinToFolder(cd.cdRoot, cd.licenceFile), kMaxAgreementBytes,
-                       &contents)) {
-    contents.clear();
-  }
+  std::string contents;  // stays empty when the agreement cannot be read
+  fs.ReadFileHead(config::JoinToFolder(cd.cdRoot, cd.licenceFile), kMaxAgreementBytes, &contents);
   uint64_t hash = 0xCBF29CE484222325ull;  // FNV-1a
   for (unsigned char c : contents) hash = (hash ^ c) * 0x100000001B3ull;
-  std::string_view file = cd.licenceFile;
-  file.remove_prefix(file.find_last_of("\\/") + 1);
   // "<" cannot begin a file name, so this never meets a single-file CD's key.
   key += '<';
-  for (char c : file.substr(0, kMaxShownName)) {
+  for (char c : cd.licenceFile.substr(0, kMaxShownName)) {
     if (c == '\0') break;
     if (Kept(c)) key += c;
   }

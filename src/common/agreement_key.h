@@ -20,16 +20,16 @@ inline constexpr size_t kMaxAgreementBytes = 4 * 1024 * 1024;
 // call, so best built in the call itself.
 struct AgreementCd {
   std::string_view cdRoot;       // the folder of autorun.inf
-  bool severalFiles = false;     // SingleFile is "0"
-  std::string_view fileToOpen;   // the one file, as the starter takes it
+  std::string_view fileToOpen;   // the one file, as the starter takes it; none with several
   std::string_view licenceFile;  // QUAVLicenseFile, relative to the CD root
 };
 
 // A single-file CD keeps its acceptance under the file to open with every
-// "\", "/", ":" and ";" removed. A CD with several files, or with nothing
-// left of that name, names it by the agreement itself: the agreement file's
-// name and a hash of its contents, so that CDs with different agreements
-// never share it and the same CD keeps it from one insertion to the next.
+// "\", "/", ":" and ";" removed. A CD with no file to open (several files),
+// or with nothing left of its name, names it by the agreement itself: the
+// agreement file's name and a hash of its contents, so that CDs with
+// different agreements never share it and the same CD keeps it from one
+// insertion to the next.
 std::string AgreementKeyPath(const FileSystem& fs, const AgreementCd& cd);
 
 // Opens `store` on the CD's key, or on the base key when that cannot be opened.

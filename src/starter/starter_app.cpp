@@ -102,7 +102,8 @@ void StarterApp::StartUp(std::string_view commandLine) {
   // A CD with several files names none in OPEN; it plays all the same.
   const bool several = config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile));
   if (!file.empty() || several) {
-    if (!LicenceGate(file)) {
+    // Several files are not the file named: the agreement names its own key.
+    if (!LicenceGate(several ? std::string() : file)) {
       WriteIsRunning(false);
       return;
     }
@@ -209,10 +210,7 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
   if (agreement.empty()) return true;
 
   RegistryStore store(registry_);
-  OpenAgreementKey(
-      store, AgreementKeyPath(fs_, {fs_.CurrentDirectory(),
-                                    config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile)),
-                                    fileToOpen, agreement}));
+  OpenAgreementKey(store, AgreementKeyPath(fs_, {fs_.CurrentDirectory(), fileToOpen, agreement}));
 
   bool show = !store.ReadBool(kShownBeforeValue, false);
   if (!show) {

@@ -35,7 +35,8 @@ class StarterApp {
   bool CreateBackground(bool wait);
   void CloseSplash();
   void SignalClose();
-  // False when the user refused the licence agreement.
+  // False when the user refused the licence agreement. `fileToOpen` is
+  // empty for a CD with several files.
   bool LicenceGate(const std::string& fileToOpen);
 
   struct InstallerOutcome {

@@ -25,10 +25,13 @@ namespace texts = cd_files_texts;
 void ResetAgreementFlag(const WizardSettings& settings, const FileSystem& fs,
                         RegistryBackend& registry, const std::string& cdRoot) {
   RegistryStore store(registry);
-  OpenAgreementKey(store,
-                   AgreementKeyPath(fs, {cdRoot, !settings.ReadBool(keys::kSingleFile, true),
-                                         config::FileFromOpenValue(AutorunOpenValue(settings)),
-                                         settings.Text(ws::kLicenseAgreementFile)}));
+  // Several files are not the file named: the agreement names its own key.
+  const bool several = !settings.ReadBool(keys::kSingleFile, true);
+  OpenAgreementKey(
+      store, AgreementKeyPath(fs, {cdRoot,
+                                   several ? std::string()
+                                           : config::FileFromOpenValue(AutorunOpenValue(settings)),
+                                   settings.Text(ws::kLicenseAgreementFile)}));
   store.WriteBool(kShownBeforeValue, false);
 }
 

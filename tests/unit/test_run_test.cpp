@@ -128,14 +128,15 @@ TEST(CheckChosenFile, TheLengthWarningFirstThenTheFileWithoutContinuing) {
 TEST(AgreementKeyPath, OneFileByItsNameOtherwiseByTheAgreement) {
   FakeFileSystem fs;
   fs.files["E:\\cd\\licence.txt"] = "Terms";
-  auto key = [&](const char* root, bool several, std::string file) {
-    return AgreementKeyPath(fs, {root, several, std::move(file), "licence.txt"});
+  auto key = [&](const char* root, std::string file) {
+    return AgreementKeyPath(fs, {root, std::move(file), "licence.txt"});
   };
   const std::string base = std::string(kRegistryBasePath) + "\\";
-  EXPECT_EQ(key("E:\\cd", false, "E:\\d/e:f;My.pdf"), base + "EdefMy.pdf");
-  EXPECT_EQ(key("E:\\cd", false, std::string("a.pdf\0x", 7)), base + "a.pdf");
-  // Several files: a file named does not count; nor one with nothing left of its name.
-  EXPECT_EQ(key("E:\\cd\\", true, "stale.pdf"), key("E:\\cd", false, "\\:;/"));
+  EXPECT_EQ(key("E:\\cd", "E:\\d/e:f;My.pdf"), base + "EdefMy.pdf");
+  EXPECT_EQ(key("E:\\cd", std::string("a.pdf\0x", 7)), base + "a.pdf");
+  // No file (several), or nothing left of its name: the agreement's key.
+  EXPECT_EQ(key("E:\\cd\\", ""), key("E:\\cd", "\\:;/"));
+  EXPECT_TRUE(key("E:\\cd", "").starts_with(base + "<licence.txt>"));
 }
 
 // The window's part of the test run, in one log with the shell's calls.

@@ -87,7 +87,14 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::GetClientRect(hwnd(), &client);
       const bool inside = ::PtInRect(&client, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       if (message == WM_MOUSEMOVE) {
-        TrackHover(inside);
+        if (inside && state_ != State::kHover) {
+          ::SetCapture(hwnd());
+          stateBeforeHover_ = state_;
+          state_ = State::kHover;
+          Repaint();
+        } else if (!inside) {
+          LeaveHover();
+        }
       } else if (inside) {
         ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
       } else {
@@ -111,9 +118,6 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       LeaveHover();
       return 0;
-    case WM_CANCELMODE:  // sent to the mouse's holder when a dialog opens
-      LeaveHover();
-      break;
     case WM_CAPTURECHANGED:
       // Taken away (a dialog disabling the window, another window, the
       // system): the hover ends with it.
@@ -150,17 +154,6 @@ LRESULT HyperlinkStatic::OnReflectedColour(HDC dc) {
   return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
 }
 
-void HyperlinkStatic::TrackHover(bool inside) {
-  if (inside && state_ != State::kHover) {
-    ::SetCapture(hwnd());
-    stateBeforeHover_ = state_;
-    state_ = State::kHover;
-    Repaint();
-  } else if (!inside && state_ == State::kHover) {
-    LeaveHover();
-  }
-}
-
 // The text is drawn transparently: the parent repaints the background
 // under it so that the old colour does not show through.
 void HyperlinkStatic::Repaint() {
@@ -176,7 +169,7 @@ void HyperlinkStatic::LeaveHover(bool release) {
   if (state_ != State::kHover) return;
   state_ = stateBeforeHover_;
   Repaint();
-  if (release && ::GetCapture() == hwnd()) ::ReleaseCapture();
+  if (release) ::ReleaseCapture();
 }
 
 }  // namespace win32
