@@ -139,8 +139,8 @@ TEST(FileNameLengthPage, OkReadsTheTickBoxAndTheProblemPageShowsItsText) {
 class CountingMain : public MainCommands {
  public:
   int shown = 0;
-  void TestConfiguration() override {}
-  void ShowFilesToCopy() override { ++shown; }
+  void TestConfiguration(HWND) override {}
+  void ShowFilesToCopy(HWND) override { ++shown; }
 };
 
 TEST(TestResultDialog, ShowsTheErrorAndOffersTheReportOnlyWithoutOne) {

@@ -280,7 +280,7 @@ void FileListPage::Test() {
   HWND button = Item(IDB_SEVERAL_TEST);
   ::EnableWindow(button, FALSE);
   SetItemText(IDB_SEVERAL_TEST, options_texts::kTestingInProgress);
-  main()->TestConfiguration();
+  main()->TestConfiguration(hwnd());
   SetItemText(IDB_SEVERAL_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }

@@ -130,7 +130,7 @@ void OpenModePage::Test() {
   HWND button = Item(IDB_MODE_TEST);
   ::EnableWindow(button, FALSE);
   SetItemText(IDB_MODE_TEST, options_texts::kTestingInProgress);
-  main()->TestConfiguration();
+  main()->TestConfiguration(hwnd());
   SetItemText(IDB_MODE_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }

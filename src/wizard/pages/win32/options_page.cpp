@@ -203,7 +203,7 @@ void OptionsPage::TestPressed() {
     win32::WaitCursor wait;
     ::EnableWindow(Item(IDB_OPTIONS_TEST), FALSE);
     SetItemText(IDB_OPTIONS_TEST, tx::kTestingInProgress);
-    if (main() != nullptr) main()->TestConfiguration();
+    if (main() != nullptr) main()->TestConfiguration(hwnd());
     {
       WizardSettings settings(WizardApp::Current().Registry());
       settings.SetFlag(ws::kTestedConfig, true);
