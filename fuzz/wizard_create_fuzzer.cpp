@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/agreement_key.h"
 #include "common/file_path.h"
 #include "common/shell_opener.h"
 #include "config/autorun_keys.h"
@@ -135,13 +136,14 @@ void Create(FuzzedDataProvider& in, World& w) {
 
 void TestRun(FuzzedDataProvider& in, World& w) {
   const std::string fileToOpen = in.ConsumeBool() ? Text(in) : in.ConsumeRandomLengthString(24);
-  const std::string key = AgreementKeyPath(fileToOpen);
-  // The starter's flag for one file lives in a key right below the kit's own.
+  const std::string key = AgreementKeyPath(w.fs, {kFolder, fileToOpen, Text(in)});
+  // The starter's flag for one CD lives in a key right below the kit's own,
+  // one the registry can hold when it is named by the agreement.
   FUZZ_CHECK(text::StartsWith(key, kRegistryBasePath));
   const std::string below = key.substr(std::string(kRegistryBasePath).size());
-  FUZZ_CHECK(below.empty() || (below.size() > 1 && below[0] == '\\' &&
-                               below.find_first_of("\\/:;", 1) == std::string::npos &&
-                               below.find('\0') == std::string::npos));
+  FUZZ_CHECK(below.size() > 1 && below[0] == '\\' &&
+             below.find_first_of("\\/:;", 1) == std::string::npos &&
+             below.find('\0') == std::string::npos && (below[1] != '<' || below.size() < 256));
   // The test run starts the very starter that creating the files copied.
   FUZZ_CHECK(TestStarterPath(w.settings) == CdFilePathsFor(w.settings).starterTarget);
 
@@ -153,8 +155,7 @@ void TestRun(FuzzedDataProvider& in, World& w) {
   RunUi ui(w.files);
   const Snapshot before = Take(w.backend);
   const size_t keysBefore = w.backend.createdKeys.size();
-  const bool started =
-      TestConfiguration(w.settings, w.fs, w.backend, w.questions, opener, ui, fileToOpen);
+  const bool started = TestConfiguration(w.settings, w.fs, w.backend, w.questions, opener, ui);
   FUZZ_CHECK(!started || (ui.created && w.settings.Flag(ws::kTestedConfig)));
   FUZZ_CHECK(OnlyChanged(Changed(before, Take(w.backend)),
                          {ws::kDoNotWarnOverwrites, ws::kQueriedFileOverwrite, ws::kLastINFFile,

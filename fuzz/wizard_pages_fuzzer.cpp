@@ -227,7 +227,10 @@ void StarterName(FuzzedDataProvider& in, World& w, Checks&) {
 
 void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   using namespace license_page;
-  State s = Load(w.settings, w.fs);
+  const std::string appData = in.ConsumeBool() ? "C:\\Users\\me\\AppData" : "";
+  const std::string userBackup = UserBackupPath(appData);
+  if (!appData.empty() && in.ConsumeBool()) w.fs.files[userBackup] = Text(in, 3);
+  State s = Load(w.settings, w.fs, appData);
   s.enabled = in.ConsumeBool();
   s.fileName = Field(in, kFileNameChars);
   if (in.ConsumeBool()) OnEnable(s);
@@ -242,11 +245,12 @@ void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   }
   if (in.ConsumeBool())
     w.fs.failWrites.insert(option_files::InFolder(kit, "BackupLicenseAgreement.txt.tmp"));
+  if (in.ConsumeBool()) w.fs.failWrites.insert(userBackup + ".tmp");
   w.fs.failReplace = in.ConsumeIntegralInRange(0, 7) == 0;
   w.fs.halfWrites = in.ConsumeIntegralInRange(0, 7) == 0;
   const auto filesBefore = w.fs.files;
   const Snapshot before = Take(w.backend);
-  const bool ok = Leave(s, w.settings, w.fs, w.questions, checks);
+  const bool ok = Leave(s, w.settings, w.fs, w.questions, checks, appData);
   const std::set<std::string> changed = Changed(before, Take(w.backend));
   FUZZ_CHECK(OnlyChanged(changed, {keys::kLicenseAgreementEnabled, ws::kLicenseAgreementFile,
                                    ws::kLicenseAgreementFileShowEveryTime}));
@@ -258,7 +262,8 @@ void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   for (const auto& [file, contents] : w.fs.files) {
     const auto old = filesBefore.find(file);
     if (old != filesBefore.end() && old->second == contents) continue;
-    FUZZ_CHECK(s.enabled && (file == path || file == backup) && contents == s.text);
+    FUZZ_CHECK(s.enabled && (file == path || file == backup || file == userBackup) &&
+               contents == s.text);
   }
   if (!s.enabled) {
     FUZZ_CHECK(ok && OnlyChanged(changed, {keys::kLicenseAgreementEnabled}));
@@ -272,7 +277,7 @@ void Licence(FuzzedDataProvider& in, World& w, Checks& checks) {
   if (w.fs.files.count(path) && w.fs.files[path] == s.text && !s.text.empty()) {
     std::string lines;
     option_files::ReadTextLines(w.fs, path, &lines);
-    FUZZ_CHECK(Load(w.settings, w.fs).text == lines);
+    FUZZ_CHECK(Load(w.settings, w.fs, appData).text == lines);
     std::string again;
     w.fs.files[path] = lines;
     option_files::ReadTextLines(w.fs, path, &again);

@@ -121,6 +121,10 @@ Section "Uninstall"
   !insertmacro ForEachHelpPage RemoveHelpPage
   ; Only if empty: pages the author put there stay.
   RMDir "$INSTDIR\help"
+  ; What Discwright keeps in its own folder: the last licence text, and the
+  ; temporary file of a write it did not finish.
+  Delete "$INSTDIR\BackupLicenseAgreement.txt"
+  Delete "$INSTDIR\BackupLicenseAgreement.txt.tmp"
 
   ; The values, shortcuts and uninstall entry belong to the copy the registry
   ; names. Removing an older copy in another folder must not cut the wizard off

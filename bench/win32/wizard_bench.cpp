@@ -120,8 +120,8 @@ class CountingRegistry : public RegistryBackend {
     ++calls;
     real_.CloseKey(key);
   }
-  bool QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
-                  std::string* data) override {
+  RegistryRead QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
+                          std::string* data) override {
     ++calls;
     return real_.QueryValue(key, name, bufferSize, data);
   }

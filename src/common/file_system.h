@@ -27,4 +27,6 @@ class FileSystem {
   // Renames `from` to `to`, replacing an existing `to`.
   virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
   virtual bool DeletePath(const std::string& path) = 0;
+  // Makes the folder `path` (its parent must exist); true when it exists afterwards.
+  virtual bool CreateFolder(const std::string& path) = 0;
 };

@@ -1,5 +1,7 @@
 #include "common/registry_store.h"
 
+#include <initializer_list>
+
 #include "common/text.h"
 
 namespace {
@@ -35,15 +37,46 @@ const char* const RegistryStore::kValuesMessage =
 
 RegistryStore::RegistryStore(RegistryBackend& backend, const std::string& keyPath)
     : backend_(backend) {
-  Open(RegistryRoot::kLocalMachine, keyPath);
+  std::optional<bool>& machineWritable = backend_.machineKeyWritable_;
+  if (machineWritable == true) {
+    Open(RegistryRoot::kLocalMachine, keyPath);
+    return;
+  }
+  RegistryKey machine = nullptr;
+  if (machineWritable.has_value()) {
+    backend_.OpenKey(RegistryRoot::kLocalMachine, keyPath, RegistryAccess::kReadOnly, &machine);
+  } else {
+    // The program's first store decides, by trying to open (or create) the
+    // key for writing, as every store did before there was a choice.
+    machineWritable = Open(RegistryRoot::kLocalMachine, keyPath) && IsWritable();
+    if (*machineWritable) return;
+    machine = key_;  // read-only, or none
+    key_ = nullptr;
+    // The machine-wide key's refusal is no failure of the user's copy.
+    lastError_.clear();
+  }
+  Open(RegistryRoot::kCurrentUser, keyPath);
+  machineKey_ = machine;
 }
 
 RegistryStore::~RegistryStore() { CloseHeldKey(); }
 
 void RegistryStore::CloseHeldKey() {
   if (key_ != nullptr) backend_.CloseKey(key_);
+  if (machineKey_ != nullptr) backend_.CloseKey(machineKey_);
   key_ = nullptr;
+  machineKey_ = nullptr;
   writable_ = false;
+}
+
+inline bool RegistryStore::Query(const std::string& name, size_t bufferSize, std::string* data) {
+  // A value the user's copy holds hides the machine's, even one too long to read.
+  for (RegistryKey key : {key_, machineKey_}) {
+    if (key == nullptr) continue;
+    const RegistryRead read = backend_.QueryValue(key, name, bufferSize, data);
+    if (read != RegistryRead::kMissing) return read == RegistryRead::kRead;
+  }
+  return false;
 }
 
 bool RegistryStore::Open(RegistryRoot root, const std::string& keyPath) {
@@ -91,9 +124,8 @@ bool RegistryStore::CreateKeyPath(const std::string& keyPath) {
 }
 
 std::string RegistryStore::ReadString(const std::string& name) {
-  if (key_ == nullptr) return std::string();
   std::string data;
-  if (!backend_.QueryValue(key_, name, kTextBufferSize, &data)) return std::string();
+  if (!Query(name, kTextBufferSize, &data)) return std::string();
   // The text ends at the first zero byte, or at the end of data stored without one.
   size_t end = data.find('\0');
   if (end != std::string::npos) data.resize(end);
@@ -129,9 +161,8 @@ bool RegistryStore::WriteBool(const std::string& name, int value) {
 }
 
 int32_t RegistryStore::ReadNumber(const std::string& name, int32_t fallback) {
-  if (key_ == nullptr) return fallback;
   std::string data;
-  if (!backend_.QueryValue(key_, name, kNumberBufferSize, &data)) return fallback;
+  if (!Query(name, kNumberBufferSize, &data)) return fallback;
   // The bytes read as one little-endian number, whatever the value's type: a
   // zero-length value is 0, shorter data is zero-extended, and of longer data
   // only the first four bytes count (the low 32 bits of the whole).

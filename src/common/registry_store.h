@@ -26,7 +26,8 @@ class RegistryStore {
   static const char* const kValuesMessage;
 
   explicit RegistryStore(RegistryBackend& backend) : backend_(backend) {}
-  // Root HKEY_LOCAL_MACHINE, opened at once; a failed open is not reported.
+  // The kit's machine-wide key: root HKEY_LOCAL_MACHINE, or the user's own
+  // copy of the key as above, opened at once; a failed open is not reported.
   RegistryStore(RegistryBackend& backend, const std::string& keyPath);
   RegistryStore(const RegistryStore&) = delete;
   RegistryStore& operator=(const RegistryStore&) = delete;
@@ -47,18 +48,23 @@ class RegistryStore {
   virtual bool WriteStringList(const std::string& name, const std::list<std::string>& list);
 
   const std::string& LastError() const { return lastError_; }
-  bool IsOpen() const { return key_ != nullptr; }
+  // True when some key is held for reading.
+  bool IsOpen() const { return key_ != nullptr || machineKey_ != nullptr; }
   // False when no key is open or the key could only be opened for reading.
   bool IsWritable() const { return key_ != nullptr && writable_; }
 
  private:
   void CloseHeldKey();
+  // The value from the held key, or else from the machine-wide key behind it.
+  [[gnu::always_inline]] bool Query(const std::string& name, size_t bufferSize, std::string* data);
   // Stores the bytes in the held key; the values message on any failure.
   bool SetValue(const std::string& name, RegistryType type, const std::string& data);
 
   RegistryBackend& backend_;
   RegistryKey key_ = nullptr;
   bool writable_ = false;
+  // The machine-wide key, held for reading while key_ is the user's copy.
+  RegistryKey machineKey_ = nullptr;
   RegistryRoot root_ = RegistryRoot::kNone;
   std::string keyPath_;
   std::string lastError_;

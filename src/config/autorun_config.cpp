@@ -145,6 +145,8 @@ std::string FileFromOpenValue(std::string_view openValue) {
   if (first != std::string_view::npos && first > 0) openValue.remove_prefix(first + 1);
   size_t last = openValue.rfind('"');
   if (last != std::string_view::npos && last > 0) openValue = openValue.substr(0, last);
+  // What a several-files CD's empty quotes leave behind, a lone quote, is no file.
+  if (NamesNoFile(openValue)) openValue = {};
   return std::string(openValue);
 }
 

@@ -55,6 +55,15 @@ std::string JoinToFolder(std::string_view folder, std::string_view value);
 
 // The file to open from the trimmed OPEN value (quote rules); empty: none.
 std::string FileFromOpenValue(std::string_view openValue);
+// True for a file name made of nothing but quotes and blanks, such as the
+// lone quote left of the empty quotes of `Vendisc.exe ""` (no Windows file
+// name holds a quote).
+inline bool NamesNoFile(std::string_view name) {
+  for (char c : name) {
+    if (c != '"' && c != ' ' && c != '\t') return false;
+  }
+  return true;
+}
 
 }  // namespace config
 

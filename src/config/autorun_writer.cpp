@@ -210,11 +210,15 @@ std::string AutorunStarterName(const AutorunSettings& settings) {
   return name.empty() ? std::string(kDefaultStarterName) : name;
 }
 
+std::string AutorunOpenValue(const AutorunSettings& settings) {
+  return AutorunStarterName(settings) + " \"" +
+         AutorunFileName(settings.ReadString(ws::kSourceFile)) + "\"";
+}
+
 std::string BuildAutorunText(const AutorunSettings& settings) {
   LineWriter w(settings);
   w.Section(keys::kSection);
-  w.Line(keys::kOpen,
-         AutorunStarterName(settings) + " \"" + AutorunFileName(w.Str(ws::kSourceFile)) + "\"");
+  w.Line(keys::kOpen, AutorunOpenValue(settings));
   WriteLicence(w);
   if (w.Bool(ws::kForceExecuteOption, false))
     w.Line(keys::kQUAVForceExecuteWith, w.Str(ws::kForceExecuteWith));

@@ -37,6 +37,9 @@ std::string AutorunFileName(const std::string& path);
 // otherwise kDefaultStarterName.
 std::string AutorunStarterName(const AutorunSettings& settings);
 
+// The OPEN value: the starter's name, a blank and the file to open's name in quotes.
+std::string AutorunOpenValue(const AutorunSettings& settings);
+
 // The complete autorun.inf, every line ending in CR LF. A stored text that
 // holds line breaks is written with "<br>" for each, so that no value can
 // spill into a line of its own.

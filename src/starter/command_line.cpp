@@ -1,5 +1,7 @@
 #include "starter/command_line.h"
 
+#include "config/autorun_config.h"
+
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
@@ -67,7 +69,7 @@ std::string FileFromCommandLine(std::string_view commandLine) {
   std::vector<std::string> args = SplitCommandLine(commandLine);
   for (size_t k = 1; k < args.size(); ++k) {
     const std::string& arg = args[k];
-    if (arg.empty() || arg[0] == '/' || arg[0] == '-') continue;
+    if (config::NamesNoFile(arg) || arg[0] == '/' || arg[0] == '-') continue;
     return arg;
   }
   return {};

@@ -15,5 +15,6 @@
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
 // The first argument after the program name that does not begin with "/" or
-// "-"; empty when there is none. Empty arguments ("") name no file.
+// "-"; empty when there is none. Empty arguments (""), and those made only
+// of quotes and blanks, name no file.
 std::string FileFromCommandLine(std::string_view commandLine);

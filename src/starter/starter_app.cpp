@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/agreement_key.h"
 #include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/registry_store.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr const char* kIsRunning = "IsRunning";
-constexpr const char* kShownBefore = "ShownBefore";
 
 using keywords::kAfterWelcome;
 using keywords::kBeforeWelcome;
@@ -46,14 +46,6 @@ std::vector<std::string> SplitProgramList(std::string_view list) {
 
 int32_t SeveralFilesCount(int32_t configured) {
   return std::clamp(configured, 0, kMaxSeveralFiles);
-}
-
-std::string ShownBeforeKeyName(std::string_view fileToOpen) {
-  std::string name;
-  for (char c : fileToOpen) {
-    if (c != '\\' && c != '/' && c != ':' && c != ';') name += c;
-  }
-  return name;
 }
 
 StarterApp::StarterApp(FileSystem& fs, ShellPort& shell, RegistryBackend& registry, StarterUi& ui)
@@ -107,8 +99,11 @@ void StarterApp::StartUp(std::string_view commandLine) {
     failureCode = starter_texts::kAutorunMissingCode;
   }
 
-  if (!file.empty()) {
-    if (!LicenceGate(file)) {
+  // A CD with several files names none in OPEN; it plays all the same.
+  const bool several = config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile));
+  if (!file.empty() || several) {
+    // Several files are not the file named: the agreement names its own key.
+    if (!LicenceGate(several ? std::string() : file)) {
       WriteIsRunning(false);
       return;
     }
@@ -120,7 +115,7 @@ void StarterApp::StartUp(std::string_view commandLine) {
         return;
       }
     }
-    if (config::IsSeveralFiles(ReadConfigValue(keys::kSingleFile))) {
+    if (several) {
       OpenSeveralFiles();
     } else {
       OpenFile(file, "", true, false, false);
@@ -214,16 +209,10 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
   std::string agreement = ReadConfigValue(keys::kQUAVLicenseFile);
   if (agreement.empty()) return true;
 
-  // Accepted once per user and per file to open. A name with nothing left
-  // after the removals would make a key path ending in "\": use the base key.
   RegistryStore store(registry_);
-  std::string name = ShownBeforeKeyName(fileToOpen);
-  if (name.empty() || !store.Open(RegistryRoot::kCurrentUser,
-                                  text::Format("%s\\%s", kRegistryBasePath, name.c_str()))) {
-    store.Open(RegistryRoot::kCurrentUser, kRegistryBasePath);
-  }
+  OpenAgreementKey(store, AgreementKeyPath(fs_, {fs_.CurrentDirectory(), fileToOpen, agreement}));
 
-  bool show = !store.ReadBool(kShownBefore, false);
+  bool show = !store.ReadBool(kShownBeforeValue, false);
   if (!show) {
     std::string always = ReadConfigValue(keys::kQUAVLicenseFileShowAlways);
     show = !always.empty() && !text::EqualsNoCase(always, "no");
@@ -231,7 +220,7 @@ bool StarterApp::LicenceGate(const std::string& fileToOpen) {
   if (!show) return true;
 
   if (!ui_.RunLicence(agreement)) return false;
-  store.WriteBool(kShownBefore, true);
+  store.WriteBool(kShownBeforeValue, true);
   return true;
 }
 

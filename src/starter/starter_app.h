@@ -35,7 +35,8 @@ class StarterApp {
   bool CreateBackground(bool wait);
   void CloseSplash();
   void SignalClose();
-  // False when the user refused the licence agreement.
+  // False when the user refused the licence agreement. `fileToOpen` is
+  // empty for a CD with several files.
   bool LicenceGate(const std::string& fileToOpen);
 
   struct InstallerOutcome {
@@ -91,7 +92,3 @@ int32_t SeveralFilesCount(int32_t configured);
 // Splits a program list at every ",", trimming each part; a part before a
 // comma stays even when empty, an empty last part is dropped.
 std::vector<std::string> SplitProgramList(std::string_view list);
-
-// The per-user key below the base key for a file to open: the name with
-// every "\", "/", ":" and ";" removed.
-std::string ShownBeforeKeyName(std::string_view fileToOpen);

@@ -1,14 +1,18 @@
 #include "wizard/cd_files.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "common/file_path.h"
 #include "common/file_system.h"
+#include "common/picture_format.h"
 #include "common/text.h"
+#include "config/autorun_config.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/file_copier.h"
+#include "wizard/open_value.h"
 #include "wizard/wizard_questions.h"
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_values.h"
@@ -25,6 +29,26 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   FilePath path = Folder(folder);
   path.SetName(name);
   return path.FullPath();
+}
+
+// The starter that the OPEN line of the autorun.inf at `path` names, when
+// that is a plain file name of its folder; empty otherwise.
+std::string StarterNamedIn(const FileSystem& fs, const std::string& path) {
+  std::string contents;
+  if (!fs.ReadFileHead(path, config::kMaxAutorunBytes, &contents)) return {};
+  const config::ProfileSection section = config::ProfileSection::Parse(contents, keys::kSection);
+  const std::string* open = section.Find(keys::kOpen);
+  if (open == nullptr) return {};
+  const std::string name = SplitOpenValue(*open).starterName;
+  return name.find_first_of("\\/:*?") == std::string::npos ? name : std::string();
+}
+
+bool SameContents(const FileSystem& fs, const std::string& a, const std::string& b) {
+  uint64_t sizeA = 0, sizeB = 0, time = 0;
+  if (!fs.Stamp(a, &sizeA, &time) || !fs.Stamp(b, &sizeB, &time) || sizeA != sizeB) return false;
+  std::string contentsA, contentsB;
+  return fs.ReadWholeFile(a, &contentsA) && fs.ReadWholeFile(b, &contentsB) &&
+         contentsA == contentsB;
 }
 
 }  // namespace
@@ -52,6 +76,18 @@ std::string CopyFailureText(const std::string& from, const std::string& to, uint
 bool CdFiles::RequireFile(const std::string& path, const std::string& label, bool askToContinue) {
   if (path.empty() || IsUrl(path) || fs_.FindFile(path)) return true;
   const std::string message = texts::RequiredFileMissing(label, path);
+  if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
+  questions_.ShowMessage(message);
+  return false;
+}
+
+bool CdFiles::RequirePicture(const std::string& path, const std::string& label,
+                             bool askToContinue) {
+  if (!RequireFile(path, label, askToContinue)) return false;
+  if (path.empty() || IsUrl(path) || !fs_.FindFile(path) || IsShowablePicture(fs_, path)) {
+    return true;
+  }
+  const std::string message = texts::NotAPicture(label, path);
   if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
   questions_.ShowMessage(message);
   return false;
@@ -91,27 +127,30 @@ bool CdFiles::CheckFeatureFiles() {
   auto require = [this](const std::string& setting, const char* label) {
     return RequireFile(InSourceFolder(settings_.Text(setting)), label, true);
   };
+  auto picture = [this](const std::string& setting, const char* label) {
+    return RequirePicture(InSourceFolder(settings_.Text(setting)), label, true);
+  };
   if (flag(ws::kEnableIcon) && !require(keys::kIcon, texts::kIconFile)) return false;
   if (flag(keys::kShowSplashScreen) && flag(keys::kSplashScreenUseImage) &&
-      !require(keys::kSplashScreenImage, texts::kSplashImage)) {
+      !picture(keys::kSplashScreenImage, texts::kSplashImage)) {
     return false;
   }
   if (flag(keys::kWelcomeEnabled) && flag(keys::kWelcomeUseImage) &&
-      !require(keys::kWelcomeImage, texts::kWelcomeImage)) {
+      !picture(keys::kWelcomeImage, texts::kWelcomeImage)) {
     return false;
   }
   if (!settings_.ReadBool(keys::kSingleFile, true) && flag(keys::kMultiSelectUseImage) &&
-      !require(keys::kMultiSelectImage, texts::kSelectImage)) {
+      !picture(keys::kMultiSelectImage, texts::kSelectImage)) {
     return false;
   }
   if (flag(keys::kShowBackgroundWindow)) {
     if (settings_.ReadBool(keys::kBackgroundFullScreenImage, true)) {
-      if (!require(ws::kBackgroundFullScreenImageFile, texts::kFullScreenImage)) return false;
+      if (!picture(ws::kBackgroundFullScreenImageFile, texts::kFullScreenImage)) return false;
     } else {
       for (int n = 1; n <= keys::kBackgroundPictureCount; ++n) {
         const char* setting = keys::BackgroundFullScreenImageFile(n);
         if (FilePath(settings_.Text(setting)).Name().empty()) continue;
-        if (!require(setting, texts::kBackgroundImages[n - 1])) return false;
+        if (!picture(setting, texts::kBackgroundImages[n - 1])) return false;
       }
     }
   }
@@ -167,6 +206,7 @@ bool CdFiles::CreateCdFiles(bool ask) {
       !questions_.AskYesNo(texts::OverwriteQuestion(paths.configFile))) {
     return false;
   }
+  const std::string previousStarter = StarterNamedIn(fs_, paths.configFile);
   if (!WriteAutorunFile(fs_, paths.configFile, BuildAutorunText(settings_))) {
     const std::string code =
         text::Format(texts::kErrorCodeFormat, static_cast<int>(ui_.LastError()));
@@ -175,5 +215,23 @@ bool CdFiles::CreateCdFiles(bool ask) {
     return false;
   }
   settings_.SetText(ws::kLastINFFile, paths.configFile);
+  OfferToRemoveOldStarters(paths, previousStarter);
   return true;
+}
+
+void CdFiles::OfferToRemoveOldStarters(const CdFilePaths& paths,
+                                       const std::string& previousStarter) {
+  const std::string folder = settings_.Text(ws::kSourceFolder);
+  std::vector<std::string> names = {kDefaultStarterName};
+  if (!previousStarter.empty() && !text::EqualsNoCase(previousStarter, kDefaultStarterName)) {
+    names.push_back(previousStarter);
+  }
+  for (const std::string& name : names) {
+    if (text::EqualsNoCase(name, paths.starterName)) continue;
+    const std::string path = InFolder(folder, name);
+    // Only an unchanged copy of the kit's starter, never a program of the author's.
+    if (!fs_.FindFile(path) || !SameContents(fs_, path, paths.starterSource)) continue;
+    if (!questions_.AskYesNo(texts::RemoveOldStarter(path, paths.starterName))) continue;
+    if (!fs_.DeletePath(path)) questions_.ShowMessage(texts::OldStarterKept(path));
+  }
 }

@@ -44,12 +44,16 @@ class CdFiles {
   // a missing file the author is told; with `askToContinue` they may pass
   // over it (true) or stop (false).
   bool RequireFile(const std::string& path, const std::string& label, bool askToContinue);
+  // The same, and that the file is a picture the CD can show (judged by its
+  // first bytes); a missing file passed over is not looked at again.
+  bool RequirePicture(const std::string& path, const std::string& label, bool askToContinue);
   // Every file of every feature that is switched on, in a fixed order; stops
   // at the first missing file the author does not pass over.
   bool CheckRequiredFiles();
   // Checks, asks, copies the starter and writes autorun.inf; true when both
   // files were written. With `ask` the author confirms overwrites (and is
-  // asked once per machine whether to stop asking).
+  // asked once per machine whether to stop asking). Then offers to remove a
+  // copy of the kit's starter that the configuration no longer names.
   bool CreateCdFiles(bool ask);
 
  private:
@@ -57,6 +61,8 @@ class CdFiles {
   std::string InSourceFolder(const std::string& value) const;
   bool CheckFilesToOpen();
   bool CheckFeatureFiles();
+  // `previousStarter`: the starter that the autorun.inf just replaced named.
+  void OfferToRemoveOldStarters(const CdFilePaths& paths, const std::string& previousStarter);
 
   WizardSettings& settings_;
   FileSystem& fs_;

@@ -12,6 +12,28 @@ inline std::string RequiredFileMissing(const std::string& label, const std::stri
          path + "\n\nEither select a new file, or copy the file into the required folder.";
 }
 inline constexpr const char* kContinueDetecting = "\n\nContinue detecting errors?";
+// An image the CD cannot show, whatever its name says.
+inline std::string NotAPicture(const std::string& label, const std::string& path) {
+  return "The following file is chosen for '" + label +
+         "', but is not a GIF, JPEG or BMP picture:\n\n" + path +
+         "\n\nThe CD can show only these, whatever a file is called.  Either select another "
+         "image, or save this one as GIF, JPEG or BMP.";
+}
+
+// A copy of the kit's starter left from before the starter was renamed:
+// the folder goes to the CD whole.
+inline std::string RemoveOldStarter(const std::string& path, const std::string& starterName) {
+  return "Your CD folder still holds a copy of the starter program that this configuration no "
+         "longer uses:\n\n" +
+         path + "\n\nThe CD now starts '" + starterName +
+         "'.  If the old copy stays in the folder, it will be copied to the CD with your "
+         "files.\n\nRemove the old copy?";
+}
+inline std::string OldStarterKept(const std::string& path) {
+  return "It was not possible to remove '" + path +
+         "'.  Ensure it is not in use or read only, and remove it before you copy your files to "
+         "the CD.";
+}
 
 // The labels of the required files.
 inline constexpr const char* kAutorunFile = "Autorun File";

@@ -70,27 +70,23 @@ class Loader {
 void LoadFileToOpen(Loader& l, WizardQuestions& questions) {
   WizardSettings& s = l.Settings();
   std::string open = l.Value(kOpen);
-  std::string fileToOpen;
+  OpenValueParts parts;
   if (open.empty()) {
     questions.ShowMessage(wizard_texts::kNoOpenSection);
   } else {
-    OpenValueParts parts = SplitOpenValue(open);
-    if (!parts.hasBlank) {
-      questions.ShowMessage(wizard_texts::kNotConfiguredByUs);
-    } else {
-      s.SetText(ws::kAutoRunExeName, parts.starterName);
-      s.SetFlag(ws::kAutoRunExeNameEnabled,
-                !text::EqualsNoCase(parts.starterName, kDefaultStarterName));
-    }
-    fileToOpen = parts.fileToOpen;
+    parts = SplitOpenValue(open);
+    if (!parts.hasBlank) questions.ShowMessage(wizard_texts::kNotConfiguredByUs);
   }
-  if (fileToOpen.empty()) fileToOpen = s.Text(ws::kSourceFile);
-  // The starter opens a file in the CD's root: any folder it names is replaced.
-  FilePath file(fileToOpen);
+  // What the line does not name is not taken from the configuration loaded
+  // before: that one's starter or file would be written into this CD's files.
+  s.SetText(ws::kAutoRunExeName, parts.starterName);
+  s.SetFlag(ws::kAutoRunExeNameEnabled,
+            parts.hasBlank && !text::EqualsNoCase(parts.starterName, kDefaultStarterName));
+  // The starter opens a file in the CD's root: any folder it names is
+  // replaced. A name without a "." is no file the writer can name again.
+  FilePath file(parts.fileToOpen);
   file.SetFolder(l.Folder());
-  // Only a path with a file name part: the folder alone is no file to open.
-  std::string full = file.FullPathIfComplete();
-  if (!full.empty()) s.SetText(ws::kSourceFile, full);
+  s.SetText(ws::kSourceFile, file.FullPathIfComplete());
 }
 
 void LoadInstallers(Loader& l) {

@@ -1,10 +1,12 @@
 #include "wizard/test_run.h"
 
+#include "common/agreement_key.h"
 #include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/registry_store.h"
 #include "common/shell_opener.h"
 #include "common/text.h"
+#include "config/autorun_config.h"
 #include "config/autorun_keys.h"
 #include "config/autorun_writer.h"
 #include "wizard/cd_files.h"
@@ -18,12 +20,18 @@ namespace ws = wizard_settings;
 namespace texts = cd_files_texts;
 
 // Makes the starter show its agreement again on this machine, for this user
-// and this file to open only.
-void ResetAgreementFlag(RegistryBackend& registry, const std::string& fileToOpen) {
+// and this CD only: the key the starter started from `cdRoot` names, for
+// the autorun.inf just written there.
+void ResetAgreementFlag(const WizardSettings& settings, const FileSystem& fs,
+                        RegistryBackend& registry, const std::string& cdRoot) {
   RegistryStore store(registry);
-  if (!store.Open(RegistryRoot::kCurrentUser, AgreementKeyPath(fileToOpen))) {
-    store.Open(RegistryRoot::kCurrentUser, kRegistryBasePath);
-  }
+  // Several files are not the file named: the agreement names its own key.
+  const bool several = !settings.ReadBool(keys::kSingleFile, true);
+  OpenAgreementKey(
+      store, AgreementKeyPath(fs, {cdRoot,
+                                   several ? std::string()
+                                           : config::FileFromOpenValue(AutorunOpenValue(settings)),
+                                   settings.Text(ws::kLicenseAgreementFile)}));
   store.WriteBool(kShownBeforeValue, false);
 }
 
@@ -44,18 +52,9 @@ bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi
   return CheckFileNameLength(settings, path, ui) && cdFiles.RequireFile(path, label, false);
 }
 
-std::string AgreementKeyPath(const std::string& fileToOpen) {
-  std::string name;
-  for (char c : fileToOpen) {
-    // The system reads the name up to its first zero byte, as it reads the
-    // starter's own.
-    if (c == '\0') break;
-    if (c != '\\' && c != '/' && c != ':' && c != ';') name += c;
-  }
-  // Nothing left would name the base key with a trailing "\": the starter
-  // keeps the flag in the base key itself then.
-  if (name.empty()) return kRegistryBasePath;
-  return text::Format("%s\\%s", kRegistryBasePath, name.c_str());
+bool CheckChosenPicture(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
+                        const std::string& path, const std::string& label) {
+  return CheckFileNameLength(settings, path, ui) && cdFiles.RequirePicture(path, label, false);
 }
 
 std::string TestStarterPath(const WizardSettings& settings) {
@@ -65,8 +64,7 @@ std::string TestStarterPath(const WizardSettings& settings) {
 }
 
 bool TestConfiguration(WizardSettings& settings, const FileSystem& fs, RegistryBackend& registry,
-                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui,
-                       const std::string& fileToOpen) {
+                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui) {
   if (!ui.CreateCdFiles(!settings.Flag(ws::kDoNotWarnOverwrites))) return false;
   const std::string starter = TestStarterPath(settings);
   if (!fs.FindFile(starter)) {
@@ -76,7 +74,7 @@ bool TestConfiguration(WizardSettings& settings, const FileSystem& fs, RegistryB
   if (settings.Flag(keys::kLicenseAgreementEnabled) &&
       text::EqualsNoCase(settings.Text(ws::kLicenseAgreementFileShowEveryTime), "no") &&
       questions.AskYesNo(texts::kResetAgreementQuestion)) {
-    ResetAgreementFlag(registry, fileToOpen);
+    ResetAgreementFlag(settings, fs, registry, FilePath(starter).Folder());
   }
   if (!settings.Flag(ws::kWarnedAboutCaching) && !questions.AskYesNo(texts::kCachingQuestion)) {
     settings.SetFlag(ws::kWarnedAboutCaching, true);

@@ -32,11 +32,9 @@ bool CheckFileNameLength(WizardSettings& settings, const std::string& path, Leng
 // The length warning, then that the file exists (without the continue question).
 bool CheckChosenFile(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
                      const std::string& path, const std::string& label);
-
-// The key under HKEY_CURRENT_USER where the starter keeps its agreement flag
-// for a file to open: the base key and the name without "\", "/", ":", ";".
-std::string AgreementKeyPath(const std::string& fileToOpen);
-inline constexpr const char* kShownBeforeValue = "ShownBefore";
+// The same for an image: it must also be a picture the CD can show.
+bool CheckChosenPicture(WizardSettings& settings, CdFiles& cdFiles, LengthWarningUi& ui,
+                        const std::string& path, const std::string& label);
 
 // What the test run needs of the window that runs it.
 class TestRunUi {
@@ -45,6 +43,7 @@ class TestRunUi {
   // Creating the CD files, with the wizard's questions and problem page.
   virtual bool CreateCdFiles(bool ask) = 0;
   virtual bool SetCurrentDirectory(const std::string& folder) = 0;
+  // Off while the starter starts and lingers.
   virtual void EnableTestButton(bool enabled) = 0;
   // The "Testing your configuration" page with an error.
   virtual void ShowTestResult(const std::string& errorText) = 0;
@@ -52,11 +51,9 @@ class TestRunUi {
 
 // The whole test run. `opener` is the wizard's (its own wording, no linger
 // time and no close event, so a successful start is followed by five seconds
-// of handling window messages). `fileToOpen` is the main window's, for the
-// agreement flag. True when the starter was started.
+// of handling window messages). True when the starter was started.
 bool TestConfiguration(WizardSettings& settings, const FileSystem& fs, RegistryBackend& registry,
-                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui,
-                       const std::string& fileToOpen);
+                       WizardQuestions& questions, ShellOpener& opener, TestRunUi& ui);
 
 // The starter that the test run starts: SourceFolder and the starter's name.
 std::string TestStarterPath(const WizardSettings& settings);

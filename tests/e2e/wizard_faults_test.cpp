@@ -2,7 +2,9 @@
 // real Discwright.exe: each failure ends with its own text, and the old
 // autorun.inf, the old starter and the settings are left as they were.
 #include <aclapi.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <functional>
@@ -14,6 +16,7 @@
 #include "registry_snapshot.h"
 #include "wine_unix.h"
 #include "wizard/cd_files_texts.h"
+#include "wizard/pages/options_texts.h"
 #include "wizard/res/resource.h"
 #include "wizard/win32/multiline_text.h"
 #include "wizard/wizard_texts.h"
@@ -364,6 +367,89 @@ TEST_F(WizardFaults, RunningStarterAndUnwritableRegistryAreTold) {
   EXPECT_TRUE(RegistryChanges(before, TakeRegistrySnapshot(), [](auto&) { return false; }).empty());
   EXPECT_EQ(WizardValue(ws::kTestedConfig), "yes");
   Exit(main);
+}
+
+// A standard user, who may write neither the kit's key nor its folder: the
+// whole wizard still makes the CD, reading what the installer and an
+// administrator stored and keeping its own values and the licence text in the
+// user's own places; the CD's one-at-a-time guard works; nothing else changes.
+TEST_F(WizardFaults, StandardUserMakesACdThatGuardsItsStart) {
+  char appData[MAX_PATH] = {};
+  ASSERT_EQ(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData), S_OK);
+  const std::string userFolder = std::string(appData) + "\\QUAV\\ZoruZaz AZ";
+  const std::string backup = userFolder + "\\BackupLicenseAgreement.txt";
+  ASSERT_TRUE(SetWizardValue("RunOneAtATime", "yes"));  // an administrator's
+  const RegistryState before = TakeRegistrySnapshot();
+  Undoing restore{[&] {
+    RestoreValues(before, TakeRegistrySnapshot());
+    RemoveNewKeys(before, TakeRegistrySnapshot());
+    ::DeleteFileA(backup.c_str());
+    ::RemoveDirectoryA(userFolder.c_str());
+    ::RemoveDirectoryA((std::string(appData) + "\\QUAV").c_str());
+  }};
+  WizardKeyWritesDenied denied;
+  ASSERT_TRUE(denied.ok());
+  const Undo kitRefused = Refused(KitFolder());
+  ASSERT_TRUE(kitRefused);
+
+  HWND main = StartAtMainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ClickButton(main, IDB_MAIN_WIZARD));
+  HWND wizard = WaitForFrame(*discwright_, wizard_texts::kIntroductionTitle);
+  ASSERT_NE(wizard, nullptr);
+  ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_NEXT));
+  ASSERT_NE(WaitForFrame(*discwright_, wizard_texts::kSelectFileTitle), nullptr);
+  ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_NEXT));
+  AnswerWizard(*discwright_, options_texts::kRunOneAtATimeUpgraded, IDOK);
+  HWND options = PageHolding(wizard, IDL_OPTIONS_TABLE);
+  ASSERT_TRUE(SelectListViewRow(options, IDL_OPTIONS_TABLE, 2));
+  ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(options, IDB_OPTIONS_CONFIGURE); }, 3s));
+  ASSERT_TRUE(ClickButton(options, IDB_OPTIONS_CONFIGURE));
+  HWND frame = WaitForOptionFrame(*discwright_, options_texts::kLicenseTitle);
+  HWND licence = PageHolding(frame, IDE_LICENSE_TEXT);
+  ASSERT_NE(licence, nullptr);
+  ASSERT_TRUE(ClickButton(licence, IDX_LICENSE_ENABLE));
+  ASSERT_TRUE(WaitUntil([&] { return IsControlEnabled(licence, IDE_LICENSE_TEXT); }, 3s));
+  ASSERT_TRUE(SetControlText(licence, IDE_LICENSE_TEXT, "Terms"));
+  ASSERT_TRUE(ClickButton(frame, IDB_OPTION_OK));
+  ASSERT_TRUE(WaitForWindowGone(frame));
+  ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_NEXT));
+  ASSERT_NE(WaitForFrame(*discwright_, wizard_texts::kFilesCreatedTitle), nullptr)
+      << ControlText(wizard, IDT_FRAME_TITLE);
+  ASSERT_TRUE(ClickButton(wizard, IDB_FRAME_FINISH));
+  AnswerWizard(*discwright_, wizard_texts::kTestQuestion, IDNO);
+  Exit(main);
+  const std::string autorun = cd_.ReadText("autorun.inf");
+  EXPECT_EQ(autorun, ExpectedAutorun());
+  EXPECT_THAT(autorun, testing::HasSubstr("RunOneAtATime=1\r\n"));
+  EXPECT_EQ(cd_.ReadText("euagl_cd_license.txt"), "Terms");
+  EXPECT_EQ(WholeFile(backup), "Terms");
+
+  // The CD played: while the first copy lingers, a second one asks.
+  auto first = Process::Start(Starter(), std::string("\"") + kDocument + "\"", cd_.Path(),
+                              {{"RECORDER_LOG", LogPath()}});
+  ASSERT_TRUE(first);
+  HWND agreement = WaitForWindow(*first, kLicenceTitle, kDialogClass);
+  ASSERT_TRUE(agreement && ClickButton(agreement, IDOK));
+  ASSERT_EQ(WaitForRecorderEntries(LogPath(), 1).Starts().size(), 1u);
+  EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kStarterKey, "IsRunning"), "yes");
+  auto second = Process::Start(Starter(), std::string("\"") + kDocument + "\"", cd_.Path(), {});
+  ASSERT_TRUE(second);
+  auto question = WaitForMessageBox(*second, kStarterTitle);
+  ASSERT_TRUE(question);
+  EXPECT_THAT(question->text, testing::StartsWith("A copy of this CD is already being opened"));
+  ASSERT_TRUE(AnswerMessageBox(question->window, IDNO));
+  EXPECT_EQ(second->WaitForExit(5s), 0u);
+  EXPECT_EQ(first->WaitForExit(15s), 0u);
+  EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kStarterKey, "IsRunning"), "no");
+
+  // Everything the two programs stored is in the user's own key.
+  EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kWizardKey, ws::kLastINFFile), Autorun());
+  EXPECT_THAT(RegistryChanges(before, TakeRegistrySnapshot(),
+                              [](const std::string& id) {
+                                return id.rfind("hkcu\\software\\quav\\zoruzazaz", 0) == 0;
+                              }),
+              testing::IsEmpty());
 }
 
 }  // namespace

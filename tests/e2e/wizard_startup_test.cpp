@@ -87,6 +87,14 @@ TEST_F(WizardStartUp, FirstRunOffersOnlyCreateAndRemembersNotToShowAgain) {
   ASSERT_NE(secondMain, nullptr);
   EXPECT_TRUE(StaysAway([&] { return WaitForFrame(*second, wizard_texts::kWelcomeFrameTitle, 0s); },
                         1500ms));
+  // A start while one runs ends at once and brings the running one to the front.
+  ::ShowWindow(secondMain, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(secondMain) != FALSE; }));
+  auto third = StartDiscwright();
+  ASSERT_TRUE(third);
+  EXPECT_TRUE(third->WaitForExit(10s).has_value());
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == secondMain; }));
+  EXPECT_FALSE(::IsIconic(secondMain));
   ASSERT_TRUE(PressKey(secondMain, VK_ESCAPE));
   ASSERT_TRUE(AnswerExitQuestion(*second, IDYES));
   EXPECT_TRUE(second->WaitForExit(5s).has_value());

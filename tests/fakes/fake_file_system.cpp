@@ -72,3 +72,9 @@ bool FakeFileSystem::MoveReplacing(const std::string& from, const std::string& t
 }
 
 bool FakeFileSystem::DeletePath(const std::string& path) { return files.erase(path) > 0; }
+
+bool FakeFileSystem::CreateFolder(const std::string& path) {
+  if (failFolders.count(path)) return false;
+  folders.insert(path);
+  return true;
+}

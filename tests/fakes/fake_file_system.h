@@ -15,6 +15,8 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, std::string> files;    // full path -> contents
   std::map<std::string, uint64_t> writeTimes;  // Put moves a file's time on
   std::set<std::string> failWrites;            // paths whose WriteWholeFile fails
+  std::set<std::string> folders;               // made by CreateFolder
+  std::set<std::string> failFolders;           // paths CreateFolder cannot make
   bool failReplace = false;
   // A disk that fills up: every WriteWholeFile leaves half its contents and fails.
   bool halfWrites = false;
@@ -34,6 +36,7 @@ class FakeFileSystem : public FileSystem {
   bool WriteWholeFile(const std::string& path, const std::string& contents) override;
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   bool DeletePath(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
 
  private:
   uint64_t writeClock_ = 1000;

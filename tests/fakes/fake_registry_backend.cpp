@@ -252,16 +252,17 @@ void FakeRegistryBackend::CloseKey(RegistryKey key) {
   if (HandleOf(key) != nullptr) handles_.erase(reinterpret_cast<uintptr_t>(key));
 }
 
-bool FakeRegistryBackend::QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
-                                     std::string* data) {
+RegistryRead FakeRegistryBackend::QueryValue(RegistryKey key, const std::string& name,
+                                             size_t bufferSize, std::string* data) {
   ++queries;
   data->clear();
   const Handle* handle = HandleOf(key);
-  if (handle == nullptr) return false;
+  if (handle == nullptr) return RegistryRead::kMissing;
   auto value = GetValue(handle->root, handle->path, name);
-  if (!value || value->data.size() > bufferSize) return false;
+  if (!value) return RegistryRead::kMissing;
+  if (value->data.size() > bufferSize) return RegistryRead::kTooLong;
   *data = value->data;
-  return true;
+  return RegistryRead::kRead;
 }
 
 bool FakeRegistryBackend::SetValue(RegistryKey key, const std::string& name, RegistryType type,

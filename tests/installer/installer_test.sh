@@ -2,7 +2,8 @@
 # installer_test.sh BUILD_DIR
 # The kit's installer in the build folder's Wine prefix, along one long path:
 # install into a fresh folder and check files, values, shortcuts and the
-# uninstall entry; uninstall and check that exactly that is gone; install two
+# uninstall entry; uninstall and check that exactly that is gone, with what
+# Discwright left in the folder; install two
 # copies, and check that removing the older one leaves the values, shortcuts and
 # the author's own settings of the one in use; an install that cannot write its
 # files fails; finally tools/install-kit.
@@ -79,9 +80,12 @@ grep -a -q -F "$win\\Kit A\\Discwright.exe" "$menu/Discwright.lnk" 2>/dev/null |
 grep -a -q -F "$win\\Kit A\\Uninstall.exe" "$menu/Uninstall ZoruZaz AZ.lnk" 2>/dev/null ||
   fail "no Start-menu shortcut to the uninstaller"
 
-# The only copy goes: everything it made goes, the emptied key too, but not
-# the page the author added to the help folder.
+# The only copy goes: everything it and Discwright made goes (the licence
+# backup, a half-written one), the emptied key too, but not the page the
+# author added to the help folder.
 echo "<p>mine</p>" >"$a/help/my_notes.html"
+printf 'Terms\r\n' >"$a/BackupLicenseAgreement.txt"
+printf 'Ter' >"$a/BackupLicenseAgreement.txt.tmp"
 run_windows "\"$win\\Kit A\\Uninstall.exe\" /S _?=$win\\Kit A" || fail "uninstall Kit A: code $?"
 expect_only_left "uninstall Kit A" "$a" "./Uninstall.exe ./help ./help/my_notes.html "
 read_keys

@@ -152,6 +152,8 @@ TEST(FileFromOpenValue, QuoteRules) {
       {"Vendisc.exe \"unclosed.doc", "unclosed.doc"},
       {"\"x.doc", "\"x.doc"},  // a quote in the first place is left alone
       {"Vendisc.exe \"a.doc\" /s", "a.doc"},
+      {"Vendisc.exe \"\"", ""},  // several files: no file, not a lone quote
+      {"Vendisc.exe \" \"", ""},
   };
   for (const auto& row : rows) EXPECT_EQ(config::FileFromOpenValue(row.open), row.file) << row.open;
 }

@@ -123,9 +123,9 @@ void ExpectReadBack(const AutorunSettings& s, const AutorunConfig& c) {
   };
   auto flag = [&](const char* key, bool expected) { EXPECT_EQ(c.Flag(key), expected) << key; };
 
-  // The quoted file name, blanks and all; with none, the lone quote the rules leave.
+  // The quoted file name, blanks and all; with none, no file.
   const std::string source = AutorunFileName(s.ReadString(ws::kSourceFile));
-  EXPECT_EQ(config::FileFromOpenValue(value(kOpen)), source.empty() ? "\"" : source);
+  EXPECT_EQ(config::FileFromOpenValue(value(kOpen)), source);
 
   const bool licence = on(kLicenseAgreementEnabled, false);
   text(kQUAVLicenseFile, licence, ws::kLicenseAgreementFile);

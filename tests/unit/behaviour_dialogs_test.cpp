@@ -39,6 +39,8 @@ struct Wizard {
 
 const std::string kAgreement = "E:\\cd\\euagl_cd_license.txt";
 const std::string kBackup = "C:\\Kit\\BackupLicenseAgreement.txt";
+const std::string kAppData = "C:\\Users\\me\\AppData";
+const std::string kUserBackup = kAppData + "\\QUAV\\ZoruZaz AZ\\BackupLicenseAgreement.txt";
 
 TEST(OptionFiles, PathsAndLineByLineReading) {
   EXPECT_EQ(option_files::InFolder("E:\\cd", "a.txt"), "E:\\cd\\a.txt");
@@ -95,12 +97,16 @@ TEST(LicensePage, LoadsDefaultsTheFolderFileOrElseTheBackup) {
     const std::string name = row.fileName && *row.fileName ? row.fileName : "euagl_cd_license.txt";
     if (row.inFolder) w.fs.files["E:\\cd\\" + name] = row.inFolder;
     if (row.backup) w.fs.files[kBackup] = row.backup;
-    const license_page::State state = license_page::Load(w.s, w.fs);
+    const license_page::State state = license_page::Load(w.s, w.fs, kAppData);
     EXPECT_FALSE(state.enabled) << row.what;
     EXPECT_EQ(state.fileName, row.expectName) << row.what;
     EXPECT_EQ(state.showEveryTime, row.expectShow) << row.what;
     EXPECT_EQ(state.text, row.expectText) << row.what;
   }
+  Wizard w;  // the user's own copy is read first
+  w.fs.files[kBackup] = "kit's";
+  w.fs.files[kUserBackup] = "mine";
+  EXPECT_EQ(license_page::Load(w.s, w.fs, kAppData).text, "mine\r\n");
   license_page::State cleared;
   license_page::OnEnable(cleared);
   EXPECT_EQ(cleared.fileName, "euagl_cd_license.txt");
@@ -199,7 +205,8 @@ TEST(LicensePage, LeavingValidatesTheNameAndWritesBothCopies) {
     if (row.refuseLength) w.checks.refused.insert(row.name);
     w.questions.answers = row.answers;
     license_page::State state{row.enabled, row.name, 1, "Terms\r\nMore"};
-    EXPECT_EQ(license_page::Leave(state, w.s, w.fs, w.questions, w.checks), row.leaves) << row.what;
+    EXPECT_EQ(license_page::Leave(state, w.s, w.fs, w.questions, w.checks, kAppData), row.leaves)
+        << row.what;
     EXPECT_EQ(w.s.Flag(keys::kLicenseAgreementEnabled), row.enabled) << row.what;
     EXPECT_EQ(w.s.Text(ws::kLicenseAgreementFile), row.savedName) << row.what;
     EXPECT_EQ(w.questions.asked, row.asked) << row.what;
@@ -236,7 +243,8 @@ TEST(LicensePage, AFailedWriteKeepsThePreviousTextAndTheDialog) {
       w.fs.failWrites.insert(kAgreement + ".tmp");
     }
     license_page::State state{true, "euagl_cd_license.txt", -1, "new"};
-    EXPECT_FALSE(license_page::Leave(state, w.s, w.fs, w.questions, w.checks)) << row.what;
+    EXPECT_FALSE(license_page::Leave(state, w.s, w.fs, w.questions, w.checks, kAppData))
+        << row.what;
     EXPECT_EQ(w.questions.asked.back(), "show: " + row.message) << row.what;
     EXPECT_EQ(w.fs.files.count(kAgreement + ".tmp"), 0u) << row.what;
     std::string kept;
@@ -246,12 +254,28 @@ TEST(LicensePage, AFailedWriteKeepsThePreviousTextAndTheDialog) {
     }
     EXPECT_EQ(w.s.Text(ws::kLicenseAgreementFileShowEveryTime), "yes") << row.what;
   }
-  // A backup that cannot be written does not matter.
-  Wizard w;
-  w.fs.failWrites.insert(kBackup + ".tmp");
-  license_page::State state{true, "euagl_cd_license.txt", 0, "new"};
-  EXPECT_TRUE(license_page::Leave(state, w.s, w.fs, w.questions, w.checks));
-  EXPECT_TRUE(w.questions.asked.empty());
+  // A kit folder that cannot be written: the backup goes to the user's own
+  // folder, made first; written in the kit's, it removes the user's older
+  // copy (read first). A failure there does not matter either.
+  const std::string userFolder = kAppData + "\\QUAV\\ZoruZaz AZ";
+  for (const bool kitWritable : {false, true}) {
+    for (const bool folderMade : {true, false}) {
+      Wizard w;
+      w.fs.files[kUserBackup] = "older";
+      if (!kitWritable) w.fs.failWrites.insert(kBackup + ".tmp");
+      if (!folderMade) w.fs.failFolders.insert(userFolder);
+      license_page::State state{true, "euagl_cd_license.txt", 0, "new"};
+      EXPECT_TRUE(license_page::Leave(state, w.s, w.fs, w.questions, w.checks, kAppData));
+      EXPECT_TRUE(w.questions.asked.empty());
+      EXPECT_EQ(w.fs.files.count(kBackup), kitWritable ? 1u : 0u);
+      const bool moved = !kitWritable && folderMade;
+      EXPECT_EQ(w.fs.files.count(kUserBackup) ? w.fs.files[kUserBackup] : "(none)",
+                kitWritable ? "(none)"
+                : moved     ? "new"
+                            : "older");
+      EXPECT_EQ(w.fs.folders.count(userFolder), moved ? 1u : 0u);
+    }
+  }
 }
 
 TEST(ErrorMessagePage, LineBreaksBothWays) {
@@ -411,6 +435,9 @@ TEST(CdIconPage, ListsIconsAndChecksBeforeSaving) {
   EXPECT_TRUE(cd_icon_page::Leave("b.ico", w.s, w.checks));
   EXPECT_EQ(w.checks.checked, (Log{"Icon File: E:\\cd\\gone.ico", "Icon File: E:\\cd\\b.ico"}));
   EXPECT_EQ(w.s.Text(keys::kIcon), "b.ico");
+  // Cancel keeps the stored icon, whatever was picked or copied in meanwhile.
+  EXPECT_EQ(cd_icon_page::IconAfterDialog(false, "copied.ico", w.s), "b.ico");
+  EXPECT_EQ(cd_icon_page::IconAfterDialog(true, "copied.ico", w.s), "copied.ico");
 }
 
 TEST(CdIconPage, CopyingInAsksBeforeReplacingAndOffersRetry) {

@@ -90,6 +90,9 @@ struct Kit {
 std::string Missing(const std::string& label, const std::string& path) {
   return "ask: " + texts::RequiredFileMissing(label, path) + texts::kContinueDetecting;
 }
+std::string NotAPicture(const std::string& label, const std::string& path) {
+  return "ask: " + texts::NotAPicture(label, path) + texts::kContinueDetecting;
+}
 
 TEST(RequireFile, AddressesAndEmptyPathsPassAndAMissingFileIsTold) {
   struct Row {
@@ -132,6 +135,7 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
     std::deque<bool> answers;
     bool result;
     std::vector<std::string> asked;
+    std::vector<std::string> texts = {};  // present files that are no pictures
   };
   const std::string sub = "E:\\cd\\sub\\b.pdf";
   const std::vector<Row> rows = {
@@ -197,11 +201,12 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
        {true, true, true, true, true, true},
        true,
        {Missing("Icon File", "E:\\cd\\cd.ico"),
-        Missing("Splash Screen Image", "E:\\cd\\splash.bmp"),
+        NotAPicture("Splash Screen Image", "E:\\cd\\splash.bmp"),
         Missing("Welcome Screen Image", "E:\\cd\\welcome.bmp"),
         Missing("Full Screen Background Image", "E:\\cd\\full.bmp"),
         Missing("License Agreement", "E:\\cd\\licence.txt"),
-        Missing("Installer 3", "E:\\cd\\viewer.exe")}},
+        Missing("Installer 3", "E:\\cd\\viewer.exe")},
+       {"E:\\cd\\splash.bmp"}},
       {"features off: their files are not looked for",
        {{ws::kEnableIcon, "no"},
         {keys::kIcon, "cd.ico"},
@@ -241,7 +246,8 @@ TEST(CheckRequiredFiles, ChecksEveryFileOfEveryFeatureThatIsOnInOrder) {
   for (const Row& row : rows) {
     Kit k;
     k.Set(row.values);
-    for (const std::string& file : row.present) k.fs.files[file] = "x";
+    for (const std::string& file : row.present) k.fs.files[file] = "GIF89a";
+    for (const std::string& file : row.texts) k.fs.files[file] = "text, named like a picture";
     k.questions.answers = row.answers;
     EXPECT_EQ(k.cd.CheckRequiredFiles(), row.result) << row.what;
     EXPECT_EQ(k.Asked(), row.asked) << row.what;
@@ -464,6 +470,29 @@ TEST(CreateCdFiles, RefusalsAndFailuresWriteNothing) {
     EXPECT_EQ(k.fs.files[kInf], "old inf") << row.what;
     EXPECT_EQ(k.fs.files.count(kInf + kAutorunTempSuffix), 0u) << row.what;
     EXPECT_EQ(k.s.Text(ws::kLastINFFile), "E:\\before\\autorun.inf") << row.what;
+  }
+}
+
+TEST(CreateCdFiles, OffersToRemoveOnlyAnUnusedCopyOfTheKitsStarter) {
+  const std::string inf = "[autorun]\r\nOPEN=Old.exe \"doc.pdf\"\r\n", kit = "new starter";
+  // clang-format off
+  struct Row { bool renamed; std::string copy, contents, inf; bool answer, offered; } rows[] = {
+      {true, kStarter, kit, "", true, true},  // renamed to Go.exe: removed on Yes
+      {true, kStarter, "the author's own program", "", true, false},
+      {false, "E:\\cd\\Old.exe", kit, inf, false, true},  // named by the replaced file; No keeps it
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    Kit k;
+    if (row.renamed) k.Set({{ws::kAutoRunExeNameEnabled, "yes"}, {ws::kAutoRunExeName, "Go.exe"}});
+    k.fs.files[row.copy] = row.contents;
+    if (!row.inf.empty()) k.fs.files[kInf] = row.inf;
+    k.questions.answers = {row.answer};
+    EXPECT_TRUE(k.cd.CreateCdFiles(false));
+    std::vector<std::string> asked;
+    if (row.offered) asked = {"ask: " + texts::RemoveOldStarter(row.copy, AutorunStarterName(k.s))};
+    EXPECT_EQ(k.Asked(), asked) << row.copy;
+    EXPECT_EQ(k.fs.files.count(row.copy), row.offered && row.answer ? 0u : 1u) << row.copy;
   }
 }
 

@@ -80,12 +80,15 @@ const LoadRow kLoadRows[] = {
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=VENDISC.EXE|AutoRunExeNameEnabled=no"},
     {"own starter name, folder replaced", "OPEN=Start.exe \"docs\\a.pdf\"", "",
      "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=Start.exe|AutoRunExeNameEnabled=yes"},
-    {"name alone", "OPEN=a.pdf", "AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
-     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes", {kForeign}},
-    {"no OPEN keeps the file to open, in this folder", "SingleFile=1",
-     "SourceFile=D:\\old\\doc.pdf", "SourceFile=E:\\cd\\doc.pdf", {kNoOpen}},
-    {"an empty file name and no earlier file store no folder", "OPEN=Vendisc.exe \"\"",
-     "SourceFile=", "SourceFile="},
+    {"name alone: no starter", "OPEN=a.pdf", "AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
+     "SourceFile=E:\\cd\\a.pdf|AutoRunExeName=|AutoRunExeNameEnabled=no", {kForeign}},
+    {"no OPEN: no file to open", "SingleFile=1",
+     "SourceFile=D:\\old\\doc.pdf|AutoRunExeName=old.exe|AutoRunExeNameEnabled=yes",
+     "SourceFile=|AutoRunExeNameEnabled=no", {kNoOpen}},
+    {"an empty file name (several files): no file to open", "OPEN=Vendisc.exe \"\"",
+     "SourceFile=D:\\old\\doc.pdf", "SourceFile="},
+    {"a name without a dot: no file to open", "OPEN=Vendisc.exe \"README\"",
+     "SourceFile=D:\\old\\doc.pdf", "SourceFile="},
     {"no SingleFile leaves the several-files values", kOpenA,
      "SingleFile=no|OpenAllFiles=yes|MultiSourceFileCount=5|MultiSelectTitle=T|"
      "MultiSourceFile1=x.doc|MultiSelectSetup=no",
@@ -173,7 +176,7 @@ const LoadRow kLoadRows[] = {
      kOpenA + "|WelcomeEnabled=1|WelcomeUseText=1|WelcomeMessage=M",
      "WelcomeImage=old.bmp", "WelcomeUseImage=no|WelcomeImage=old.bmp|WelcomeMessage=M"},
     {"no section at all", "", "SourceFile=C:\\x\\a.doc",
-     "SourceFile=E:\\cd\\a.doc|SingleFile=yes|EnableIcon=no", {kNoOpen}},
+     "SourceFile=|SingleFile=yes|EnableIcon=no", {kNoOpen}},
 };
 // clang-format on
 

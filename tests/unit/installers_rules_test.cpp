@@ -105,6 +105,12 @@ TEST(InstallersPage, LoadsListsAndFillsDefaultPrompts) {
   EXPECT_EQ(state.prompts[1], "");
   FillDefaultPrompts(state);
   EXPECT_EQ(state.prompts, (std::array<std::string, 3>{kDefault, kDefault, "Install?"}));
+  // Ticking "Enable" tells of each refused installer, not only the first.
+  FakeChosenFileChecks checks;
+  checks.refused = {"E:\\cd\\a.exe", "E:\\cd\\c.exe"};
+  ReportInstallerChecks(state, "E:\\cd", checks);
+  EXPECT_EQ(checks.checked, (Log{"Installer 1: E:\\cd\\a.exe", "Installer 2: E:\\cd\\viewer.msi",
+                                 "Installer 3: E:\\cd\\c.exe"}));
   FakeFolderFiles folder;
   folder.names = {"setup.EXE", "readme.txt", "b.msi", "A.exe"};
   EXPECT_EQ(InstallerChoices(folder, "E:\\cd"), (Log{"<Ignore>", "A.exe", "b.msi", "setup.EXE"}));

@@ -73,10 +73,11 @@ TEST(OptionsPage, UsedFollowsEachRowsFlag) {
     w.s.SetFlag(row.usedFrom, false);
     EXPECT_STREQ(UsedText(row, w.s), "No") << row.name;
   }
-  // The welcome row also reads as used for an older configuration with only a message.
+  // A switch never stored reads as off, as its dialog shows it, even where
+  // the writer's own fallback is on (the welcome screen with a message).
   w.s.SetText(keys::kWelcomeMessage, "Hello");
   w.backend.RemoveValue(RegistryRoot::kLocalMachine, kRegistryBasePath, keys::kWelcomeEnabled);
-  EXPECT_STREQ(UsedText(Rows()[1], w.s), "Yes");
+  EXPECT_STREQ(UsedText(Rows()[1], w.s), "No");
 }
 
 TEST(OptionsPage, SwitchesAndTheRetiredOptionNotice) {

@@ -4,6 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+
+#include "common/picture_format.h"
 
 namespace layout {
 namespace {
@@ -83,6 +87,29 @@ TEST(PictureGeometry, ScaleToFitWidthFirstThenHeight) {
     PictureGeometry g = PictureGeometry::FromNatural(r.natural);
     g.ScaleToFit(r.maxW, r.maxH);
     EXPECT_EQ(g.CurrentSize(), r.fitted) << r.natural.width << "x" << r.natural.height;
+  }
+}
+
+// The pictures the CD shows, told by their first bytes whatever their names.
+TEST(PictureFormat, JudgedByTheFirstBytes) {
+  using enum PictureFormat;
+  // The first 34 bytes of a 40 x 30, 24-bit bitmap; the OS/2 header of an 8-bit one.
+  const std::string bmp(
+      "BM\x46\x0E\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x28\0\0\0\x1E\0\0\0\1\0\x18\0\0\0\0\0", 34);
+  const std::string os2("BM\0\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x02\0\x02\0\1\0\x08\0", 26);
+  auto with = [&](size_t at, char byte) { return bmp.substr(0, at) + byte + bmp.substr(at + 1); };
+  // clang-format off
+  const std::pair<std::string, PictureFormat> rows[] = {
+      {"GIF89a\x28", kGif}, {"GIF87a", kGif}, {"GIF88a", kNone}, {"\xFF\xD8\xFF\xE0", kJpeg},
+      {"\x89PNG\r\n\x1A\n", kNone}, {"text named fake.jpg", kNone}, {bmp, kBmp}, {os2, kBmp},
+      {bmp.substr(0, 33), kNone}, {os2.substr(0, 25), kNone},
+      // Header size, planes, depth, compression (a JPEG inside), width, pixel offset refused.
+      {with(14, 41), kNone}, {with(26, 2), kNone}, {with(28, 7), kNone}, {with(30, 4), kNone},
+      {with(18, 0), kNone}, {with(10, 20), kNone},
+  };
+  // clang-format on
+  for (const auto& [head, format] : rows) {
+    EXPECT_EQ(PictureFormatOf(head), format) << testing::PrintToString(head);
   }
 }
 

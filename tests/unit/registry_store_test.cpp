@@ -171,34 +171,45 @@ TEST_F(RegistryStoreTest, OpenFallsBackToReadingOnlyAfterCreating) {
   }
 }
 
-TEST_F(RegistryStoreTest, LimitedUserReadsMachineValuesButCannotWriteThem) {
-  // What the installer or an administrator's run stored.
-  registry_.PutText(kHklm, kBase, "IsRunning", "yes");
-  registry_.PutNumber(kHklm, kBase, "Files_count", 1);
-  registry_.PutText(kHklm, kBase, "Files_0", "a.htm");
-  registry_.limitedUser = true;
-
-  RegistryStore store(registry_, kBase);
-  ASSERT_TRUE(store.IsOpen());
-  EXPECT_TRUE(store.ReadBool("IsRunning", false));
-  std::list<std::string> list;
-  store.ReadStringList("Files", list);
-  EXPECT_THAT(list, ElementsAre("a.htm"));
-
-  EXPECT_FALSE(store.WriteBool("IsRunning", false));
-  EXPECT_EQ(store.LastError(), kValuesText);
-  EXPECT_FALSE(store.WriteNumber("N", 1));
-  EXPECT_FALSE(store.WriteStringList("Files", {"b.htm"}));
-  EXPECT_EQ(registry_.Text(kHklm, kBase, "IsRunning"), "yes");
-  EXPECT_EQ(registry_.Text(kHklm, kBase, "Files_0"), "a.htm");
-  EXPECT_FALSE(registry_.HasValue(kHklm, kBase, "N"));
-
-  // The user's own part of the registry stays writable.
-  RegistryStore user(registry_);
-  ASSERT_TRUE(user.Open(kHkcu, kBase + "\\doc.pdf"));
-  EXPECT_TRUE(user.IsWritable());
-  EXPECT_TRUE(user.WriteBool("ShownBefore", true));
-  EXPECT_EQ(user.LastError(), "");
+// The kit's key (the path constructor): the machine-wide key where it can be
+// written, else the user's copy, read first, with the machine-wide key behind
+// it. The program's first store decides: a later one costs one or two opens
+// and keeps to that choice even when the rights change.
+TEST_F(RegistryStoreTest, KitKeyIsTheUsersCopyWhereTheMachineKeyCannotBeWritten) {
+  struct Row {
+    const char* what;
+    bool FakeRegistryBackend::*refusal;  // null: an administrator
+    bool machineReads;                   // what the installer stored still reads while refused
+  } rows[] = {{"administrator", nullptr, true},
+              {"standard user", &FakeRegistryBackend::limitedUser, true},
+              {"machine key unreadable", &FakeRegistryBackend::denyMachine, false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const bool user = row.refusal != nullptr;
+    FakeRegistryBackend registry;
+    registry.PutText(kHklm, kBase, "InstallPath", "C:\\Kit");
+    registry.PutText(kHklm, kBase, "Cleared", "machine");
+    registry.PutText(kHkcu, kBase, "Cleared", "");
+    registry.PutText(kHklm, kBase, "Long", "machine");
+    registry.PutText(kHkcu, kBase, "Long", std::string(RegistryStore::kTextBufferSize, 'x'));
+    if (user) registry.*row.refusal = true;
+    for (int run = 0; run < 2; ++run) {
+      const int opens = registry.opens;
+      RegistryStore store(registry, kBase);
+      EXPECT_TRUE(run == 0 || registry.opens - opens == (user ? 2 : 1));
+      EXPECT_TRUE(store.WriteString("LastINFFile", "E:\\autorun.inf"));
+      EXPECT_EQ(store.ReadString("InstallPath"), row.machineReads || run == 1 ? "C:\\Kit" : "");
+      // A value of the user's hides the machine's, even one empty or too long to read.
+      EXPECT_EQ(store.ReadString("Cleared"), user ? "" : "machine");
+      EXPECT_EQ(store.ReadString("Long"), user ? "" : "machine");
+      if (user) registry.*row.refusal = false;
+    }
+    EXPECT_EQ(registry.WasWritten(kHklm, kBase, "LastINFFile"), !user);
+    EXPECT_EQ(registry.WasWritten(kHkcu, kBase, "LastINFFile"), user);
+    for (const std::string& key : registry.createdKeys)
+      EXPECT_EQ(key.rfind("HKLM", 0) == 0, !user) << key;
+    EXPECT_THAT(registry.OpenHandles(), IsEmpty());
+  }
 }
 
 TEST_F(RegistryStoreTest, WriteFailureKeepsValuesMessageUntilTheNextFailure) {

@@ -72,6 +72,12 @@ TEST(ResourceFiles, ListedInOrderFromThePreviousFolderEachOnce) {
        },
        {}},
       {"nothing stored", [](WizardSettings&) {}, {}},
+      {"welcome switches never stored read as off, as the dialog shows them",
+       [](WizardSettings& s) {
+         s.SetText(keys::kWelcomeMessage, "Hello");
+         s.SetText(keys::kWelcomeImage, "welcome.gif");
+       },
+       {}},
   };
   for (const Row& row : rows) {
     FakeRegistryBackend backend;

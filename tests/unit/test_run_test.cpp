@@ -9,13 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "common/agreement_key.h"
 #include "common/shell_opener.h"
 #include "common/text.h"
 #include "config/autorun_keys.h"
+#include "config/autorun_writer.h"
 #include "fake_file_system.h"
 #include "fake_opener_ui.h"
 #include "fake_registry_backend.h"
 #include "fake_shell_port.h"
+#include "fake_starter_ui.h"
 #include "fake_wizard_questions.h"
 #include "starter/starter_app.h"
 #include "wizard/cd_files.h"
@@ -120,18 +123,20 @@ TEST(CheckChosenFile, TheLengthWarningFirstThenTheFileWithoutContinuing) {
   }
 }
 
-TEST(AgreementKeyPath, TheStartersKeyForTheFileToOpen) {
-  for (const char* file : {"doc.pdf", "E:\\docs\\My File.pdf", "a/b;c:d.htm", "\\:;/", ""}) {
-    const std::string name = ShownBeforeKeyName(file);
-    const std::string expected = name.empty() ? std::string(kRegistryBasePath)
-                                              : std::string(kRegistryBasePath) + "\\" + name;
-    EXPECT_EQ(AgreementKeyPath(file), expected) << file;
-  }
-  EXPECT_EQ(AgreementKeyPath("E:\\docs\\a.pdf"), "SOFTWARE\\QUAV\\ZoruzazAZ\\Edocsa.pdf");
-  // The system reads a name up to its first zero byte: never a key path
-  // ending in "\\", never a zero inside it.
-  EXPECT_EQ(AgreementKeyPath(std::string("\0x.pdf", 6)), kRegistryBasePath);
-  EXPECT_EQ(AgreementKeyPath(std::string("a.pdf\0x", 7)), "SOFTWARE\\QUAV\\ZoruzazAZ\\a.pdf");
+// For one file, its name as the starter always kept it; otherwise the
+// agreement's own name and contents.
+TEST(AgreementKeyPath, OneFileByItsNameOtherwiseByTheAgreement) {
+  FakeFileSystem fs;
+  fs.files["E:\\cd\\licence.txt"] = "Terms";
+  auto key = [&](const char* root, std::string file) {
+    return AgreementKeyPath(fs, {root, std::move(file), "licence.txt"});
+  };
+  const std::string base = std::string(kRegistryBasePath) + "\\";
+  EXPECT_EQ(key("E:\\cd", "E:\\d/e:f;My.pdf"), base + "EdefMy.pdf");
+  EXPECT_EQ(key("E:\\cd", std::string("a.pdf\0x", 7)), base + "a.pdf");
+  // No file (several), or nothing left of its name: the agreement's key.
+  EXPECT_EQ(key("E:\\cd\\", ""), key("E:\\cd", "\\:;/"));
+  EXPECT_TRUE(key("E:\\cd", "").starts_with(base + "<licence.txt>"));
 }
 
 // The window's part of the test run, in one log with the shell's calls.
@@ -163,12 +168,13 @@ class FakeTestRunUi : public TestRunUi {
 struct TestRun {
   TestRun() {
     settings.SetText(ws::kSourceFolder, "E:\\cd\\");
+    settings.SetText(ws::kSourceFile, "E:\\cd\\doc.pdf");
     settings.SetFlag(ws::kWarnedAboutCaching, true);
     fs.files["E:\\cd\\Vendisc.exe"] = "MZ";
   }
   bool Run() {
     shell.calls.clear();
-    return TestConfiguration(settings, fs, registry, questions, opener, ui, "E:\\cd\\doc.pdf");
+    return TestConfiguration(settings, fs, registry, questions, opener, ui);
   }
   // The log without the pumps and sleeps of the linger.
   std::vector<std::string> Actions() const {
@@ -255,7 +261,7 @@ TEST(TestConfiguration, AFailedStartIsReportedWithTheOpenersCodeAndMessage) {
 TEST(TestConfiguration, AgreementResetAndCachingQuestions) {
   const std::string reset = std::string("ask: ") + texts::kResetAgreementQuestion;
   const std::string caching = std::string("ask: ") + texts::kCachingQuestion;
-  const std::string key = "SOFTWARE\\QUAV\\ZoruzazAZ\\Ecddoc.pdf";
+  const std::string key = "SOFTWARE\\QUAV\\ZoruzazAZ\\doc.pdf";
   struct Row {
     const char* what;
     bool licence;
@@ -298,6 +304,32 @@ TEST(TestConfiguration, AgreementResetAndCachingQuestions) {
   t.Run();
   EXPECT_EQ(t.registry.Text(RegistryRoot::kCurrentUser, other, "ShownBefore"), "yes");
   EXPECT_EQ(t.registry.Text(RegistryRoot::kCurrentUser, key, "ShownBefore"), "no");
+}
+
+// A several-files CD (OPEN=Vendisc.exe ""): what the starter keeps, however
+// it is started, is what the test run clears.
+TEST(TestConfiguration, ResetShowsASeveralFilesCdItsAgreementAgain) {
+  TestRun t;
+  t.settings.SetFlag(keys::kSingleFile, false);
+  t.settings.SetText(ws::kSourceFile, "");
+  t.settings.SetFlag(keys::kLicenseAgreementEnabled, true);
+  t.settings.SetText(ws::kLicenseAgreementFile, "licence.txt");
+  t.settings.SetText(ws::kLicenseAgreementFileShowEveryTime, "No");
+  t.fs.files["E:\\cd\\autorun.inf"] = BuildAutorunText(t.settings);
+  t.fs.files["E:\\cd\\licence.txt"] = "Terms";
+  auto shown = [&t](const char* commandLine) {
+    FakeStarterUi ui;
+    t.fs.currentDirectory = "E:\\cd";
+    StarterApp(t.fs, t.shell, t.registry, ui).Run(commandLine);
+    return !ui.Seen().empty() && ui.Seen()[0] == "Licence(licence.txt)->Yes";
+  };
+  EXPECT_TRUE(shown("E:\\cd\\Vendisc.exe \"\""));
+  EXPECT_FALSE(shown("E:\\cd\\Vendisc.exe"));
+  t.fs.files["E:\\cd\\licence.txt"] = "Other terms";  // another CD
+  EXPECT_TRUE(shown("E:\\cd\\Vendisc.exe \"\""));
+  t.questions.answers = {true};
+  t.Run();
+  EXPECT_TRUE(shown("E:\\cd\\Vendisc.exe"));
 }
 
 }  // namespace

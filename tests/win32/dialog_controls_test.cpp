@@ -122,6 +122,32 @@ TEST(HyperlinkStatic, FailedOpenKeepsTheState) {
   EXPECT_EQ(dialog.link.state(), State::kNormal);
 }
 
+// Hovers, sends one message, passes over again: held mouse, opens, state.
+std::string AfterHover(bool toLink, UINT message, WPARAM wParam, LPARAM lParam, bool succeed) {
+  ControlsDialog dialog;
+  dialog.link.succeed = succeed;
+  if (!dialog.CreateModeless(nullptr)) return "no dialog";
+  HWND link = dialog.Item(IDT_ERROR_LINK);
+  ::SendMessageA(link, WM_MOUSEMOVE, 0, Point(2, 2));
+  if (::GetCapture() != link) return "no hover";
+  ::SendMessageA(toLink ? link : dialog.hwnd(), message, wParam, lParam);
+  test_support::PumpPending();
+  const bool held = ::GetCapture() == link;
+  ::SendMessageA(link, WM_MOUSEMOVE, 0, Point(2, 2));
+  ::SendMessageA(link, WM_MOUSEMOVE, 0, Point(-5, -5));
+  return std::string(held ? "held" : "free") + " " + std::to_string(dialog.link.opens) +
+         (dialog.link.state() == State::kVisited ? " visited" : "");
+}
+
+// Every later click in the window would open a link that kept the mouse.
+TEST(HyperlinkStatic, GivesTheMouseBackOnEveryWayOut) {
+  EXPECT_EQ(AfterHover(true, WM_LBUTTONDOWN, MK_LBUTTON, Point(2, 2), true), "free 1 visited");
+  EXPECT_EQ(AfterHover(true, WM_LBUTTONDOWN, MK_LBUTTON, Point(2, 2), false), "free 1");
+  EXPECT_EQ(AfterHover(true, WM_LBUTTONDOWN, MK_LBUTTON, Point(-40, 30), true), "free 0");
+  EXPECT_EQ(AfterHover(false, WM_CANCELMODE, 0, 0, true), "free 0");  // a dialog over it
+  EXPECT_EQ(AfterHover(false, WM_ACTIVATE, WA_INACTIVE, 0, true), "free 0");
+}
+
 TEST(HyperlinkStatic, HandCursor) {
   ControlsDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));

@@ -204,7 +204,8 @@ TEST_F(RegistryStoreWin32Test, KeyOpenedReadOnlyReadsButRefusesWrites) {
   RegistryKey key = nullptr;
   ASSERT_TRUE(backend_.OpenKey(kHkcu, kUserTest, RegistryAccess::kReadOnly, &key));
   std::string data;
-  EXPECT_TRUE(backend_.QueryValue(key, "IsRunning", RegistryStore::kTextBufferSize, &data));
+  EXPECT_EQ(backend_.QueryValue(key, "IsRunning", RegistryStore::kTextBufferSize, &data),
+            RegistryRead::kRead);
   EXPECT_EQ(data, std::string("yes\0", 4));
   EXPECT_FALSE(backend_.SetValue(key, "IsRunning", RegistryType::kString, std::string("no\0", 3)));
   backend_.CloseKey(key);

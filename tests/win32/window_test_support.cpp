@@ -1,5 +1,9 @@
 #include "window_test_support.h"
 
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <vector>
@@ -48,6 +52,76 @@ void SaveScreenshotIfAsked(HWND window, const std::string& name) {
   out.write(reinterpret_cast<const char*>(&file), sizeof(file));
   out.write(reinterpret_cast<const char*>(&info), sizeof(info));
   out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+namespace {
+
+int TextWidth(HWND control, const char* text) {
+  win32::WindowDc dc(control);
+  win32::SelectObjectScope font(dc.get(),
+                                reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  ::GetTextExtentPoint32A(dc.get(), text, ::lstrlenA(text), &size);
+  return size.cx;
+}
+
+// The lists among the shown children of `parent`, and of theirs.
+void CheckLists(HWND parent, std::vector<std::string>& clipped) {
+  for (HWND control = ::GetWindow(parent, GW_CHILD); control;
+       control = ::GetWindow(control, GW_HWNDNEXT)) {
+    if ((::GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) == 0) continue;  // a hidden page
+    char kind[32] = {};
+    ::GetClassNameA(control, kind, sizeof kind);
+    const std::string id = std::to_string(::GetDlgCtrlID(control)) + ": ";
+    const SIZE client = win32::ClientSize(control);
+    if (::lstrcmpiA(kind, WC_LISTVIEWA) == 0) {
+      if (ListView_GetItemCount(control) > ListView_GetCountPerPage(control)) {
+        clipped.push_back(id + "rows hidden");
+      }
+      HWND header = ListView_GetHeader(control);
+      // The header keeps a margin each side of a heading.
+      const auto margin = ::SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0);
+      int total = 0;
+      for (int column = 0; column < Header_GetItemCount(header); ++column) {
+        char heading[256] = {};
+        HDITEMA item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = heading;
+        item.cchTextMax = sizeof heading;
+        Header_GetItem(header, column, &item);
+        total += item.cxy;
+        if (item.cxy < TextWidth(header, heading) + 2 * margin) clipped.push_back(id + heading);
+      }
+      if (total > client.cx) clipped.push_back(id + "scrolls sideways");
+    }
+    const bool listBox = ::lstrcmpiA(kind, "ListBox") == 0;
+    if (listBox || ::lstrcmpiA(kind, "ComboBox") == 0) {
+      const LRESULT row = listBox ? ::SendMessageA(control, LB_GETITEMHEIGHT, 0, 0) : 0;
+      if (row > 0 && client.cy % row != 0) clipped.push_back(id + "part of a row");
+      COMBOBOXINFO combo{};
+      combo.cbSize = sizeof combo;
+      ::GetComboBoxInfo(control, &combo);
+      const LRESULT extent = ::SendMessageA(control, LB_GETHORIZONTALEXTENT, 0, 0);
+      const LRESULT room =
+          listBox ? std::max<LRESULT>(client.cx, extent) : combo.rcItem.right - combo.rcItem.left;
+      for (int i = 0; i < ::SendMessageA(control, listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0); ++i) {
+        char text[1024] = {};
+        ::SendMessageA(control, listBox ? LB_GETTEXT : CB_GETLBTEXT, i,
+                       reinterpret_cast<LPARAM>(text));
+        // The few pixels the list leaves before the text.
+        if (TextWidth(control, text) + 3 > room) clipped.push_back(id + text);
+      }
+    }
+    CheckLists(control, clipped);
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> ClippedControls(HWND window) {
+  std::vector<std::string> clipped;
+  CheckLists(window, clipped);
+  return clipped;
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::string title) : title_(std::move(title)) {

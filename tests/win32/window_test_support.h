@@ -6,6 +6,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace test_support {
 
@@ -21,6 +22,10 @@ inline void PumpPending() {
 // Saves what the window shows on screen as a BMP file in the folder named
 // by VENDISC_SCREENSHOTS, if that is set (for looking at layouts by eye).
 void SaveScreenshotIfAsked(HWND window, const std::string& name);
+
+// The lists below `window` that hide rows, scroll sideways or cut a heading,
+// a row or an item short, one line each.
+std::vector<std::string> ClippedControls(HWND window);
 
 // The pixel rectangle of a dialog-unit rectangle in `dialog`. Position and
 // size are converted separately, as the dialog manager does.

@@ -41,6 +41,16 @@ bool SaveBindings(HWND dialog, std::span<const Binding> bindings) {
   return true;
 }
 
+void TakeAcceptedBindings(HWND dialog, std::span<const Binding> bindings) {
+  std::string prompt;
+  for (const Binding& binding : bindings) {
+    if (::GetDlgItem(dialog, binding.id) &&
+        binding.exchange(dialog, binding, ExchangeStep::kCheck, &prompt)) {
+      binding.exchange(dialog, binding, ExchangeStep::kSave, nullptr);
+    }
+  }
+}
+
 std::vector<Binding> BoundDialog::Bindings() { return {}; }
 
 void BoundDialog::ShowCheckedMembers() { ShowBindings(hwnd(), Bindings()); }

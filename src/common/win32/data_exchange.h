@@ -66,6 +66,10 @@ const Binding* FindRefusal(HWND dialog, std::span<const Binding> bindings, std::
 // selected (ready to be typed over) and returns false; no member changes.
 // Otherwise saves every member.
 bool SaveBindings(HWND dialog, std::span<const Binding> bindings);
+// Saves the members whose controls hold values they accept, without a
+// prompt, and leaves the others as they are: for following the switches
+// while a text that leaving the page will refuse is still in its edit.
+void TakeAcceptedBindings(HWND dialog, std::span<const Binding> bindings);
 
 // A dialog whose members are listed as Bindings: shown when it opens, and
 // checked (then saved) when it is accepted or a page is left.

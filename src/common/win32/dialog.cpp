@@ -151,6 +151,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* handl
     CopyToControls();
     return systemFocus ? TRUE : FALSE;
   }
+  if (message == WM_CANCELMODE || (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE)) {
+    // Disabled under a message box or dialog, or left for another window: a
+    // control of ours (a link hovered over) must not keep the mouse.
+    if (::IsChild(hwnd_, ::GetCapture())) ::ReleaseCapture();
+  }
   if (message == WM_CTLCOLORSTATIC) {
     // A child that colours itself answers with its brush; others get the default.
     LRESULT brush =

@@ -82,14 +82,35 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::SetCursor(cursor_);
       return TRUE;
     case WM_MOUSEMOVE:
-      TrackHover(lParam);
+    case WM_LBUTTONDOWN: {
+      RECT client{};
+      ::GetClientRect(hwnd(), &client);
+      const bool inside = ::PtInRect(&client, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (message == WM_MOUSEMOVE) {
+        if (inside && state_ != State::kHover) {
+          ::SetCapture(hwnd());
+          stateBeforeHover_ = state_;
+          state_ = State::kHover;
+          Repaint();
+        } else if (!inside) {
+          LeaveHover();
+        }
+      } else if (inside) {
+        ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
+      } else {
+        // While the hover holds the capture, a click anywhere in the window
+        // arrives here: only one on the link itself opens it.
+        LeaveHover();
+        return 0;
+      }
       break;
-    case WM_LBUTTONDOWN:
-      ::PostMessageA(hwnd(), WM_COMMAND, kOpenCommandParam, 0);
-      break;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == kOpenCommand && lParam == 0) {
-        if (OpenLink()) state_ = State::kVisited;
+        // The opened page, a message box or the page's own windows come
+        // next: the mouse must be free before any of them.
+        LeaveHover();
+        if (OpenLink()) state_ = stateBeforeHover_ = State::kVisited;
         Repaint();
         return 0;
       }
@@ -97,6 +118,11 @@ LRESULT HyperlinkStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       LeaveHover();
       return 0;
+    case WM_CAPTURECHANGED:
+      // Taken away (a dialog disabling the window, another window, the
+      // system): the hover ends with it.
+      if (reinterpret_cast<HWND>(lParam) != hwnd()) LeaveHover(false);
+      break;
     default:
       break;
   }
@@ -128,21 +154,6 @@ LRESULT HyperlinkStatic::OnReflectedColour(HDC dc) {
   return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
 }
 
-void HyperlinkStatic::TrackHover(LPARAM lParam) {
-  RECT client{};
-  ::GetClientRect(hwnd(), &client);
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const bool inside = ::PtInRect(&client, point);
-  if (inside && state_ != State::kHover) {
-    ::SetCapture(hwnd());
-    stateBeforeHover_ = state_;
-    state_ = State::kHover;
-    Repaint();
-  } else if (!inside && state_ == State::kHover) {
-    LeaveHover();
-  }
-}
-
 // The text is drawn transparently: the parent repaints the background
 // under it so that the old colour does not show through.
 void HyperlinkStatic::Repaint() {
@@ -154,11 +165,11 @@ void HyperlinkStatic::Repaint() {
   ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void HyperlinkStatic::LeaveHover() {
+void HyperlinkStatic::LeaveHover(bool release) {
   if (state_ != State::kHover) return;
   state_ = stateBeforeHover_;
   Repaint();
-  ::ReleaseCapture();
+  if (release) ::ReleaseCapture();
 }
 
 }  // namespace win32

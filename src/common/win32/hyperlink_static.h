@@ -39,8 +39,9 @@ class HyperlinkStatic : public SubclassedControl {
 
  private:
   LRESULT OnReflectedColour(HDC dc);
-  void TrackHover(LPARAM lParam);
-  void LeaveHover();
+  // Leaves the hover state and gives the mouse back (unless it went already:
+  // while the state is hover, the link holds the capture).
+  void LeaveHover(bool release = true);
   void Repaint();
 
   std::string target_;

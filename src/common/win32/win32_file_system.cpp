@@ -119,3 +119,8 @@ bool Win32FileSystem::DeletePath(const std::string& path) {
   if (TooLong(path)) return false;
   return ::DeleteFileA(path.c_str()) != 0;
 }
+
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+  // A file of that name makes every write below it fail, which callers see.
+  return ::CreateDirectoryA(path.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS;
+}

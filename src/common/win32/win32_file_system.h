@@ -13,4 +13,5 @@ class Win32FileSystem : public FileSystem {
   bool WriteWholeFile(const std::string& path, const std::string& contents) override;
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   bool DeletePath(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
 };

@@ -60,22 +60,22 @@ void Win32RegistryBackend::CloseKey(RegistryKey key) {
   if (key != nullptr) RegCloseKey(ToHkey(key));
 }
 
-bool Win32RegistryBackend::QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
-                                      std::string* data) {
+RegistryRead Win32RegistryBackend::QueryValue(RegistryKey key, const std::string& name,
+                                              size_t bufferSize, std::string* data) {
   data->clear();
-  if (key == nullptr) return false;
+  if (key == nullptr) return RegistryRead::kMissing;
   // Zero-filled, so text stored without its terminating zero still ends.
   // One spare byte keeps the pointer non-null for a zero-sized buffer, which
   // would otherwise turn the call into a size query that succeeds.
   std::vector<BYTE> buffer(bufferSize + 1, 0);
   DWORD size = static_cast<DWORD>(bufferSize);
-  if (RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, nullptr, buffer.data(), &size) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
+  const LONG result =
+      RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, nullptr, buffer.data(), &size);
+  if (result == ERROR_MORE_DATA) return RegistryRead::kTooLong;
+  if (result != ERROR_SUCCESS) return RegistryRead::kMissing;
   if (size > bufferSize) size = static_cast<DWORD>(bufferSize);
   data->assign(reinterpret_cast<const char*>(buffer.data()), size);
-  return true;
+  return RegistryRead::kRead;
 }
 
 bool Win32RegistryBackend::SetValue(RegistryKey key, const std::string& name, RegistryType type,

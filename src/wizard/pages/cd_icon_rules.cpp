@@ -56,4 +56,8 @@ bool Leave(const std::string& iconName, WizardSettings& settings, ChosenFileChec
   return true;
 }
 
+std::string IconAfterDialog(bool ok, const std::string& chosen, const WizardSettings& settings) {
+  return ok ? chosen : settings.Text(keys::kIcon);
+}
+
 }  // namespace cd_icon_page

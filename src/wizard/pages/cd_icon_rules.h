@@ -32,4 +32,9 @@ CopyOutcome CopyIn(const std::string& source, const std::string& folder, const F
 // saves it; false keeps the dialog.
 bool Leave(const std::string& iconName, WizardSettings& settings, ChosenFileChecks& checks);
 
+// The icon configured once the dialog has closed, which the options page's
+// switch follows: the chosen one after OK; after Cancel the stored one,
+// whatever was picked or copied in meanwhile.
+std::string IconAfterDialog(bool ok, const std::string& chosen, const WizardSettings& settings);
+
 }  // namespace cd_icon_page

@@ -14,9 +14,9 @@ class WizardSettings;
 class ImageFileChecks {
  public:
   virtual ~ImageFileChecks() = default;
-  // Only that the file exists.
+  // Only that the file exists and is a picture the CD can show.
   virtual bool RequireFile(const std::string& path, const std::string& label) = 0;
-  // The name length warning, then that the file exists.
+  // The name length warning, then that the file exists and is such a picture.
   virtual bool CheckChosenFile(const std::string& path, const std::string& label) = 0;
 };
 

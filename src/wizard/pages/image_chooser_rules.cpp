@@ -145,6 +145,10 @@ ImageReport UnreadableReport() {
   return {t::kNotAvailable, t::kNotAvailable, t::kLoadFailedWarning};
 }
 
+ImageReport NotAPictureReport() {
+  return {t::kNotAvailable, t::kNotAvailable, t::kNotAPictureWarning};
+}
+
 std::string Recommendation(int maxWidth, int maxHeight) {
   return text::Format(t::kRecommendationFormat, maxWidth, maxHeight);
 }

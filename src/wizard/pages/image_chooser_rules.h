@@ -79,6 +79,8 @@ ImageReport LoadingReport();
 ImageReport EmptyReport();
 ImageReport DescribeImage(const ImageFacts& facts, int maxWidth, int maxHeight);
 ImageReport UnreadableReport();
+// A file the CD could not show: no GIF, JPEG or BMP by its first bytes.
+ImageReport NotAPictureReport();
 std::string Recommendation(int maxWidth, int maxHeight);
 
 // The image on OK: the row's file in the folder, or empty for no row or the

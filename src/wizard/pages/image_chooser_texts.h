@@ -19,7 +19,6 @@ inline constexpr const char* kFilters[] = {
 inline constexpr const char* kCopyInFilter =
     "GIF and JPG images (*.gif, *.jpg, *.jpeg)|*.gif; *.jpg; *.jpeg|GIF images (*.gif)|*.gif|"
     "JPG images (*.jpg, *.jpeg)|*.jpg; *.jpeg|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|";
-inline constexpr const char* kCopyInDefaultExtension = "*.*";
 
 inline constexpr const char* kUnconfigured = "<Do not configure this option>";
 // A row beginning with this shows no picture.
@@ -44,6 +43,11 @@ inline constexpr const char* kLoadFailedMessage =
     "Sorry, but failed to load the image. Check that it is a valid image type.";
 inline constexpr const char* kLoadFailedWarning =
     "File is not an image, or the file format is not recognised, or the file is corrupt.";
+// A file that is no GIF, JPEG or BMP by its contents, even where this machine
+// could show it (a PNG under some systems).
+inline constexpr const char* kNotAPictureWarning =
+    "File is not a GIF, JPEG or BMP picture, whatever its name says: the CD cannot show it.  "
+    "Save it as GIF, JPEG or BMP.";
 
 // The label CheckChosenFile names the image by.
 inline constexpr const char* kCheckLabel = "Image";
@@ -57,6 +61,9 @@ inline constexpr const char* kCopyFailedFormat =
 // The folder chooser.
 inline constexpr const char* kFolderDialogTitle = "Choose folder";
 inline constexpr const char* kFolderDialogSelect = "Select";
+// Over the folder tree, which otherwise leaves an empty band there.
+inline constexpr const char* kFolderDialogPrompt =
+    "Choose the folder that holds the files of your CD, then press 'Select'.";
 inline constexpr const char* kFolderDialogPattern = "*..........*";
 
 }  // namespace image_chooser_texts

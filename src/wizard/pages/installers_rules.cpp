@@ -27,6 +27,19 @@ bool IsStarter(const std::string& entry, const WizardSettings& settings) {
                                  : std::string(tx::kDefaultStarterName);
   return (!name.empty() && text::EqualsNoCase(entry, name)) || text::EqualsNoCase(entry, copied);
 }
+
+// Each chosen slot's file checks, in order.
+bool CheckSlots(const State& state, const std::string& folder, ChosenFileChecks& checks,
+                bool stopAtRefusal) {
+  bool passed = true;
+  for (int i = 0; i < kSlots && (passed || !stopAtRefusal); ++i) {
+    if (!SlotChosen(state.files[i])) continue;
+    passed = checks.CheckChosenFile(option_files::InFolder(folder, state.files[i]),
+                                    tx::InstallerLabel(i + 1)) &&
+             passed;
+  }
+  return passed;
+}
 }  // namespace
 
 const Mode kModes[3] = {
@@ -103,14 +116,12 @@ void FillDefaultPrompts(State& state) {
 }
 
 bool CheckInstallers(const State& state, const std::string& folder, ChosenFileChecks& checks) {
-  for (int i = 0; i < kSlots; ++i) {
-    if (!SlotChosen(state.files[i])) continue;
-    if (!checks.CheckChosenFile(option_files::InFolder(folder, state.files[i]),
-                                tx::InstallerLabel(i + 1))) {
-      return false;
-    }
-  }
-  return true;
+  return CheckSlots(state, folder, checks, true);
+}
+
+void ReportInstallerChecks(const State& state, const std::string& folder,
+                           ChosenFileChecks& checks) {
+  CheckSlots(state, folder, checks, false);
 }
 
 bool Leave(const State& state, WizardSettings& settings, WizardQuestions& questions,

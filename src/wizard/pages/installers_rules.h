@@ -65,6 +65,9 @@ void FillDefaultPrompts(State& state);
 // The file checks of every chosen installer in the configuration folder;
 // false when one refused.
 bool CheckInstallers(const State& state, const std::string& folder, ChosenFileChecks& checks);
+// The same checks when "Enable" is ticked: they only inform, so every chosen
+// installer is checked whatever the ones before it gave.
+void ReportInstallerChecks(const State& state, const std::string& folder, ChosenFileChecks& checks);
 // Validates when enabled, then saves; false keeps the dialog.
 bool Leave(const State& state, WizardSettings& settings, WizardQuestions& questions,
            ChosenFileChecks& checks);

@@ -21,6 +21,27 @@ std::string BackupPath(const WizardSettings& settings) {
   return installPath.empty() ? std::string() : InFolder(installPath, tx::kLicenseBackupFile);
 }
 
+std::string UserFolder(const std::string& appData) {
+  return InFolder(InFolder(appData, tx::kMakerFolder), tx::kProductFolder);
+}
+
+// The backup goes to the installation folder where it can, else to the
+// user's folder, made when missing. Failures do not matter: the backup only
+// spares the author retyping on this machine.
+void WriteBackup(const WizardSettings& settings, FileSystem& fs, const std::string& appData,
+                 const std::string& text) {
+  const std::string machine = BackupPath(settings);
+  const std::string user = UserBackupPath(appData);
+  if (!machine.empty() && option_files::WriteReplacing(fs, machine, text)) {
+    // An older copy of the user's would otherwise be read first.
+    if (!user.empty()) fs.DeletePath(user);
+    return;
+  }
+  if (user.empty()) return;
+  if (fs.CreateFolder(InFolder(appData, tx::kMakerFolder)) && fs.CreateFolder(UserFolder(appData)))
+    option_files::WriteReplacing(fs, user, text);
+}
+
 // Writes the agreement through a temporary file, so the author's previous
 // text survives any failure; every failure keeps the dialog open, since the
 // text typed would otherwise be lost with it.
@@ -43,7 +64,11 @@ bool WriteAgreement(const std::string& path, const std::string& text, FileSystem
 }
 }  // namespace
 
-State Load(const WizardSettings& settings, const FileSystem& fs) {
+std::string UserBackupPath(const std::string& appData) {
+  return appData.empty() ? std::string() : InFolder(UserFolder(appData), tx::kLicenseBackupFile);
+}
+
+State Load(const WizardSettings& settings, const FileSystem& fs, const std::string& appData) {
   State state;
   state.enabled = settings.Flag(keys::kLicenseAgreementEnabled);
   state.fileName = settings.Text(ws::kLicenseAgreementFile);
@@ -57,8 +82,9 @@ State Load(const WizardSettings& settings, const FileSystem& fs) {
   const std::string path = InFolder(settings.Text(ws::kSourceFolder), state.fileName);
   if (!option_files::ReadTextLines(fs, path, &state.text) || state.text.empty()) {
     state.text.clear();
-    const std::string backup = BackupPath(settings);
-    if (!backup.empty()) option_files::ReadTextLines(fs, backup, &state.text);
+    for (const std::string& backup : {UserBackupPath(appData), BackupPath(settings)}) {
+      if (!backup.empty() && option_files::ReadTextLines(fs, backup, &state.text)) break;
+    }
   }
   return state;
 }
@@ -68,7 +94,7 @@ void OnEnable(State& state) {
 }
 
 bool Leave(State& state, WizardSettings& settings, FileSystem& fs, WizardQuestions& questions,
-           ChosenFileChecks& checks) {
+           ChosenFileChecks& checks, const std::string& appData) {
   settings.SetFlag(keys::kLicenseAgreementEnabled, state.enabled);
   if (!state.enabled) return true;
   if (state.fileName.empty()) {
@@ -88,10 +114,7 @@ bool Leave(State& state, WizardSettings& settings, FileSystem& fs, WizardQuestio
                        : "yes");
   const std::string path = InFolder(settings.Text(ws::kSourceFolder), state.fileName);
   if (!WriteAgreement(path, state.text, fs, questions)) return false;
-  // The backup only spares the author retyping on this machine: its
-  // failures do not matter.
-  const std::string backup = BackupPath(settings);
-  if (!backup.empty()) option_files::WriteReplacing(fs, backup, state.text);
+  WriteBackup(settings, fs, appData, state.text);
   return true;
 }
 

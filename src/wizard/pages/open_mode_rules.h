@@ -37,8 +37,9 @@ struct OpenModeEnabling {
 OpenModeEnabling EnablingFor(const OpenMode& mode);
 const char* Explanation(int action);
 
-// Checks a file the author chose (the file name length warning and that it
-// exists); false keeps the page. The window passes the wizard's own check.
+// Checks the image the author chose (the file name length warning, that it
+// exists and is a picture the CD can show); false keeps the page. The window
+// passes the wizard's own check.
 using FileCheck = std::function<bool(const std::string& path)>;
 
 // Leaving the page (also each change of "Action:" and Finish): an image to

@@ -61,7 +61,8 @@ constexpr OptionRow kRows[] = {
 std::span<const OptionRow> Rows() { return kRows; }
 
 const char* UsedText(const OptionRow& row, const WizardSettings& settings) {
-  return settings.Flag(row.usedFrom) ? options_texts::kUsedYes : options_texts::kUsedNo;
+  // Never stored reads as off, as every option dialog shows it.
+  return settings.ReadBool(row.usedFrom, false) ? options_texts::kUsedYes : options_texts::kUsedNo;
 }
 
 Switches LoadSwitches(const WizardSettings& settings) {

@@ -35,6 +35,9 @@ inline constexpr const char* kTestingInProgress = "Testing in progress...";
 // Licence agreement.
 inline constexpr const char* kDefaultLicenseFile = "euagl_cd_license.txt";
 inline constexpr const char* kLicenseBackupFile = "BackupLicenseAgreement.txt";
+// The user's own folder for the kit, below the application data folder.
+inline constexpr const char* kMakerFolder = "QUAV";
+inline constexpr const char* kProductFolder = "ZoruZaz AZ";
 inline constexpr const char* kShowYes = "Yes";
 inline constexpr const char* kShowNo = "No";
 inline constexpr const char* kLicenseNameMissing = "Please specfic a license agreement file name.";

@@ -14,18 +14,21 @@ namespace {
 namespace ws = wizard_settings;
 namespace t = file_page_texts;
 
+// A switch never stored is off, as its dialog shows it.
+bool On(const WizardSettings& s, const char* name) { return s.ReadBool(name, false); }
+
 // The setting names of the files in use, in the order the list shows them.
 std::vector<const char*> FilesInUse(const WizardSettings& s) {
   std::vector<const char*> names;
-  if (s.Flag(keys::kLicenseAgreementEnabled)) names.push_back(ws::kLicenseAgreementFile);
-  if (s.Flag(ws::kEnableIcon) && !s.Text(keys::kIcon).empty()) names.push_back(keys::kIcon);
-  if (s.Flag(ws::kSpecifyFileOpenOptions)) {
+  if (On(s, keys::kLicenseAgreementEnabled)) names.push_back(ws::kLicenseAgreementFile);
+  if (On(s, ws::kEnableIcon) && !s.Text(keys::kIcon).empty()) names.push_back(keys::kIcon);
+  if (On(s, ws::kSpecifyFileOpenOptions)) {
     for (int n = 1; n <= keys::kInstallerCount; ++n) names.push_back(keys::InstallerFile(n));
   }
-  if (s.Flag(keys::kShowSplashScreen) && s.Flag(keys::kSplashScreenUseImage)) {
+  if (On(s, keys::kShowSplashScreen) && On(s, keys::kSplashScreenUseImage)) {
     names.push_back(keys::kSplashScreenImage);
   }
-  if (s.Flag(keys::kShowBackgroundWindow)) {
+  if (On(s, keys::kShowBackgroundWindow)) {
     if (s.ReadBool(keys::kBackgroundFullScreenImage, true)) {
       names.push_back(ws::kBackgroundFullScreenImageFile);
     } else {
@@ -34,7 +37,7 @@ std::vector<const char*> FilesInUse(const WizardSettings& s) {
       }
     }
   }
-  if (s.Flag(keys::kWelcomeEnabled) && s.Flag(keys::kWelcomeUseImage)) {
+  if (On(s, keys::kWelcomeEnabled) && On(s, keys::kWelcomeUseImage)) {
     names.push_back(keys::kWelcomeImage);
   }
   return names;

@@ -107,4 +107,15 @@ bool CheckChosenFile(HWND owner, const std::string& path, const std::string& lab
   return ::CheckChosenFile(window.settings, window.cdFiles, ui, path, label);
 }
 
+bool RequirePicture(HWND owner, const std::string& path, const std::string& label) {
+  CdFilesOverWindow window(owner);
+  return window.cdFiles.RequirePicture(path, label, false);
+}
+
+bool CheckChosenPicture(HWND owner, const std::string& path, const std::string& label) {
+  CdFilesOverWindow window(owner);
+  Win32LengthWarningUi ui(owner);
+  return ::CheckChosenPicture(window.settings, window.cdFiles, ui, path, label);
+}
+
 }  // namespace cd_files_window

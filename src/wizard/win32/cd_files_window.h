@@ -21,5 +21,8 @@ bool RequireFile(HWND owner, const std::string& path, const std::string& label);
 // The length warning, then that the file exists (an empty name passes);
 // `label` names what the file is for in the message.
 bool CheckChosenFile(HWND owner, const std::string& path, const std::string& label);
+// The same two for an image, which must also be a picture the CD can show.
+bool RequirePicture(HWND owner, const std::string& path, const std::string& label);
+bool CheckChosenPicture(HWND owner, const std::string& path, const std::string& label);
 
 }  // namespace cd_files_window

@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "wizard/image_step.h"
 #include "wizard/image_step_texts.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
@@ -26,7 +27,6 @@ namespace tx = image_step_texts;
 using image_step::SaveChoice;
 using image_step::SaveStep;
 
-constexpr int kPathColumnWidth = 200;
 constexpr DWORD kPathChars = 32768;
 constexpr UINT_PTR kProgressTimer = 1;
 constexpr UINT kProgressMs = 100;
@@ -57,12 +57,10 @@ class UnfitDialog : public WizardDialog {
 
   bool OnInit() override {
     HWND list = Item(IDL_UNFIT_LIST);
-    SetUpReportList(list, {{tx::kUnfitPathColumn, kPathColumnWidth},
-                           {tx::kUnfitReasonColumn, kPathColumnWidth}});
+    SetUpReportList(list, {{tx::kUnfitPathColumn, 0}, {tx::kUnfitReasonColumn, 0}});
     for (const cd_image::UnfitEntry& entry : unfit_)
       AddReportRow(list, {entry.path, image_texts::UnfitReason(entry)});
-    // As wide as the longest reason.
-    ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
+    FitColumns(list);
     return true;
   }
 

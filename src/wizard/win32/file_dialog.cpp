@@ -4,6 +4,10 @@
 
 #include <vector>
 
+#include "wizard/pages/image_chooser_rules.h"
+#include "wizard/win32/wizard_app.h"
+#include "wizard/wizard_settings.h"
+
 namespace {
 // The largest path the dialog hands back.
 constexpr DWORD kPathChars = 32768;
@@ -33,7 +37,13 @@ std::optional<std::string> AskOpenFile(HWND owner, const OpenFileRequest& reques
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrDefExt = DefaultExtension(request.defaultExtension);
   dialog.lpstrTitle = request.title;
+  if (!request.initialFolder.empty()) dialog.lpstrInitialDir = request.initialFolder.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
   if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
   return std::string(file.data());
+}
+
+std::string CdFolder() {
+  WizardSettings settings(WizardApp::Current().Registry());
+  return image_chooser::SourceFolder(settings);
 }

@@ -3,7 +3,7 @@
 #include "wizard/win32/wizard_app.h"
 
 bool HelpLink::OpenLink() {
-  WizardApp::Current().ShowHelpTopic(topic_);
+  WizardApp::Current().ShowHelpTopic(topic_, ::GetParent(hwnd()));
   return true;
 }
 

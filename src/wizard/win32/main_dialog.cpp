@@ -72,7 +72,7 @@ win32::DispatchTable MainDialog::Table() const {
       win32::OnCommand(IDB_MAIN_NEW, &MainDialog::NewConfiguration),
       win32::OnCommand(IDB_MAIN_OPEN, &MainDialog::OpenExisting),
       win32::OnCommand(IDB_MAIN_RECREATE, &MainDialog::RecreateConfiguration),
-      win32::OnCommand(IDB_MAIN_TEST, &MainDialog::TestConfiguration),
+      win32::OnCommand(IDB_MAIN_TEST, &MainDialog::TestPressed),
       win32::OnCommand(IDB_MAIN_HELP_HOME, &MainDialog::ShowHelpHome),
       win32::OnCommand(IDB_MAIN_SUPPORT, &MainDialog::ShowSupport),
       win32::OnCommand(IDB_MAIN_CLOSE, &MainDialog::AskToExit),
@@ -92,6 +92,7 @@ std::vector<win32::ControlBinding> MainDialog::ControlBindings() {
 }
 
 bool MainDialog::OnInit() {
+  app_.SetMainWindow(hwnd());
   if (HMENU system = ::GetSystemMenu(hwnd(), FALSE)) {
     ::AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(system, MF_STRING, IDM_ABOUT, "&About Discwright...");
@@ -107,7 +108,7 @@ bool MainDialog::OnInit() {
   ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&close), 2);
   MoveItem(IDT_MAIN_SEPARATOR, 5, close.top - 6, client.cx - 10, 2);
   ::SetTimer(hwnd(), kFirstTick, kFirstTickMs, nullptr);
-  filesLink_.SetAction([this] { ShowFilesToCopy(); });
+  filesLink_.SetAction([this] { ShowFilesToCopy(hwnd()); });
   UpdateTitle();
   newLink_.SetTopic(help_topics::kNewToAutorun);
   notOpeningLink_.SetTopic(help_topics::kCdNotOpen);
@@ -172,7 +173,7 @@ void MainDialog::RunConfigurationWizard() {
   WizardSettings settings(app_.Registry());
   if (main_window::OfferTestAfterWizard(result == IDOK, settings) &&
       Win32WizardQuestions(hwnd()).AskYesNo(wizard_texts::kTestQuestion)) {
-    TestConfiguration();
+    TestConfiguration(hwnd());
   }
 }
 
@@ -187,10 +188,7 @@ void MainDialog::RefreshFromLastConfig() {
   WizardSettings settings(app_.Registry());
   const main_window::Display display =
       main_window::RefreshFromLastConfig(configPath_, fs, settings, questions);
-  if (!configPath_.empty()) {
-    shownPath_ = display.shownPath;
-    fileToOpen_ = display.fileToOpen;
-  }
+  if (!configPath_.empty()) shownPath_ = display.shownPath;
   UpdateTitle();
   CopyToControls();
 }
@@ -212,7 +210,6 @@ void MainDialog::NewConfiguration() {
   }
   configPath_.clear();
   shownPath_.clear();
-  fileToOpen_.clear();
   CopyToControls();
   UpdateTitle();
   RunConfigurationWizard();
@@ -223,6 +220,7 @@ void MainDialog::OpenExisting() {
   OpenFileRequest request;
   request.filter = wizard_texts::kAutorunFilesFilter;
   request.initialFile = main_window::InitialOpenFile(configPath_);
+  request.initialFolder = CdFolder();
   request.defaultExtension = wizard_texts::kAutorunFilesExtension;
   const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
   if (!answer) return;
@@ -257,37 +255,44 @@ void MainDialog::RecreateConfiguration() {
   cd_files_window::CreateCdFiles(hwnd(), ask);
 }
 
-void MainDialog::TestConfiguration() {
+void MainDialog::TestConfiguration(HWND owner) {
+  const HWND author = AuthorWindow(owner);
   WizardSettings settings(app_.Registry());
   Win32FileSystem fs;
-  Win32WizardQuestions questions(hwnd());
+  Win32WizardQuestions questions(author);
   Win32ShellPort shell;
   Win32OpenerUi openerUi;
   ShellOpener opener(shell, openerUi, fs, OpenerWording::kWizard);
-  Win32TestRunUi ui(hwnd(), Item(IDB_MAIN_TEST), this);
-  ::TestConfiguration(settings, fs, app_.Registry(), questions, opener, ui, fileToOpen_);
+  Win32TestRunUi ui(author, Item(IDB_MAIN_TEST), this);
+  ::TestConfiguration(settings, fs, app_.Registry(), questions, opener, ui);
 }
 
-void MainDialog::ShowFilesToCopy() {
+void MainDialog::ShowFilesToCopy(HWND owner) {
+  const HWND author = AuthorWindow(owner);
   CopyFromControls();
   TakeLastInfFile();
   CopyToControls();
   if (configPath_.empty()) {
-    Win32WizardQuestions(hwnd()).ShowMessage(wizard_texts::kNothingLoaded);
+    Win32WizardQuestions(author).ShowMessage(wizard_texts::kNothingLoaded);
     return;
   }
   WizardSettings settings(app_.Registry());
   FilesToCopyPage page(configPath_, settings);
   OptionFrame frame(help_topics::kConfigBurnCd);
   frame.SetPage(page, wizard_texts::kFilesToCopyTitle);
-  frame.Run(hwnd());
+  frame.Run(author);
+}
+
+HWND MainDialog::AuthorWindow(HWND owner) const {
+  const HWND top = owner != nullptr ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+  return top != nullptr ? top : hwnd();
 }
 
 void MainDialog::AskToExit() {
   if (Win32WizardQuestions(hwnd()).AskYesNo(wizard_texts::kExitQuestion)) End(IDOK);
 }
 
-void MainDialog::ShowSupport() { app_.ShowHelpTopic(help_topics::kSupport); }
+void MainDialog::ShowSupport() { app_.ShowHelpTopic(help_topics::kSupport, hwnd()); }
 
 INT_PTR MainDialog::OnSysCommand(WPARAM wParam, LPARAM) {
   if ((wParam & 0xFFF0) == IDM_ABOUT) {

@@ -6,8 +6,8 @@
 
 #include "common/win32/bold_font.h"
 #include "common/win32/hyperlink_static.h"
-#include "wizard/main_commands.h"
 #include "wizard/win32/help_link.h"
+#include "wizard/win32/main_commands.h"
 #include "wizard/win32/wizard_dialog.h"
 
 class WizardApp;
@@ -24,8 +24,8 @@ class MainDialog : public WizardDialog, public MainCommands {
   // "Recreate Config.": the CD files again from the settings.
   void RecreateConfiguration();
   void UpdateTitle();
-  void TestConfiguration() override;
-  void ShowFilesToCopy() override;
+  void TestConfiguration(HWND owner) override;
+  void ShowFilesToCopy(HWND owner) override;
 
  protected:
   win32::DispatchTable Table() const override;
@@ -39,6 +39,9 @@ class MainDialog : public WizardDialog, public MainCommands {
  private:
   void AskToExit();
   void ShowSupport();
+  void TestPressed() { TestConfiguration(hwnd()); }
+  // The top-level window of `owner`, where the author is; this one without it.
+  HWND AuthorWindow(HWND owner) const;
   // The configuration path from LastINFFile, as a full path.
   void TakeLastInfFile();
   void LoadConfiguration();
@@ -51,7 +54,6 @@ class MainDialog : public WizardDialog, public MainCommands {
   WizardApp& app_;
   std::string configPath_;
   std::string shownPath_;
-  std::string fileToOpen_;
   HICON icon_;
   HICON smallIcon_;
   win32::BoldFont headingFont_;

@@ -7,7 +7,7 @@ void SetUpReportList(HWND list, std::initializer_list<ReportColumn> columns) {
   int index = 0;
   for (const ReportColumn& c : columns) {
     LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.mask = LVCF_TEXT | LVCF_SUBITEM | (c.width > 0 ? LVCF_WIDTH : 0);
     column.pszText = const_cast<char*>(c.title);
     column.cx = c.width;
     column.iSubItem = index;

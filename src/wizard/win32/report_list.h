@@ -10,7 +10,7 @@
 
 struct ReportColumn {
   const char* title;
-  int width;  // pixels
+  int width;  // pixels; 0 for none yet (FitColumns sizes them)
 };
 
 // Full-row selection and the columns, in order.

@@ -30,5 +30,5 @@ bool TestResultDialog::OnInit() {
 }
 
 void TestResultDialog::ShowFiles() {
-  if (main_ != nullptr) main_->ShowFilesToCopy();
+  if (main_ != nullptr) main_->ShowFilesToCopy(hwnd());
 }

@@ -6,7 +6,7 @@
 
 #include "common/win32/bold_font.h"
 #include "common/win32/hyperlink_static.h"
-#include "wizard/main_commands.h"
+#include "wizard/win32/main_commands.h"
 #include "wizard/win32/wizard_dialog.h"
 
 class TestResultDialog : public WizardDialog {

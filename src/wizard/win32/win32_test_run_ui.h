@@ -5,12 +5,13 @@
 
 #include <windows.h>
 
-#include "wizard/main_commands.h"
 #include "wizard/test_run.h"
+#include "wizard/win32/main_commands.h"
 
 class Win32TestRunUi : public TestRunUi {
  public:
-  // `testButton` may be null (a test started from a page has none of its own).
+  // `owner` is the top-level window the author is in; `testButton` may be
+  // null (a test started from a page has none of its own).
   Win32TestRunUi(HWND owner, HWND testButton, MainCommands* main)
       : owner_(owner), testButton_(testButton), main_(main) {}
   bool CreateCdFiles(bool ask) override;
@@ -22,4 +23,6 @@ class Win32TestRunUi : public TestRunUi {
   HWND owner_;
   HWND testButton_;
   MainCommands* main_;
+  HWND focus_ = nullptr;
+  bool disabledOwner_ = false;
 };

@@ -24,6 +24,8 @@ WizardApp::~WizardApp() { current = nullptr; }
 WizardApp& WizardApp::Current() { return *current; }
 
 int WizardApp::Run() {
+  // Before anything reads or writes the settings the running copy edits.
+  if (!runningCopy_.Claim()) return 0;
   win32::EnsureUiReady();
   win32::SetAppMessageStyle(wizard_texts::kTitle, MB_ICONEXCLAMATION);
   {
@@ -39,16 +41,16 @@ int WizardApp::Run() {
   return 0;
 }
 
-void WizardApp::ShowHelpTopic(const std::string& topic) {
+void WizardApp::ShowHelpTopic(const std::string& topic, HWND owner) {
   if (topic.empty()) {
-    win32::ShowAppMessage(nullptr, help_topics::kNoPageYet);
+    win32::ShowAppMessage(owner, help_topics::kNoPageYet);
     return;
   }
   const std::string path = help_topics::PagePath(helpFolder_, topic);
   const INT_PTR result = reinterpret_cast<INT_PTR>(
       ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, "", SW_RESTORE));
   if (result < 32) {
-    win32::ShowAppMessage(nullptr,
+    win32::ShowAppMessage(owner,
                           help_topics::PageNotFoundMessage(path, static_cast<int32_t>(result)));
   }
 }

@@ -23,7 +23,9 @@ INT_PTR WizardDialog::OnHelpRequest(WPARAM, LPARAM) {
   return TRUE;
 }
 
-void WizardDialog::ShowHelpHome() { WizardApp::Current().ShowHelpTopic(help_topics::kHome); }
+void WizardDialog::ShowHelpHome() {
+  WizardApp::Current().ShowHelpTopic(help_topics::kHome, hwnd());
+}
 
 void PaintStrip(const DRAWITEMSTRUCT& item) {
   // A deep blue fading to a lighter one from top to bottom, in bands.

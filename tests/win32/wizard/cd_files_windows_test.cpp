@@ -1,6 +1,7 @@
 // The CD files' windows and adapters against the real API: the files-to-copy
 // report built from a real autorun.inf, the length warning's tick box, and
 // creating the CD files with real copies and a real write.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -85,9 +86,8 @@ TEST(FilesToCopyPage, ListsTheRowsOfARealConfiguration) {
   HWND list = ::GetDlgItem(page.hwnd(), IDL_REPORT_LIST);
   int width = 0;
   EXPECT_EQ(ColumnTitle(list, 0, &width), "Target CD Folder");
-  EXPECT_EQ(width, 150);
   EXPECT_EQ(ColumnTitle(list, 1, &width), "Source");
-  EXPECT_EQ(width, 1000);
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
   const std::string f = cd.Path() + "\\";
   const std::vector<std::vector<std::string>> expected = {
       {"\\", f + "autorun.inf"},
@@ -139,8 +139,8 @@ TEST(FileNameLengthPage, OkReadsTheTickBoxAndTheProblemPageShowsItsText) {
 class CountingMain : public MainCommands {
  public:
   int shown = 0;
-  void TestConfiguration() override {}
-  void ShowFilesToCopy() override { ++shown; }
+  void TestConfiguration(HWND) override {}
+  void ShowFilesToCopy(HWND) override { ++shown; }
 };
 
 TEST(TestResultDialog, ShowsTheErrorAndOffersTheReportOnlyWithoutOne) {

@@ -1,6 +1,7 @@
 // The display option pages in their option frames, over the real registry:
 // what each shows from stored values, what its switches enable, what OK
 // saves, and the refusals that keep a frame open.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/handles.h"
 #include "config/autorun_keys.h"
 #include "resource.h"
 #include "temp_folder.h"
@@ -97,6 +99,7 @@ void ShowAndPhotograph(HWND frame, const char* name) {
   ::UpdateWindow(frame);
   test_support::PumpPending();
   test_support::SaveScreenshotIfAsked(frame, name);
+  EXPECT_THAT(test_support::ClippedControls(frame), ::testing::IsEmpty()) << name;
 }
 
 // The prefix's registry is shared with later tests: the display values are
@@ -245,7 +248,7 @@ TEST_F(DisplayDialogsTest, WelcomeShowsTheMessageOnLinesRefusesAnEmptyTitleAndJo
 }
 
 TEST_F(DisplayDialogsTest, BackgroundShowsPlacedImagesAsksAboutWideBordersAndSaves) {
-  ASSERT_TRUE(folder.AddFile("one.bmp", "BM"));
+  ASSERT_TRUE(folder.AddCopy("one.bmp", test_support::TestPicture("red-40x30.bmp")));
   settings.SetFlag(kSingleFile, true);
   settings.SetFlag(kShowBackgroundWindow, true);
   settings.SetText(kBackgroundWhenToShow, "");
@@ -301,6 +304,7 @@ TEST_F(DisplayDialogsTest, BackgroundInReselectModeLeavesClosingToTheSelectionLi
   settings.SetFlag(kSingleFile, false);
   settings.SetFlag(kMultiSelectAllowReselect, true);
   settings.SetFlag(kShowBackgroundWindow, true);
+  settings.SetFlag(kBackgroundFullScreenImage, true);
   BackgroundPage page;
   OptionFrame frame(help_topics::kOverlayBackground);
   frame.SetPage(page, tx::kBackgroundTitle);
@@ -309,6 +313,12 @@ TEST_F(DisplayDialogsTest, BackgroundInReselectModeLeavesClosingToTheSelectionLi
   EXPECT_TRUE(Enabled(p, IDC_BACKGROUND_WHEN));
   EXPECT_FALSE(Enabled(p, IDX_BACKGROUND_KEEP_OPEN) || Enabled(p, IDT_BACKGROUND_KEEP_OPEN_NOTE) ||
                Enabled(p, IDX_BACKGROUND_CLOSE_BUTTON) || Enabled(p, IDE_BACKGROUND_CLOSE_TEXT));
+  // Enabled, the swatch shows the stored colour (a new configuration's white).
+  ShowAndPhotograph(frame.hwnd(), "background_full_screen");
+  Click(p, IDR_BACKGROUND_COLOUR);
+  test_support::PumpPending();
+  win32::WindowDc dc(::GetDlgItem(p, IDT_BACKGROUND_SWATCH));
+  EXPECT_EQ(::GetPixel(dc.get(), 20, 6), RGB(255, 255, 255));
 }
 
 // Finds the image chooser that the page opened, notes its first row and

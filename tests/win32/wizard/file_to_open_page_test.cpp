@@ -5,6 +5,7 @@
 // nothing to copy.
 #include "wizard/pages/win32/file_to_open_page.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -85,7 +86,9 @@ class FileToOpenPageTest : public ::testing::Test {
     settings.SetFlag(keys::kSingleFile, false);
     settings.SetNumber(keys::kMultiSourceFileCount, 2);
     settings.SetText(keys::MultiSourceFile(1), "Guide.txt");
-    settings.SetText(keys::MultiSourceFile(2), "http://example.com/");
+    // Wider than any list: it must scroll into view.
+    settings.SetText(keys::MultiSourceFile(2),
+                     "http://example.com/" + std::string(100, 'x') + ".html");
     settings.SetFlag(ws::kHelpRootDriveShow, true);
     settings.SetFlag(ws::kHelpFileTyleDlgShow, false);
     settings.SetFlag(ws::kSpecifyFileOpenOptions, false);
@@ -118,6 +121,7 @@ TEST_F(FileToOpenPageTest, ShowsTheListThenSavesTheTypedFileOnNext) {
   char line[MAX_PATH] = {};
   ::SendDlgItemMessageA(p, IDL_FILE_LIST, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
   EXPECT_EQ(std::string(line), sourceFolder + "Guide.txt");
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
 
   ChooseOneFile(folder.PathOf("Guide.txt"));
   EXPECT_TRUE(Enabled(p, IDE_FILE_PATH) && Enabled(p, IDB_FILE_BROWSE));
@@ -176,6 +180,13 @@ TEST_F(FileToOpenPageTest, AnUpperCasePdfGetsThePdfAdviceWhichCanBeSwitchedOff) 
   EXPECT_EQ(answerer.seen[0].title, "PDF Files");
   EXPECT_TRUE(answerer.seen[0].viewerShown);
   EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
+  // Esc and the close box (IDCANCEL) keep the tick as well.
+  Press(frame.hwnd(), IDB_FRAME_PREVIOUS);
+  settings.SetFlag(ws::kHelpFileTyleDlgShow, true);
+  answerer.buttons = {IDCANCEL};
+  Press(frame.hwnd(), IDB_FRAME_NEXT);
+  EXPECT_EQ(answerer.seen.size(), 2u);
+  EXPECT_FALSE(settings.Flag(ws::kHelpFileTyleDlgShow));
 }
 
 class CopyResourcesPageTest : public ::testing::Test {
@@ -212,12 +223,12 @@ TEST_F(CopyResourcesPageTest, ListsTheFileTickedAndCopiesItOnOk) {
   EXPECT_EQ(std::string(row), "licence.txt (" + previous.PathOf("licence.txt") + ")");
   char heading[64] = {};
   LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.mask = LVCF_TEXT;
   column.pszText = heading;
   column.cchTextMax = sizeof heading;
   ::SendMessageA(list, LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   EXPECT_EQ(std::string(heading), "File Information");
-  EXPECT_EQ(column.cx, 1000);
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
 
   Press(frame.hwnd(), IDB_OPTION_OK);
   EXPECT_FALSE(::IsWindow(frame.hwnd()));

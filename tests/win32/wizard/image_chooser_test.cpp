@@ -4,23 +4,34 @@
 // swatch's colour as painted.
 #include "wizard/pages/win32/image_chooser.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "common/win32/handles.h"
 #include "common/win32/win32_file_system.h"
+#include "config/autorun_keys.h"
 #include "resource.h"
 #include "temp_folder.h"
 #include "window_test_support.h"
+#include "wizard/cd_files_texts.h"
+#include "wizard/pages/image_chooser_texts.h"
+#include "wizard/pages/win32/cd_icon_page.h"
 #include "wizard/pages/win32/colour_swatch.h"
+#include "wizard/pages/win32/file_to_open_page.h"
 #include "wizard/pages/win32/folder_dialog.h"
 #include "wizard/pages/win32/image_chooser_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/pages/win32/several_folder_page.h"
+#include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/win32_folder_lister.h"
 #include "wizard/win32/win32_file_copier.h"
 #include "wizard/win32/wizard_app.h"
@@ -77,6 +88,7 @@ class ImageChooserTest : public ::testing::Test {
     }
     ASSERT_TRUE(cd.AddFile("big-1200x10.bmp", SolidBitmap(1200, 10, RGB(0, 0, 255))));
     ASSERT_TRUE(cd.AddFile("notes.txt", "not a picture"));
+    ASSERT_TRUE(cd.AddCopy("photo.png", TestPicture("green-40x30.png")));
     ASSERT_TRUE(cd.AddFile("pics.gif\\inside.gif", "a folder that looks like an image"));
     settings.SetText(ws::kSourceFolder, cd.Path() + "\\");
     settings.Store().WriteString(ws::kLastImageFilter, "");
@@ -147,6 +159,7 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(settings.Text(ws::kLastImageFilter), "GIF images (*.gif)");
   EXPECT_EQ(PreviewMiddle(), RGB(0, 255, 0));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser");
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
 
   struct Row {
     int filter;
@@ -156,8 +169,8 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
       {2, {"blue-40x30.jpg"}},
       {3, {"big-1200x10.bmp", "red-40x30.bmp"}},
       {4,
-       {"big-1200x10.bmp", "blue-40x30.jpg", "green-40x30.gif", "notes.txt", "red-40x30.bmp",
-        "transparent-40x30.gif"}},
+       {"big-1200x10.bmp", "blue-40x30.jpg", "green-40x30.gif", "notes.txt", "photo.png",
+        "red-40x30.bmp", "transparent-40x30.gif"}},
   };
   for (const Row& row : rows) {
     ChooseFilter(row.filter);
@@ -177,16 +190,21 @@ TEST_F(ImageChooserTest, ListsEachFiltersFilesAndDescribesTheSelectedPicture) {
   EXPECT_EQ(PreviewMiddle(), RGB(0, 0, 255));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "image_chooser_large");
 
-  // Not a picture: the message, and the warning in its place.
-  {
+  // Not a picture the CD can show, whatever this machine loads (a PNG): the
+  // message, the warning in its place, and OK refuses it.
+  for (const char* row : {"photo.png", "notes.txt"}) {
     test_support::MessageBoxWatcher box(wizard_texts::kTitle);
-    ChooseRow("notes.txt");
+    ChooseRow(row);
     EXPECT_EQ(box.Text(),
               "Sorry, but failed to load the image. Check that it is a valid image type.");
   }
   EXPECT_EQ(Text(p, IDE_IMAGE_WIDTH), "n/a");
-  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS),
-            "File is not an image, or the file format is not recognised, or the file is corrupt.");
+  EXPECT_EQ(Text(p, IDE_IMAGE_WARNINGS), image_chooser_texts::kNotAPictureWarning);
+  {
+    test_support::MessageBoxWatcher refused(wizard_texts::kTitle);
+    EXPECT_FALSE(page.OnKillActive());
+    EXPECT_EQ(refused.Text(), cd_files_texts::NotAPicture("Image", cd.PathOf("notes.txt")));
+  }
 
   ChooseRow("transparent-40x30.gif");
   EXPECT_NE(Text(p, IDE_IMAGE_WARNINGS).find("> Image is a 'transparent image'."),
@@ -272,7 +290,7 @@ TEST(FolderDialog, SelectGivesTheFolderShownFirst) {
   char previous[MAX_PATH] = {};
   ::GetCurrentDirectoryA(sizeof previous, previous);
   ASSERT_TRUE(::SetCurrentDirectoryA(folder.Path().c_str()));
-  std::string chosen = "unchanged";
+  std::string chosen;  // no folder given: the current directory
   INT_PTR result;
   {
     test_support::MessageBoxWatcher select("Choose folder");
@@ -282,6 +300,52 @@ TEST(FolderDialog, SelectGivesTheFolderShownFirst) {
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(::lstrcmpiA(chosen.c_str(), folder.Path().c_str()) == 0) << chosen;
   ::OleUninitialize();
+}
+
+// Notes where the dialog this thread opens starts and closes it; the folder
+// chooser, which prompts, is answered with "Select".
+class StartWatcher : public test_support::ModalWatcher {
+ public:
+  std::string folder;
+  bool prompt = false;
+
+ private:
+  void Answer(HWND dialog) override {
+    prompt = ::FindWindowExA(dialog, nullptr, "Static", image_chooser_texts::kFolderDialogPrompt);
+    char shown[MAX_PATH] = {};
+    if (!prompt)
+      ::SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(shown));
+    folder = shown;
+    ::PostMessageA(dialog, WM_COMMAND, prompt ? IDOK : IDCANCEL, 0);
+  }
+};
+
+// The pages' file dialogs and the folder chooser start in the CD's folder,
+// not in the current directory (the kit's own folder when installed).
+TEST_F(ImageChooserTest, TheDialogsOfThePagesStartInTheCdFolder) {
+  settings.SetText(ws::kSourceFile, "");
+  FileToOpenPage file;
+  CdIconPage icon;
+  ViewerSpecifyPage installer(viewer_installer::ForSlot(1));
+  FolderPage folder;
+  const std::pair<WizardPage*, int> rows[] = {{&page, IDB_IMAGE_COPY_IN},
+                                              {&file, IDB_FILE_BROWSE},
+                                              {&icon, IDB_ICON_COPY_IN},
+                                              {&installer, IDB_VIEWER_BROWSE},
+                                              {&folder, IDB_SEVERAL_BROWSE}};
+  for (const auto& [shown, button] : rows) {
+    OptionFrame host("help");
+    host.SetPage(*shown, "Start");
+    ASSERT_TRUE(host.CreateModeless(nullptr));
+    StartWatcher watcher;
+    ::SendMessageA(shown->hwnd(), WM_COMMAND, button, 0);
+    // "Select" puts where the chooser started in the page.
+    const std::string start =
+        watcher.prompt ? Text(shown->hwnd(), IDE_SEVERAL_FOLDER) : watcher.folder;
+    EXPECT_EQ(text::ToLower(start), text::ToLower(cd.Path())) << button;
+    EXPECT_EQ(watcher.prompt, shown == &folder) << button;
+    ::DestroyWindow(host.hwnd());
+  }
 }
 
 TEST(ColourSwatch, ShowsTheButtonFaceUntilAColourIsSet) {

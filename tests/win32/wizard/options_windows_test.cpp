@@ -1,6 +1,7 @@
 // The options page and the behaviour dialogs on the wizard's own templates
 // and the real registry: the table's rows and "Used" cells, row selection,
 // the icon switch, and dialogs that save what was typed when OK is pressed.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/hyperlink_static.h"
 #include "config/autorun_keys.h"
 #include "resource.h"
 #include "temp_folder.h"
@@ -16,12 +18,14 @@
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/behaviour_pages.h"
 #include "wizard/pages/win32/cd_icon_page.h"
+#include "wizard/pages/win32/files_created_page.h"
 #include "wizard/pages/win32/installers_page.h"
 #include "wizard/pages/win32/license_page.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/options_page.h"
 #include "wizard/pages/win32/viewer_installer_wizard.h"
 #include "wizard/pages/win32/wizard_frame.h"
+#include "wizard/win32/main_dialog.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_values.h"
@@ -119,10 +123,6 @@ TEST(OptionsPage, ShowsTheEightRowsWithTheirUseAndFollowsTheSelection) {
     EXPECT_EQ(Cell(list, row, 1), row == 2 ? "Yes" : "No") << names[row];
   }
   EXPECT_EQ(Cell(list, 7, 2), "Change Vendisc.exe name");
-  const int widths[] = {110, 50, 270};
-  for (int column = 0; column < 3; ++column) {
-    EXPECT_EQ(::SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), widths[column]);
-  }
   const DWORD extended =
       static_cast<DWORD>(::SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
   EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP),
@@ -132,6 +132,7 @@ TEST(OptionsPage, ShowsTheEightRowsWithTheirUseAndFollowsTheSelection) {
   EXPECT_EQ(::IsDlgButtonChecked(p, IDX_OPTIONS_ICON), BST_CHECKED);
   EXPECT_TRUE(Enabled(p, IDB_OPTIONS_ICON));
   test_support::SaveScreenshotIfAsked(frame.hwnd(), "options-page");
+  EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
 
   Select(list, 4);
   EXPECT_TRUE(Enabled(p, IDB_OPTIONS_CONFIGURE));
@@ -283,6 +284,7 @@ TEST(OptionDialogs, EveryDialogOpensOnItsTemplate) {
     ASSERT_TRUE(frame.CreateModeless(nullptr)) << entry.title;
     EXPECT_EQ(Text(frame.hwnd(), IDT_OPTION_TITLE), entry.title);
     test_support::SaveScreenshotIfAsked(frame.hwnd(), entry.shot);
+    EXPECT_THAT(test_support::ClippedControls(frame.hwnd()), ::testing::IsEmpty());
     Press(frame.hwnd(), IDB_OPTION_CANCEL);
   }
   ViewerSelectPage select;
@@ -306,6 +308,42 @@ TEST(OptionDialogs, EveryDialogOpensOnItsTemplate) {
   EXPECT_EQ(f.settings.Text(ws::kInstallerHowToRunNew), "Prompt");
   EXPECT_EQ(f.settings.Text(keys::InstallerUserQuery(1)), options_texts::kDefaultInstallerPrompt);
   Press(wizard.hwnd(), IDB_FRAME_CANCEL);
+}
+
+// For each modal window: whether the frame owns it (and so is disabled below it).
+struct OwnerWatcher : test_support::ModalWatcher {
+  HWND frame = nullptr;
+  std::vector<bool> seen;
+  void Answer(HWND window) override {
+    seen.push_back(::GetWindow(window, GW_OWNER) == frame);
+    for (int id : {IDNO, IDOK}) ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  }
+};
+
+// The files link's message (nothing loaded) and a test run's question (the
+// file to open is missing) belong to the wizard, not to the main window below.
+TEST(MainDialog, WhatAPageOpensIsOwnedByItsFrame) {
+  Fixture f;
+  f.settings.SetFlag(ws::kAppShowWelcomeDialog, false);
+  f.settings.SetText(ws::kLastINFFile, "");
+  f.settings.SetFlag(keys::kSingleFile, true);
+  f.settings.SetText(ws::kSourceFile, f.cd.PathOf("gone.pdf"));
+  MainDialog main(f.app);
+  ASSERT_TRUE(main.CreateModeless(nullptr));
+  FilesCreatedPage page;
+  page.SetMain(&main);
+  WizardFrame frame;
+  frame.AddPage(page, "Configuration Files Created", "conf_created");
+  ASSERT_TRUE(frame.CreateModeless(main.hwnd()));
+  ::EnableWindow(main.hwnd(), FALSE);  // as below the modal wizard
+  OwnerWatcher watcher;
+  watcher.frame = frame.hwnd();
+  ::SendMessageA(::GetDlgItem(page.hwnd(), IDT_CREATED_FILES_LINK), WM_COMMAND,
+                 win32::HyperlinkStatic::kOpenCommandParam, 0);
+  Press(page.hwnd(), IDB_CREATED_TEST);
+  EXPECT_EQ(watcher.seen, (std::vector<bool>{true, true}));
+  EXPECT_TRUE(::IsWindowEnabled(frame.hwnd()));
+  EXPECT_FALSE(::IsWindowEnabled(main.hwnd()));
 }
 
 }  // namespace

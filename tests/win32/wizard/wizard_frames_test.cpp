@@ -39,8 +39,8 @@ class ScriptedPage : public WizardPage {
 class RecordingMain : public MainCommands {
  public:
   int tests = 0;
-  void TestConfiguration() override { ++tests; }
-  void ShowFilesToCopy() override {}
+  void TestConfiguration(HWND) override { ++tests; }
+  void ShowFilesToCopy(HWND) override {}
 };
 
 void Press(HWND frame, int id) {

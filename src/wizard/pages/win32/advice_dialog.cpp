@@ -29,10 +29,10 @@ bool AdviceDialog::OnInit() {
   return false;
 }
 
-void AdviceDialog::Accept() {
+void AdviceDialog::Close(int result) {
   WizardSettings settings(WizardApp::Current().Registry());
   file_page::CloseAdvice(settings, advice_, ::IsDlgButtonChecked(hwnd(), IDX_ADVICE_HIDE) != 0);
-  End(IDOK);
+  End(result);
 }
 
 void AdviceDialog::ConfigureViewer() {

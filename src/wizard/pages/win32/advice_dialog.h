@@ -22,10 +22,13 @@ class AdviceDialog : public WizardDialog {
   win32::DispatchTable Table() const override;
   std::vector<win32::ControlBinding> ControlBindings() override;
   bool OnInit() override;
-  // "Close" keeps the author's choice of seeing this advice again.
-  void Accept() override;
+  // "Close", Esc and the close box each keep the author's choice of seeing
+  // this advice again.
+  void Accept() override { Close(IDOK); }
+  void Cancel() override { Close(IDCANCEL); }
 
  private:
+  void Close(int result);
   void ConfigureViewer();
 
   file_page::Advice advice_;

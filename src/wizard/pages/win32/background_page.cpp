@@ -188,7 +188,7 @@ void BackgroundPage::ChoosePosition(int picture) {
 }
 
 void BackgroundPage::ShowInformation() {
-  WizardApp::Current().ShowHelpTopic(help_topics::kOverlayBackground);
+  WizardApp::Current().ShowHelpTopic(help_topics::kOverlayBackground, hwnd());
 }
 
 bool BackgroundPage::OnKillActive() {

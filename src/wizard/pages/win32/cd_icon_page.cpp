@@ -57,8 +57,10 @@ void CdIconPage::Refresh() {
 }
 
 void CdIconPage::CopyIn() {
-  const std::optional<std::string> source =
-      AskOpenFile(hwnd(), {.filter = kIconFilter, .initialFile = {}, .defaultExtension = "*.*"});
+  const std::optional<std::string> source = AskOpenFile(hwnd(), {.filter = kIconFilter,
+                                                                 .initialFile = {},
+                                                                 .initialFolder = CdFolder(),
+                                                                 .defaultExtension = "*.*"});
   if (!source || source->empty()) return;
   Win32FileSystem fs;
   WaitingFileCopier copier(hwnd());

@@ -21,6 +21,10 @@ COLORREF ColourSwatch::Colour() const {
   return systemColour_ ? ::GetSysColor(COLOR_BTNFACE) : colour_;
 }
 
+HBRUSH ColourSwatch::FillBrush() const {
+  return systemColour_ || !brush_ ? ::GetSysColorBrush(COLOR_BTNFACE) : brush_.get();
+}
+
 void ColourSwatch::SetColour(COLORREF colour) {
   colour_ = colour;
   systemColour_ = false;
@@ -38,6 +42,10 @@ LRESULT ColourSwatch::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case win32::kReflectedCtlColorStatic:
+      // The static control paints itself at times (when it is enabled or
+      // disabled, for one) with the brush its dialog gives it: the fill's.
+      return reinterpret_cast<LRESULT>(FillBrush());
     default:
       break;
   }
@@ -50,8 +58,7 @@ void ColourSwatch::Paint() {
   if (!dc) return;
   RECT client{};
   ::GetClientRect(hwnd(), &client);
-  HBRUSH brush = systemColour_ || !brush_ ? ::GetSysColorBrush(COLOR_BTNFACE) : brush_.get();
-  ::FillRect(dc, &client, brush);
+  ::FillRect(dc, &client, FillBrush());
 
   const int length = ::GetWindowTextLengthA(hwnd());
   if (length > 0) {

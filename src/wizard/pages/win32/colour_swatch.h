@@ -23,6 +23,7 @@ class ColourSwatch : public win32::SubclassedControl {
 
  private:
   void Paint();
+  HBRUSH FillBrush() const;
 
   COLORREF colour_;
   win32::BrushHandle brush_;

@@ -5,16 +5,11 @@
 #include "common/win32/win32_file_system.h"
 #include "resource.h"
 #include "wizard/pages/file_page_texts.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
-
-namespace {
-
-constexpr int kColumnWidth = 1000;
-
-}  // namespace
 
 CopyResourcesPage::CopyResourcesPage(std::string previousFolder, std::string newFolder)
     : WizardPage(IDD_COPY_RESOURCES),
@@ -29,8 +24,7 @@ bool CopyResourcesPage::OnInit() {
   HWND list = Item(IDL_COPY_FILES);
   ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = kColumnWidth;
+  column.mask = LVCF_TEXT;
   column.pszText = const_cast<char*>(file_page_texts::kFileInformationColumn);
   ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   return true;
@@ -51,6 +45,7 @@ void CopyResourcesPage::OnSetActive() {
         static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     ListView_SetCheckState(list, index, TRUE);
   }
+  FitColumns(list);
   if (files_.empty()) {
     // Nothing to offer: the frame ends as if cancelled, before it is seen.
     ::SendMessageA(::GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(IDB_OPTION_CANCEL, BN_CLICKED), 0);

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "wizard/main_commands.h"
+#include "wizard/win32/main_commands.h"
 
 bool RunSplashDialog(HWND owner, MainCommands* main);
 bool RunWelcomeDialog(HWND owner, MainCommands* main);

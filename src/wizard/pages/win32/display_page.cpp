@@ -45,9 +45,9 @@ bool DisplayPage::SelectImage(int editId, std::string* image, bool allowUnconfig
 }
 
 bool Win32ImageFileChecks::RequireFile(const std::string& path, const std::string& label) {
-  return cd_files_window::RequireFile(owner_, path, label);
+  return cd_files_window::RequirePicture(owner_, path, label);
 }
 
 bool Win32ImageFileChecks::CheckChosenFile(const std::string& path, const std::string& label) {
-  return cd_files_window::CheckChosenFile(owner_, path, label);
+  return cd_files_window::CheckChosenPicture(owner_, path, label);
 }

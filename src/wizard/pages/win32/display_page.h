@@ -34,8 +34,8 @@ class DisplayPage : public WizardPage {
   bool SelectImage(int editId, std::string* image, bool allowUnconfigured = false, int maxSize = 0);
 };
 
-// The image checks over a window: the length warning page and the missing
-// file message.
+// The image checks over a window: the length warning page, the missing file
+// message and the one for a file that is no picture the CD can show.
 class Win32ImageFileChecks : public ImageFileChecks {
  public:
   explicit Win32ImageFileChecks(HWND owner) : owner_(owner) {}

@@ -11,6 +11,7 @@
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/several_texts.h"
 #include "wizard/pages/win32/entry_pages.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/pages/win32/win32_folder_lister.h"
@@ -24,8 +25,6 @@ namespace {
 namespace t = several_texts;
 namespace ws = wizard_settings;
 using several_files::Entry;
-
-constexpr int kColumnWidth = 120;
 
 void FillCombo(HWND combo, const std::vector<std::string>& items, int selected) {
   ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
@@ -83,8 +82,7 @@ bool FileListPage::OnInit() {
   int index = 0;
   for (const char* heading : {t::kNameColumn, t::kFileColumn, t::kForceColumn}) {
     LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = kColumnWidth;
+    column.mask = LVCF_TEXT;
     column.pszText = const_cast<char*>(heading);
     ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++),
                    reinterpret_cast<LPARAM>(&column));
@@ -177,6 +175,7 @@ void FileListPage::ShowList() {
     ListView_SetItemState(list, mark, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, mark, FALSE);
   }
+  FitColumns(list);
   ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
 }
@@ -281,7 +280,7 @@ void FileListPage::Test() {
   HWND button = Item(IDB_SEVERAL_TEST);
   ::EnableWindow(button, FALSE);
   SetItemText(IDB_SEVERAL_TEST, options_texts::kTestingInProgress);
-  main()->TestConfiguration();
+  main()->TestConfiguration(hwnd());
   SetItemText(IDB_SEVERAL_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }

@@ -9,6 +9,7 @@
 #include "wizard/pages/resource_files.h"
 #include "wizard/pages/win32/advice_dialog.h"
 #include "wizard/pages/win32/copy_resources_page.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_frame.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/win32/file_dialog.h"
@@ -50,6 +51,7 @@ bool FileToOpenPage::SaveCheckedMembers() {
 bool FileToOpenPage::OnInit() {
   helpLink_.SetTopic(help_topics::kSelectFileToOpen);
   rootLink_.SetTopic(help_topics::kNoCopyToRoot);
+  FitWholeRows(Item(IDL_FILE_LIST));
   return true;
 }
 
@@ -108,6 +110,7 @@ void FileToOpenPage::FillList(int32_t countWhenAbsent) {
   for (const std::string& line : file_page::FileListLines(settings, countWhenAbsent)) {
     ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
   }
+  FitHorizontalExtent(list);
 }
 
 void FileToOpenPage::Browse() {
@@ -116,6 +119,7 @@ void FileToOpenPage::Browse() {
   OpenFileRequest request;
   request.filter = file_page_texts::kBrowseFilter;
   request.initialFile = start;
+  request.initialFolder = CdFolder();
   request.defaultExtension = file_page_texts::kBrowseDefaultExtension;
   const std::optional<std::string> answer = AskOpenFile(hwnd(), request);
   if (!answer) return;

@@ -31,13 +31,13 @@ void FilesCreatedPage::OnSetActive() {
   howLink_.SetTopic(help_topics::kTestingHowTo);
   instructionsLink_.SetTopic(help_topics::kRisksInstructions);
   filesLink_.SetAction([this] {
-    if (main() != nullptr) main()->ShowFilesToCopy();
+    if (main() != nullptr) main()->ShowFilesToCopy(hwnd());
   });
 }
 
 void FilesCreatedPage::TestPressed() {
   CopyFromControls();
-  if (main() != nullptr) main()->TestConfiguration();
+  if (main() != nullptr) main()->TestConfiguration(hwnd());
   WizardSettings settings(WizardApp::Current().Registry());
   settings.SetFlag(wizard_settings::kTestedConfig, true);
 }

@@ -6,14 +6,10 @@
 #include "resource.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/win32/cd_image_window.h"
 #include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
-
-namespace {
-constexpr int kTargetWidth = 150;
-constexpr int kSourceWidth = 1000;
-}  // namespace
 
 FilesToCopyPage::FilesToCopyPage(std::string configPath, const WizardSettings& settings)
     : WizardPage(IDD_FILES_TO_COPY), configPath_(std::move(configPath)), settings_(settings) {
@@ -48,7 +44,9 @@ bool FilesToCopyPage::OnInit() {
 
 void FilesToCopyPage::FillList() {
   HWND list = Item(IDL_REPORT_LIST);
-  SetUpReportList(list, {{cd_files_texts::kTargetColumn, kTargetWidth},
-                         {cd_files_texts::kSourceColumn, kSourceWidth}});
+  SetUpReportList(list, {{cd_files_texts::kTargetColumn, 0}, {cd_files_texts::kSourceColumn, 0}});
   for (const FileToCopy& row : report_.rows) AddReportRow(list, {row.target, row.source});
+  // As wide as the rows, not the 150 and 1000 pixels that made even a short
+  // list scroll sideways.
+  FitColumns(list);
 }

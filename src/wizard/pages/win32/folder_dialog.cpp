@@ -1,10 +1,13 @@
 #include "wizard/pages/win32/folder_dialog.h"
 
 #include <objbase.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <string>
 
+#include "common/text.h"
 #include "wizard/pages/image_chooser_texts.h"
 
 namespace {
@@ -40,6 +43,10 @@ int CALLBACK CFolderDialog::Callback(HWND window, UINT message, LPARAM, LPARAM d
   if (!self->start_.empty()) {
     ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE,
                    reinterpret_cast<LPARAM>(self->start_.c_str()));
+    // Some trees select the folder without scrolling to it.
+    if (HWND tree = ::FindWindowExA(window, nullptr, WC_TREEVIEWA, nullptr)) {
+      TreeView_EnsureVisible(tree, TreeView_GetSelection(tree));
+    }
   }
   const std::wstring select = Wide(t::kFolderDialogSelect);
   ::SendMessageW(window, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(select.c_str()));
@@ -48,12 +55,18 @@ int CALLBACK CFolderDialog::Callback(HWND window, UINT message, LPARAM, LPARAM d
 }
 
 INT_PTR CFolderDialog::DoModal(HWND owner) {
-  char current[MAX_PATH] = {};
-  const DWORD length = ::GetCurrentDirectoryA(sizeof current, current);
-  start_ = length > 0 && length < sizeof current ? std::string(current, length) : std::string();
+  // The shell names a folder without a last backslash, but for a drive root.
+  start_ = text::Trim(folder_);
+  while (start_.size() > 3 && start_.back() == '\\') start_.pop_back();
+  if (start_.empty()) {
+    char current[MAX_PATH] = {};
+    const DWORD length = ::GetCurrentDirectoryA(sizeof current, current);
+    if (length > 0 && length < sizeof current) start_.assign(current, length);
+  }
 
   BROWSEINFOA info{};
   info.hwndOwner = owner;
+  info.lpszTitle = t::kFolderDialogPrompt;
   // Only folders of the file system: the answer must be a path.
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   info.lpfn = Callback;

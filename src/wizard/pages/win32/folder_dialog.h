@@ -1,6 +1,7 @@
 // The folder chooser behind "Browse..." of the several-files folder page:
-// the system's folder browser, starting in the process's current
-// directory, titled "Choose folder" with a "Select" button.
+// the system's folder browser, starting in the folder it is given (the
+// process's current directory without one), titled "Choose folder" with a
+// "Select" button.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,8 @@
 
 class CFolderDialog {
  public:
-  // `folder` receives the chosen folder's full path; it is left alone when
-  // the author cancels.
+  // The chooser starts in `folder` when that names one, and puts the chosen
+  // folder's full path there; it is left alone when the author cancels.
   explicit CFolderDialog(std::string& folder) : folder_(folder) {}
   CFolderDialog(const CFolderDialog&) = delete;
   CFolderDialog& operator=(const CFolderDialog&) = delete;

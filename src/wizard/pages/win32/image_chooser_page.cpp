@@ -1,18 +1,18 @@
 #include "wizard/pages/win32/image_chooser_page.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
-#include "common/text.h"
+#include "common/picture_format.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/wait_cursor.h"
 #include "resource.h"
 #include "wizard/pages/image_chooser_rules.h"
 #include "wizard/pages/image_chooser_texts.h"
 #include "wizard/pages/image_copy_in.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/file_dialog.h"
 #include "wizard/wizard_settings.h"
 
 namespace {
@@ -36,19 +36,15 @@ layout::Rect ChildRect(HWND control) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The file-open dialog of "&Copy in image"; empty when the author cancels.
-std::string AskForImageFile(HWND owner) {
-  std::string filter = text::ReplaceAll(t::kCopyInFilter, "|", std::string(1, '\0'));
-  char file[MAX_PATH] = {};
-  OPENFILENAMEA open{};
-  open.lStructSize = sizeof(open);
-  open.hwndOwner = owner;
-  open.lpstrFilter = filter.c_str();
-  open.lpstrFile = file;
-  open.nMaxFile = sizeof file;
-  open.lpstrDefExt = t::kCopyInDefaultExtension;
-  open.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&open) ? std::string(file) : std::string();
+// The file-open dialog of "&Copy in image", in the source folder; empty
+// when the author cancels.
+std::string AskForImageFile(HWND owner, const std::string& folder) {
+  const std::optional<std::string> file =
+      AskOpenFile(owner, {.filter = t::kCopyInFilter,
+                          .initialFile = {},
+                          .initialFolder = folder,
+                          .defaultExtension = {}});
+  return file.value_or(std::string());
 }
 
 }  // namespace
@@ -89,6 +85,7 @@ void ImageChooserPage::OnSetActive() {
   imageName_ = ic::ImageName(choice_.image);
   SetItemText(IDT_IMAGE_RECOMMENDED, ic::Recommendation(choice_.maxWidth, choice_.maxHeight));
 
+  FitWholeRows(Item(IDL_IMAGE_FILES));
   const layout::Rect area =
       ic::PreviewArea(ChildRect(filters), ChildRect(Item(IDL_IMAGE_FILES)), ClientSize().cx);
   preview_.SetHatched(true);
@@ -157,8 +154,11 @@ void ImageChooserPage::ShowImageInfo() {
   ic::ImageReport report = ic::EmptyReport();
   preview_.AttachPicture(nullptr);
   if (!ic::RowShowsNoImage(row)) {
-    bool loaded;
-    {
+    // The starter's loader reads only GIF, JPEG and BMP: anything else (some
+    // of which this machine's loader shows) fails as it would on the CD.
+    const bool showable = IsShowablePicture(fs_, folder_ + row);
+    bool loaded = false;
+    if (showable) {
       win32::WaitCursor wait;
       loaded = picture_.Load(folder_ + row);
     }
@@ -175,7 +175,7 @@ void ImageChooserPage::ShowImageInfo() {
       report = ic::DescribeImage({natural.width, natural.height, picture_.Transparent()},
                                  choice_.maxWidth, choice_.maxHeight);
     } else {
-      report = ic::UnreadableReport();
+      report = showable ? ic::UnreadableReport() : ic::NotAPictureReport();
       ShowReport(report.width, report.height, report.warnings);
       Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
     }
@@ -188,7 +188,7 @@ void ImageChooserPage::ShowImageInfo() {
 }
 
 void ImageChooserPage::CopyInPressed() {
-  const std::string source = AskForImageFile(hwnd());
+  const std::string source = AskForImageFile(hwnd(), folder_);
   if (!source.empty()) CopyIn(source);
 }
 
@@ -220,5 +220,5 @@ bool ImageChooserPage::OnKillActive() {
   choice_.image = ic::ChosenImage(row, folder_);
   ic::SetPreviewOn(settings_, ::IsDlgButtonChecked(hwnd(), IDX_IMAGE_PREVIEW) == BST_CHECKED);
   HWND owner = ::GetParent(hwnd()) ? ::GetParent(hwnd()) : hwnd();
-  return cd_files_window::CheckChosenFile(owner, choice_.image, t::kCheckLabel);
+  return cd_files_window::CheckChosenPicture(owner, choice_.image, t::kCheckLabel);
 }

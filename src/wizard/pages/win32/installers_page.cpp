@@ -100,7 +100,7 @@ void InstallersPage::EnableClicked() {
   if (!state_.enabled) return;
   // The author only hears about missing or long-named installers here.
   Win32ChosenFileChecks checks(hwnd());
-  installers_page::CheckInstallers(state_, SourceFolder(), checks);
+  installers_page::ReportInstallerChecks(state_, SourceFolder(), checks);
 }
 
 void InstallersPage::FileChanged(int slot) {

@@ -1,11 +1,26 @@
 #include "wizard/pages/win32/license_page.h"
 
+#include <shlobj.h>
+
 #include "common/win32/win32_file_system.h"
 #include "common/win32/window_util.h"
 #include "resource.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
+
+namespace {
+
+// The user's application data folder, where a standard user may always
+// write; empty when the system names none.
+std::string UserAppDataFolder() {
+  char path[MAX_PATH] = {};
+  if (::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
+    return std::string();
+  return path;
+}
+
+}  // namespace
 
 LicensePage::LicensePage() : BoundPage(IDD_LICENSE) {}
 
@@ -35,7 +50,7 @@ bool LicensePage::OnInit() {
 void LicensePage::OnSetActive() {
   Win32FileSystem fs;
   WizardSettings settings(WizardApp::Current().Registry());
-  state_ = license_page::Load(settings, fs);
+  state_ = license_page::Load(settings, fs, UserAppDataFolder());
   CopyToControls();
   UpdateEnabling();
 }
@@ -61,7 +76,8 @@ bool LicensePage::OnKillActive() {
   Win32OptionQuestions questions(hwnd());
   Win32ChosenFileChecks checks(hwnd());
   WizardSettings settings(WizardApp::Current().Registry());
-  const bool left = license_page::Leave(state_, settings, fs, questions, checks);
+  const bool left =
+      license_page::Leave(state_, settings, fs, questions, checks, UserAppDataFolder());
   SetItemText(IDE_LICENSE_FILE, state_.fileName);
   return left;
 }

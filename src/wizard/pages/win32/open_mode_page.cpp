@@ -72,8 +72,9 @@ void OpenModePage::OnSetActive() {
 }
 
 void OpenModePage::TakeControls() {
-  // The fields' limits are set on the edits: reading them cannot be refused.
-  CopyFromControls();
+  // A text longer than its limit (loaded from a file, not typed) stays for
+  // leaving the page to refuse.
+  win32::TakeAcceptedBindings(hwnd(), Bindings());
 }
 
 void OpenModePage::UpdateEnabling() {
@@ -92,11 +93,11 @@ void OpenModePage::UpdateEnabling() {
 }
 
 bool OpenModePage::CheckImage(const std::string& path) {
-  return cd_files_window::CheckChosenFile(hwnd(), path, t::kImageLabel);
+  return cd_files_window::CheckChosenPicture(hwnd(), path, t::kImageLabel);
 }
 
 bool OpenModePage::OnKillActive() {
-  TakeControls();
+  if (!CopyFromControls()) return false;
   WizardSettings settings(WizardApp::Current().Registry());
   Win32WizardQuestions questions(hwnd());
   return several_files::SaveOpenMode(mode_, settings, questions,
@@ -129,7 +130,7 @@ void OpenModePage::Test() {
   HWND button = Item(IDB_MODE_TEST);
   ::EnableWindow(button, FALSE);
   SetItemText(IDB_MODE_TEST, options_texts::kTestingInProgress);
-  main()->TestConfiguration();
+  main()->TestConfiguration(hwnd());
   SetItemText(IDB_MODE_TEST, options_texts::kTestConfiguration);
   ::EnableWindow(button, TRUE);
 }

@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "wizard/help_topics.h"
+#include "wizard/pages/cd_icon_rules.h"
 #include "wizard/pages/options_texts.h"
 #include "wizard/pages/win32/behaviour_pages.h"
 #include "wizard/pages/win32/cd_icon_page.h"
@@ -9,6 +10,8 @@
 #include "wizard/pages/win32/installers_page.h"
 #include "wizard/pages/win32/license_page.h"
 #include "wizard/pages/win32/option_frame.h"
+#include "wizard/win32/wizard_app.h"
+#include "wizard/wizard_settings.h"
 
 namespace {
 namespace tx = options_texts;
@@ -50,8 +53,9 @@ void RunStarterNameDialog(HWND owner, MainCommands* main) {
 
 std::string RunCdIconDialog(HWND owner) {
   CdIconPage page;
-  RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon);
-  return page.iconName();
+  const bool ok = RunInFrame(owner, nullptr, page, tx::kCdIconTitle, ht::kCdIcon) == IDOK;
+  return cd_icon_page::IconAfterDialog(ok, page.iconName(),
+                                       WizardSettings(WizardApp::Current().Registry()));
 }
 
 OptionDialogFunction DialogFor(options_page::OptionDialog dialog) {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "wizard/main_commands.h"
 #include "wizard/pages/options_page_rules.h"
+#include "wizard/win32/main_commands.h"
 
 // Opens an option's dialog modally over `owner`.
 using OptionDialogFunction = void (*)(HWND owner, MainCommands* main);

@@ -82,6 +82,6 @@ void OptionFrame::Ok() {
 
 void OptionFrame::Test() {
   ::EnableWindow(Item(IDB_OPTION_TEST), FALSE);
-  if (main_ != nullptr && page_->OnKillActive()) main_->TestConfiguration();
+  if (main_ != nullptr && page_->OnKillActive()) main_->TestConfiguration(hwnd());
   ::EnableWindow(Item(IDB_OPTION_TEST), TRUE);
 }

@@ -6,9 +6,9 @@
 
 #include "common/win32/bold_font.h"
 #include "common/win32/hyperlink_static.h"
-#include "wizard/main_commands.h"
 #include "wizard/pages/win32/wizard_page.h"
 #include "wizard/win32/help_link.h"
+#include "wizard/win32/main_commands.h"
 #include "wizard/win32/wizard_dialog.h"
 
 class OptionFrame : public WizardDialog {

@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "wizard/help_topics.h"
 #include "wizard/pages/options_texts.h"
+#include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_dialogs.h"
 #include "wizard/win32/cd_files_window.h"
 #include "wizard/win32/win32_wizard_questions.h"
@@ -20,11 +21,9 @@ namespace {
 namespace ws = wizard_settings;
 namespace tx = options_texts;
 
-struct Column {
-  const char* title;
-  int width;  // pixels
-};
-constexpr Column kColumns[] = {{"Option", 110}, {"Used", 50}, {"Description", 270}};
+// Each as wide as its texts (not 110, 50 and 270 pixels, which are wider
+// than the list together).
+constexpr const char* kColumns[] = {"Option", "Used", "Description"};
 constexpr int kUsedColumn = 1;
 constexpr int kDescriptionColumn = 2;
 
@@ -74,9 +73,8 @@ void OptionsPage::BuildTable() {
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
   for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
     LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(kColumns[i].title);
-    column.cx = kColumns[i].width;
+    column.mask = LVCF_TEXT | LVCF_SUBITEM;
+    column.pszText = const_cast<char*>(kColumns[i]);
     column.iSubItem = i;
     ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
@@ -92,6 +90,7 @@ void OptionsPage::BuildTable() {
     SetCell(list, index, kDescriptionColumn, row.description);
     ++index;
   }
+  FitColumns(list);
 }
 
 void OptionsPage::ShowUsed(int row) {
@@ -204,7 +203,7 @@ void OptionsPage::TestPressed() {
     win32::WaitCursor wait;
     ::EnableWindow(Item(IDB_OPTIONS_TEST), FALSE);
     SetItemText(IDB_OPTIONS_TEST, tx::kTestingInProgress);
-    if (main() != nullptr) main()->TestConfiguration();
+    if (main() != nullptr) main()->TestConfiguration(hwnd());
     {
       WizardSettings settings(WizardApp::Current().Registry());
       settings.SetFlag(ws::kTestedConfig, true);

@@ -34,7 +34,8 @@ bool FolderPage::OnKillActive() {
 }
 
 void FolderPage::Browse() {
-  std::string folder;
+  // The chooser starts in the folder typed, or the CD's folder shown on arrival.
+  std::string folder = ItemText(IDE_SEVERAL_FOLDER);
   CFolderDialog dialog(folder);
   if (dialog.DoModal(hwnd()) == IDOK) SetItemText(IDE_SEVERAL_FOLDER, folder);
 }

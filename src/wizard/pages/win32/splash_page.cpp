@@ -116,7 +116,9 @@ void SplashPage::ConfigureFont() {
   ShowFontDescription();
 }
 
-void SplashPage::ShowHelp() { WizardApp::Current().ShowHelpTopic(help_topics::kSplashScreen); }
+void SplashPage::ShowHelp() {
+  WizardApp::Current().ShowHelpTopic(help_topics::kSplashScreen, hwnd());
+}
 
 bool SplashPage::OnKillActive() {
   if (!CopyFromControls()) return false;

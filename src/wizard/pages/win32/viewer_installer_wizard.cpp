@@ -66,6 +66,7 @@ std::vector<win32::TextBinding> ViewerSpecifyPage::TextBindings() {
 void ViewerSpecifyPage::Browse() {
   const std::optional<std::string> chosen = AskOpenFile(hwnd(), {.filter = kInstallerFilter,
                                                                  .initialFile = {},
+                                                                 .initialFolder = CdFolder(),
                                                                  .defaultExtension = "*.*",
                                                                  .title = kLocateTitle});
   if (chosen && !chosen->empty()) SetItemText(IDE_VIEWER_INSTALLER, *chosen);

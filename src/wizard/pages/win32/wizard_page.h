@@ -2,7 +2,7 @@
 // frame asks before it is shown and before it is left.
 #pragma once
 
-#include "wizard/main_commands.h"
+#include "wizard/win32/main_commands.h"
 #include "wizard/win32/wizard_dialog.h"
 
 class WizardPage : public WizardDialog {
