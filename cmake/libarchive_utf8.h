@@ -4,9 +4,9 @@
  * Joliet names are then made from UTF-8, and Rock Ridge names stay UTF-8. */
 #include <locale.h>
 
-static inline char *vendisc_utf8_locale(int category, const char *locale) {
+static inline char* vendisc_utf8_locale(int category, const char* locale) {
   (void)category;
   (void)locale;
-  return (char *)"C.utf8";
+  return (char*)"C.utf8";
 }
 #define setlocale vendisc_utf8_locale

@@ -186,7 +186,8 @@ bool PlanImage(ImageFileSystem& fs, const std::string& folder, ImagePlan* plan, 
     return false;
   }
   // A CD of folders only is dated by its newest folder.
-  if (newest == INT64_MIN && walker.newestFolder() != INT64_MIN) plan->newest = walker.newestFolder();
+  if (newest == INT64_MIN && walker.newestFolder() != INT64_MIN)
+    plan->newest = walker.newestFolder();
   for (ImageEntry& entry : plan->entries) {
     if (entry.modified == INT64_MIN) entry.modified = plan->newest;
   }
