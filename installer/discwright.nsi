@@ -5,6 +5,7 @@
 ;   STARTER_EXE  the built Vendisc.exe        WIZARD_EXE  the built Discwright.exe
 ;   HELP_DIR     the help pages' folder       HELP_PAGES  an include file that defines
 ;   OUTFILE      the installer to write       the macro ForEachHelpPage (one line per file)
+;   LIBARCHIVE_LICENCE  the licence of libarchive, which Discwright links (its image writer)
 ; Built-in commands only: no plug-in exists for every target.
 
 !define PRODUCT "ZoruZaz AZ"
@@ -16,9 +17,9 @@
 !define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
 !define UNINSTALLER "Uninstall.exe"
 
-!ifdef ARCH & STARTER_EXE & WIZARD_EXE & HELP_DIR & HELP_PAGES & OUTFILE
+!ifdef ARCH & STARTER_EXE & WIZARD_EXE & HELP_DIR & HELP_PAGES & OUTFILE & LIBARCHIVE_LICENCE
 !else
-  !error "Build the installer with tools/make-installer (ARCH, STARTER_EXE, WIZARD_EXE, HELP_DIR, HELP_PAGES, OUTFILE)"
+  !error "Build the installer with tools/make-installer (ARCH, STARTER_EXE, WIZARD_EXE, HELP_DIR, HELP_PAGES, OUTFILE, LIBARCHIVE_LICENCE)"
 !endif
 
 ; The programs are ANSI; the 64-bit stub exists only as Unicode. A 64-bit
@@ -86,6 +87,7 @@ Section "Install"
   SetOutPath "$INSTDIR"
   File "/oname=Vendisc.exe" "${STARTER_EXE}"
   File "/oname=Discwright.exe" "${WIZARD_EXE}"
+  File "/oname=libarchive-licence.txt" "${LIBARCHIVE_LICENCE}"
   SetOutPath "$INSTDIR\help"
   !insertmacro ForEachHelpPage InstallHelpPage
   SetOutPath "$INSTDIR"
@@ -115,6 +117,7 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\Vendisc.exe"
   Delete "$INSTDIR\Discwright.exe"
+  Delete "$INSTDIR\libarchive-licence.txt"
   !insertmacro ForEachHelpPage RemoveHelpPage
   ; Only if empty: pages the author put there stay.
   RMDir "$INSTDIR\help"

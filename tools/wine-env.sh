@@ -22,7 +22,8 @@ wine_env() {
 
 
 wine_prefix_ready() {
-  [ -f "$WINEPREFIX/.vendisc-ready" ] && return 0
+  [ -f "$WINEPREFIX/.vendisc-ready" ] && [ "$(readlink "$WINEPREFIX/dosdevices/r:")" = "$1/cd-drive" ] &&
+    return 0
   mkdir -p "$1"
   (
     flock 9
@@ -37,7 +38,22 @@ wine_prefix_ready() {
       wineserver -w </dev/null >/dev/null 2>&1 9>&- || true
       touch "$WINEPREFIX/.vendisc-ready"
     fi
+    wine_cd_drive "$1"
   ) 9>"$1/.wineprefix.lock"
+}
+
+# Drive R: of the prefix is a CD drive over the folder BUILD/cd-drive: the
+# scenarios and the demo unpack a CD image there and play it as AutoRun plays
+# a CD. Wine reads drive types when its server starts, so setting one up
+# stops this prefix's server.
+wine_cd_drive() {
+  link="$WINEPREFIX/dosdevices/r:"
+  [ -L "$link" ] && [ "$(readlink "$link")" = "$1/cd-drive" ] && return 0
+  mkdir -p "$1/cd-drive"
+  ln -sfn "$1/cd-drive" "$link"
+  "$WINE" reg add 'HKLM\Software\Wine\Drives' /v r: /t REG_SZ /d cdrom /f \
+    </dev/null >/dev/null 2>&1 9>&- || true
+  wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 # Starts Xvfb (1024x768) once per build folder when no display is given.

@@ -139,6 +139,9 @@ constexpr SettingEntry kSettings[] = {
     TextKept(ws::kInstallPath),
     TextKept(ws::kLastImageFilter),
     FlagKept(ws::kPeviewImages,               kYes),
+    TextKept(ws::kLastImageFolder),
+    TextKept(ws::kImageVolumeLabel),
+    TextKept(ws::kImageLabelFolder),
 };
 // clang-format on
 

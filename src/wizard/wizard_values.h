@@ -36,6 +36,12 @@ inline constexpr const char* kInstallPath = "InstallPath";
 inline constexpr const char* kLastImageFilter = "LastImageFilter";
 inline constexpr const char* kPeviewImages = "PeviewImages";
 
+// The CD image: the folder the last one was saved in, and the volume label
+// last given with the CD folder it was given for.
+inline constexpr const char* kLastImageFolder = "LastImageFolder";
+inline constexpr const char* kImageVolumeLabel = "ImageVolumeLabel";
+inline constexpr const char* kImageLabelFolder = "ImageVolumeLabelFolder";
+
 // The file-to-open page's advice switches (the first name is spelt as it
 // always has been stored).
 inline constexpr const char* kHelpFileTyleDlgShow = "HelpFileTyleDlgShow";

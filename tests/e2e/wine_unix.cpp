@@ -34,6 +34,25 @@ bool RunShell(const std::string& script) {
 
 }  // namespace
 
+std::string ShellQuoted(const std::string& unixPath) { return Quoted(unixPath); }
+
+bool RunUnixScript(const std::string& script, int timeoutMs) {
+  static std::atomic<int> counter{0};
+  char folder[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, folder);
+  const std::string mark = std::string(folder) + "unix-ok-" +
+                           std::to_string(::GetCurrentProcessId()) + "-" +
+                           std::to_string(counter++);
+  const std::string unixMark = UnixPath(mark);
+  if (unixMark.empty() ||
+      !StartUnixProgram("/bin/sh", {"-c", "(" + script + ") && touch " + Quoted(unixMark)}))
+    return false;
+  const bool ok = WaitUntil(
+      [&] { return ::GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES; }, Ms(timeoutMs));
+  ::DeleteFileA(mark.c_str());
+  return ok;
+}
+
 std::string UnixPath(const std::string& windowsPath) {
   using ToUnix = char*(CDECL*)(const WCHAR*);
   const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(

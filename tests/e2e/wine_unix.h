@@ -17,6 +17,16 @@ std::string UnixPath(const std::string& windowsPath);
 // code of such a program: callers wait for its effect.
 bool StartUnixProgram(const std::string& program, const std::vector<std::string>& arguments);
 
+// Runs a shell script on the Unix side and waits up to `timeoutMs` for it:
+// true when it ended with success.
+bool RunUnixScript(const std::string& script, int timeoutMs);
+// A Unix path quoted for such a script.
+std::string ShellQuoted(const std::string& unixPath);
+
+// The prefix's CD drive (tools/wine-env.sh): a folder that Wine shows as a
+// CD-ROM drive, where a scenario unpacks a CD image to play it.
+inline constexpr const char* kCdDrive = "R:\\";
+
 // While it lives, nothing in the folder or the file `windowsPath` may be
 // written, created, renamed or deleted (the Unix immutable attribute).
 class WritesRefused {

@@ -3,10 +3,11 @@
 // the configuration wizard, the main window and the exit question, clicking
 // on as an author would. Every wait is bounded, so the tour always ends.
 //
-//   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT]
+//   wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT [IMAGE]]
 //
 // DOCUMENT (a Unix path) is the file the tour chooses to open; its folder gets
-// the CD files. Screenshots go to OUTPUT_FOLDER/wizard-NN-WINDOW.bmp (a Unix
+// the CD files, and with IMAGE (a Unix path) the CD image is made there from
+// the last page. Screenshots go to OUTPUT_FOLDER/wizard-NN-WINDOW.bmp (a Unix
 // folder). Questions on the way are photographed and answered Yes.
 #include <windows.h>
 
@@ -28,8 +29,11 @@ constexpr const char* kMessageTitle = "ZoruZaz AZ";
 
 class WizardTour {
  public:
-  WizardTour(std::string exe, std::string out, std::string document)
-      : exe_(std::move(exe)), out_(std::move(out)), document_(std::move(document)) {}
+  WizardTour(std::string exe, std::string out, std::string document, std::string image)
+      : exe_(std::move(exe)),
+        out_(std::move(out)),
+        document_(std::move(document)),
+        image_(std::move(image)) {}
 
   int Run() {
     std::optional<Process> process = Process::Start(exe_);
@@ -53,6 +57,7 @@ class WizardTour {
       }
       Shoot(text::ToLower(text::ReplaceAll(title, " ", "-")), frame);
       if (IsControlEnabled(frame, IDB_FRAME_FINISH)) {
+        if (!image_.empty() && shown && ClickButton(shown, IDB_CREATED_IMAGE)) MakeImage();
         ClickButton(frame, IDB_FRAME_FINISH);
         break;
       }
@@ -84,6 +89,16 @@ class WizardTour {
   }
 
  private:
+  // The save step (its label and size), the progress window and the message.
+  void MakeImage() {
+    HWND save = WaitForWindow(*process_, "Create CD Image", kDialogClass);
+    if (!save) return;
+    Shoot("image-save", save);
+    for (int nameBox : {0x47c, 0x480}) SetControlText(save, nameBox, image_);  // combo, or edit
+    PostCommand(save, IDOK);
+    WaitUntil([&] { return AnswerQuestion(IDOK); }, 60s);
+  }
+
   // The page shown in a frame: its child dialog.
   static HWND PageOf(HWND frame) {
     for (HWND child = ::GetWindow(frame, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
@@ -125,6 +140,7 @@ class WizardTour {
   std::string exe_;
   std::string out_;
   std::string document_;
+  std::string image_;
   Process* process_ = nullptr;
   int shot_ = 0;
 };
@@ -133,13 +149,14 @@ class WizardTour {
 }  // namespace e2e
 
 int main(int argc, char** argv) {
-  if (argc != 3 && argc != 4) {
-    std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT]\n");
+  if (argc < 3 || argc > 5) {
+    std::printf("usage: wizard_tour DISCWRIGHT_EXE OUTPUT_FOLDER [DOCUMENT [IMAGE]]\n");
     return 2;
   }
   // The script hands in a Unix folder for the screenshots.
   const std::string out = e2e::WindowsPath(argv[2]);
   ::CreateDirectoryA(out.c_str(), nullptr);
-  e2e::WizardTour tour(argv[1], out, argc == 4 ? e2e::WindowsPath(argv[3]) : std::string());
+  e2e::WizardTour tour(argv[1], out, argc >= 4 ? e2e::WindowsPath(argv[3]) : std::string(),
+                       argc == 5 ? e2e::WindowsPath(argv[4]) : std::string());
   return tour.Run();
 }

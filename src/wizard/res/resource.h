@@ -10,6 +10,7 @@
 #include "images_ids.h"
 #include "display_ids.h"
 #include "several_ids.h"
+#include "cd_image_ids.h"
 
 #define IDC_STATIC (-1)
 
@@ -94,6 +95,7 @@
 #define IDT_CREATED_HOW_LINK 1259
 #define IDT_CREATED_FILES_LINK 1260
 #define IDT_CREATED_INSTRUCTIONS_LINK 1261
+#define IDB_CREATED_IMAGE 1262
 
 // Welcome page, shown in a one-page wizard frame at start-up.
 #define IDD_WELCOME_PAGE 150

@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "wizard/help_topics.h"
+#include "wizard/win32/cd_image_window.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 #include "wizard/wizard_values.h"
@@ -11,6 +12,7 @@ FilesCreatedPage::FilesCreatedPage() : WizardPage(IDD_FILES_CREATED) {}
 win32::DispatchTable FilesCreatedPage::Table() const {
   static const win32::CommandEntry commands[] = {
       win32::OnCommand(IDB_CREATED_TEST, &FilesCreatedPage::TestPressed),
+      win32::OnCommand(IDB_CREATED_IMAGE, &FilesCreatedPage::CreateImage),
   };
   return {{}, commands, {}, BaseTable()};
 }
@@ -38,4 +40,14 @@ void FilesCreatedPage::TestPressed() {
   if (main() != nullptr) main()->TestConfiguration(hwnd());
   WizardSettings settings(WizardApp::Current().Registry());
   settings.SetFlag(wizard_settings::kTestedConfig, true);
+}
+
+// Of the CD files just created: LastINFFile names them.
+void FilesCreatedPage::CreateImage() {
+  std::string configPath;
+  {
+    WizardSettings settings(WizardApp::Current().Registry());
+    configPath = settings.Text(wizard_settings::kLastINFFile);
+  }
+  cd_image_window::CreateCdImage(hwnd(), configPath);
 }

@@ -17,6 +17,7 @@ class FilesCreatedPage : public WizardPage {
 
  private:
   void TestPressed();
+  void CreateImage();
 
   win32::BoldFont headingFont_;
   HelpLink whyLink_;

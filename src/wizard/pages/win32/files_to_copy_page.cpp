@@ -7,17 +7,9 @@
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
 #include "wizard/pages/win32/list_widths.h"
+#include "wizard/win32/cd_image_window.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
-
-namespace {
-void AddColumn(HWND list, int index, const char* title) {
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_SUBITEM;
-  column.pszText = const_cast<char*>(title);
-  column.iSubItem = index;
-  ::SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-}
-}  // namespace
 
 FilesToCopyPage::FilesToCopyPage(std::string configPath, const WizardSettings& settings)
     : WizardPage(IDD_FILES_TO_COPY), configPath_(std::move(configPath)), settings_(settings) {
@@ -25,6 +17,15 @@ FilesToCopyPage::FilesToCopyPage(std::string configPath, const WizardSettings& s
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
 }
+
+win32::DispatchTable FilesToCopyPage::Table() const {
+  static const win32::CommandEntry commands[] = {
+      win32::OnCommand(IDB_REPORT_CREATE_IMAGE, &FilesToCopyPage::CreateImage),
+  };
+  return {{}, commands, {}, BaseTable()};
+}
+
+void FilesToCopyPage::CreateImage() { cd_image_window::CreateCdImage(hwnd(), configPath_); }
 
 std::vector<win32::ControlBinding> FilesToCopyPage::ControlBindings() {
   return {{IDT_REPORT_HELP_LINK, &helpLink_}};
@@ -43,23 +44,8 @@ bool FilesToCopyPage::OnInit() {
 
 void FilesToCopyPage::FillList() {
   HWND list = Item(IDL_REPORT_LIST);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  AddColumn(list, 0, cd_files_texts::kTargetColumn);
-  AddColumn(list, 1, cd_files_texts::kSourceColumn);
-  int index = 0;
-  for (const FileToCopy& row : report_.rows) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(row.target.c_str());
-    const int at =
-        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    LVITEMA source{};
-    source.iSubItem = 1;
-    source.pszText = const_cast<char*>(row.source.c_str());
-    ::SendMessageA(list, LVM_SETITEMTEXTA, at, reinterpret_cast<LPARAM>(&source));
-    ++index;
-  }
+  SetUpReportList(list, {{cd_files_texts::kTargetColumn, 0}, {cd_files_texts::kSourceColumn, 0}});
+  for (const FileToCopy& row : report_.rows) AddReportRow(list, {row.target, row.source});
   // As wide as the rows, not the 150 and 1000 pixels that made even a short
   // list scroll sideways.
   FitColumns(list);

@@ -16,11 +16,13 @@ class FilesToCopyPage : public WizardPage {
   const FilesToCopyReport& report() const { return report_; }
 
  protected:
+  win32::DispatchTable Table() const override;
   std::vector<win32::ControlBinding> ControlBindings() override;
   bool OnInit() override;
 
  private:
   void FillList();
+  void CreateImage();
 
   std::string configPath_;
   const WizardSettings& settings_;

@@ -1,0 +1,47 @@
+// What creating the CD image from the wizard says to the author, each text
+// in one place (the image's own reasons and failures are in image_texts.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace image_step_texts {
+
+inline std::string MissingFiles(const std::vector<std::string>& paths) {
+  std::string list;
+  for (const std::string& path : paths) list += "\n\t" + path;
+  return "The CD image was not created: these files of the CD cannot be found:\n" + list +
+         "\n\nPut the files back, or choose them again in the Configuration Wizard, and then "
+         "create the image.";
+}
+
+// The list of what cannot go in.
+inline constexpr const char* kUnfitIntro =
+    "These files and folders cannot go on the CD image as Windows would read them from the CD.  "
+    "Rename or move them and create the image again, or leave them out:";
+inline constexpr const char* kUnfitPathColumn = "File or folder";
+inline constexpr const char* kUnfitReasonColumn = "Reason";
+
+// The save step.
+inline constexpr const char* kSaveTitle = "Create CD Image";
+inline constexpr const char* kImageFilter = "CD images (*.iso)|*.iso|All Files (*.*)|*.*|";
+inline constexpr const char* kImageExtension = "iso";
+
+// The progress window: the files are read into the library's store first,
+// then the image is written.
+inline std::string Reading(const std::string& done, const std::string& total) {
+  return "Reading the files: " + done + " of " + total;
+}
+inline std::string Writing(const std::string& done, const std::string& total) {
+  return "Writing the image: " + done + " of " + total;
+}
+inline constexpr const char* kCancelling = "Cancelling ...";
+
+// `sizeReport`: image_texts::SizeReport of the image.
+inline std::string Created(const std::string& path, const std::string& sizeReport) {
+  return "The CD image has been created:\n\n" + path + "\n\n" + sizeReport +
+         "\n\nWindows 7 and later burn it to a CD when you open it; other systems, with your "
+         "preferred CD burning software.";
+}
+
+}  // namespace image_step_texts
