@@ -50,7 +50,10 @@ std::string CopyFailureText(const std::string& from, const std::string& to, uint
 }
 
 bool CdFiles::RequireFile(const std::string& path, const std::string& label, bool askToContinue) {
-  if (path.empty() || IsUrl(path) || fs_.FindFile(path)) return true;
+  if (path.empty() || IsUrl(path)) return true;
+  const bool found = fs_.FindFile(path);
+  ui_.FileLookedFor(path, label, found);
+  if (found) return true;
   const std::string message = texts::RequiredFileMissing(label, path);
   if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
   questions_.ShowMessage(message);
@@ -132,7 +135,8 @@ bool CdFiles::CheckFeatureFiles() {
 
 bool CdFiles::CreateCdFiles(bool ask) {
   if (!CheckRequiredFiles()) return false;
-  const CdFilePaths paths = CdFilePathsFor(settings_);
+  CdFilePaths paths = CdFilePathsFor(settings_);
+  if (!starterSource_.empty()) paths.starterSource = starterSource_;
 
   if (ask && !settings_.Flag(ws::kQueriedFileOverwrite)) {
     if (questions_.AskYesNo(texts::OverwriteSummary(paths.configFile, paths.starterTarget))) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class FileCopier;
 class FileSystem;
@@ -19,6 +20,10 @@ class CdFilesUi {
   virtual void ShowProblem(const std::string& text) = 0;
   // The system's code for the file operation that has just failed.
   virtual uint32_t LastError() = 0;
+  // Each file a check looks for, and whether it is there: for a caller that
+  // tells every problem at once rather than asking about each.
+  virtual void FileLookedFor(const std::string& /*path*/, const std::string& /*label*/,
+                             bool /*found*/) {}
 };
 
 // The paths that creating the CD files works with.
@@ -51,6 +56,9 @@ class CdFiles {
   // files were written. With `ask` the author confirms overwrites (and is
   // asked once per machine whether to stop asking).
   bool CreateCdFiles(bool ask);
+  // Copy this starter instead of the one in InstallPath (its folder should
+  // be InstallPath all the same, which the CD folder must not be).
+  void SetStarterSource(std::string path) { starterSource_ = std::move(path); }
 
  private:
   // The stored file name placed in the source folder.
@@ -63,4 +71,5 @@ class CdFiles {
   FileCopier& copier_;
   WizardQuestions& questions_;
   CdFilesUi& ui_;
+  std::string starterSource_;
 };

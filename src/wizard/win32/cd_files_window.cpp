@@ -16,26 +16,6 @@
 
 namespace {
 
-// Keeps the system's code of a failed write or rename: removing the
-// temporary file afterwards would overwrite it.
-class ErrorKeepingFileSystem : public Win32FileSystem {
- public:
-  bool WriteWholeFile(const std::string& path, const std::string& contents) override {
-    return Keep(Win32FileSystem::WriteWholeFile(path, contents));
-  }
-  bool MoveReplacing(const std::string& from, const std::string& to) override {
-    return Keep(Win32FileSystem::MoveReplacing(from, to));
-  }
-  uint32_t lastError() const { return lastError_; }
-
- private:
-  bool Keep(bool ok) {
-    if (!ok) lastError_ = ::GetLastError();
-    return ok;
-  }
-  uint32_t lastError_ = 0;
-};
-
 class Win32CdFilesUi : public CdFilesUi {
  public:
   Win32CdFilesUi(HWND owner, const ErrorKeepingFileSystem& fs) : owner_(owner), fs_(fs) {}
