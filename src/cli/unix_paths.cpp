@@ -1,5 +1,7 @@
 #include "cli/unix_paths.h"
 
+#include <algorithm>
+
 #include "common/code_page_1252.h"
 #include "common/text.h"
 
@@ -43,9 +45,10 @@ std::optional<UnixPaths::Walk> UnixPaths::ToUnix(const std::string& kitPath) con
   Walk walk;
   std::string_view rest = kitPath;
   for (const auto& [prefix, unixFolder] : standIns_) {
-    if (text::StartsWith(kitPath, prefix)) {
+    // The folder itself may come without its last "\".
+    if (text::StartsWith(kitPath + "\\", prefix)) {
       walk.start = unixFolder;
-      rest.remove_prefix(prefix.size());
+      rest.remove_prefix(std::min(prefix.size(), rest.size()));
       break;
     }
   }

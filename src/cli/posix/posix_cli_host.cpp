@@ -58,7 +58,8 @@ std::string PosixCliHost::Shown(const std::string& kitPath) {
   // A file that is there under another case is shown as the folder spells it.
   const std::optional<PosixFiles::Resolved> file =
       text::StartsWith(kitPath, "\\") ? files_.Resolve(kitPath) : std::nullopt;
-  return file && file->exists ? file->path : paths_.Shown(kitPath);
+  if (!file || !file->exists) return paths_.Shown(kitPath);
+  return text::EndsWith(kitPath, "\\") && file->path != "/" ? file->path + "/" : file->path;
 }
 
 std::string PosixCliHost::Text(const std::string& ansi) { return cp1252::ToUtf8(ansi); }
