@@ -65,6 +65,8 @@ a="$tmp/Kit A"
 run_windows "$win\\ZoruzazAZ-4.07-setup.exe /S /D=$win\\Kit A" || fail "install into Kit A: code $?"
 cmp -s "$build/src/starter/Vendisc.exe" "$a/Vendisc.exe" || fail "Vendisc.exe not installed"
 cmp -s "$build/src/wizard/Discwright.exe" "$a/Discwright.exe" || fail "Discwright.exe not installed"
+cmp -s "$build/src/cli/discwright-cli.exe" "$a/discwright-cli.exe" ||
+  fail "discwright-cli.exe not installed"
 diff -r "$root/help" "$a/help" >"$tmp/help.diff" 2>&1 || fail "help folder differs: $(cat "$tmp/help.diff")"
 [ -f "$a/Uninstall.exe" ] || fail "no uninstaller in $a"
 read_keys
