@@ -109,7 +109,9 @@ std::vector<CdProblem> CdFolder::Check(bool starterNeeded) {
   }
 
   const CdFilePaths paths = CdFilePathsFor(settings_);
-  if (starterNeeded && !host_.Files().FindFile(paths.starterTarget)) {
+  if (LeavesFolder(paths.starterName)) {
+    problems.push_back({paths.starterName, t::kStarterLeavesFolder});
+  } else if (starterNeeded && !host_.Files().FindFile(paths.starterTarget)) {
     problems.push_back({paths.starterName, t::kStarterMissing});
   }
   for (const std::vector<std::string>& clash : host_.CaseClashes(folder_)) {

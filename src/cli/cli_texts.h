@@ -61,6 +61,8 @@ inline constexpr const char* kLongName =
 inline constexpr const char* kCaseClash = "names that differ only in case: Windows sees one file";
 inline constexpr const char* kStarterMissing =
     "the starter that the OPEN line names is not there (create copies it)";
+inline constexpr const char* kStarterLeavesFolder =
+    "the starter's name in the OPEN line leads out of the CD folder";
 inline constexpr const char* kNoOpenLine = "no OPEN line: the CD opens nothing";
 inline constexpr const char* kNotOurs = "the OPEN line names no starter: not all may be read in";
 

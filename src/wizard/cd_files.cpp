@@ -29,6 +29,13 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
+bool LeavesFolder(const std::string& name) {
+  for (const std::string& part : text::Split(text::ReplaceAll(name, "/", "\\"), '\\')) {
+    if (text::Trim(part) == "..") return true;
+  }
+  return false;
+}
+
 CdFilePaths CdFilePathsFor(const WizardSettings& settings) {
   CdFilePaths paths;
   const std::string sourceFolder = settings.Text(ws::kSourceFolder);
@@ -137,6 +144,10 @@ bool CdFiles::CreateCdFiles(bool ask) {
   if (!CheckRequiredFiles()) return false;
   CdFilePaths paths = CdFilePathsFor(settings_);
   if (!starterSource_.empty()) paths.starterSource = starterSource_;
+  if (LeavesFolder(paths.starterName)) {
+    questions_.ShowMessage(texts::StarterOutsideFolder(paths.starterName));
+    return false;
+  }
 
   if (ask && !settings_.Flag(ws::kQueriedFileOverwrite)) {
     if (questions_.AskYesNo(texts::OverwriteSummary(paths.configFile, paths.starterTarget))) {

@@ -34,6 +34,8 @@ struct CdFilePaths {
   std::string configFile;     // SourceFolder + "autorun.inf"
 };
 CdFilePaths CdFilePathsFor(const WizardSettings& settings);
+// A name with a ".." part: joined to a folder it names a place outside it.
+bool LeavesFolder(const std::string& name);
 
 // The problem page's text for a failed copy of the starter, chosen by the
 // system's code (32: in use, 112: disk full, anything else).

@@ -215,6 +215,15 @@ TEST(CliTool, ExitStatusesAndMessages) {
        {},
        "cannot create {cd}/autorun.inf: the disk is full (the starter had been copied)",
        false},
+      {"a starter name that leads out of the folder, even with --yes",
+       [&](auto& t) {
+         t.Put("autorun.inf", "[autorun]\r\nOPEN=..\\Start.exe \"movie.avi\"\r\n");
+         return t.Put("movie.avi"), true;
+       },
+       {"create", "{cd}", "--yes", "--starter", "{starter}"},
+       1,
+       {"../Start.exe: the starter's name in the OPEN line leads out of the CD folder"},
+       "The starter's name '..\\Start.exe' leads out of the folder of your autorun files."},
       {"no such starter",
        movie,
        {"create", "{cd}", "--starter", "{cd}/none.exe"},
