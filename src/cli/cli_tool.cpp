@@ -1,5 +1,6 @@
 #include "cli/cli_tool.h"
 
+#include <exception>
 #include <optional>
 #include <utility>
 
@@ -200,7 +201,9 @@ void CliRun::Error(const std::string& line) {
 
 std::span<const CliCommand> CliCommands() { return kCommands; }
 
-int RunCli(const std::vector<std::string>& arguments, CliRun& run) {
+namespace {
+
+int Run(const std::vector<std::string>& arguments, CliRun& run) {
   const ParsedArguments parsed = ParseArguments(kCommands, arguments);
   switch (parsed.kind) {
     case ParsedArguments::Kind::kHelp:
@@ -221,4 +224,15 @@ int RunCli(const std::vector<std::string>& arguments, CliRun& run) {
       break;
   }
   return parsed.invocation.command->run(parsed.invocation, run);
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv, CliRun& run) {
+  try {
+    return Run(std::vector<std::string>(argv + 1, argv + argc), run);
+  } catch (const std::exception& e) {
+    run.Error(e.what());
+    return kCliProblems;
+  }
 }

@@ -30,6 +30,6 @@ class CliRun {
 
 std::span<const CliCommand> CliCommands();
 
-// Runs the tool on its arguments (without the program's name); the exit
-// status. What it printed is in `run`.
-int RunCli(const std::vector<std::string>& arguments, CliRun& run);
+// Runs the tool on main()'s arguments; the exit status. What it printed is
+// in `run`, a failure to finish (out of memory) among its errors.
+int RunCli(int argc, char** argv, CliRun& run);

@@ -1,11 +1,9 @@
 // discwright-cli on Linux.
 #include <unistd.h>
 
-#include <exception>
 #include <string>
 #include <vector>
 
-#include "cli/cli_texts.h"
 #include "cli/cli_tool.h"
 #include "cli/posix/posix_cli_host.h"
 
@@ -25,12 +23,7 @@ void Write(int fd, const std::string& text) {
 int main(int argc, char** argv) {
   PosixCliHost host;
   CliRun run(host);
-  int status = kCliProblems;
-  try {
-    status = RunCli(std::vector<std::string>(argv + 1, argv + argc), run);
-  } catch (const std::exception& e) {
-    run.Error(e.what());
-  }
+  const int status = RunCli(argc, argv, run);
   Write(STDOUT_FILENO, run.out);
   Write(STDERR_FILENO, run.err);
   return status;

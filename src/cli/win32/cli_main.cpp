@@ -2,11 +2,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <exception>
 #include <string>
 #include <vector>
 
-#include "cli/cli_texts.h"
 #include "cli/cli_tool.h"
 #include "cli/win32/win32_cli_host.h"
 
@@ -36,12 +34,7 @@ void Write(DWORD which, FILE* stream, const std::string& text) {
 int main(int argc, char** argv) {
   Win32CliHost host;
   CliRun run(host);
-  int status = kCliProblems;
-  try {
-    status = RunCli(std::vector<std::string>(argv + 1, argv + argc), run);
-  } catch (const std::exception& e) {
-    run.Error(e.what());
-  }
+  const int status = RunCli(argc, argv, run);
   Write(STD_OUTPUT_HANDLE, stdout, run.out);
   Write(STD_ERROR_HANDLE, stderr, run.err);
   return status;
