@@ -98,8 +98,12 @@ bool CdFiles::CheckFeatureFiles() {
   // The author who answers No to "Continue detecting errors?" has had
   // enough: every check after that is passed over.
   auto flag = [this](const char* name) { return settings_.ReadBool(name, false); };
-  auto require = [this](const std::string& setting, const char* label) {
-    return RequireFile(InSourceFolder(settings_.Text(setting)), label, true);
+  // The starter is copied in by the creation these checks are for: a feature
+  // that names it (an icon taken from the starter) finds it there.
+  const std::string starter = CdFilePathsFor(settings_).starterTarget;
+  auto require = [this, &starter](const std::string& setting, const char* label) {
+    const std::string path = InSourceFolder(settings_.Text(setting));
+    return text::EqualsNoCase(path, starter) || RequireFile(path, label, true);
   };
   if (flag(ws::kEnableIcon) && !require(keys::kIcon, texts::kIconFile)) return false;
   if (flag(keys::kShowSplashScreen) && flag(keys::kSplashScreenUseImage) &&
