@@ -7,7 +7,6 @@
 #include "cli/cd_folder.h"
 #include "cli/cli_host.h"
 #include "cli/cli_texts.h"
-#include "common/file_path.h"
 #include "common/file_system.h"
 #include "common/product.h"
 #include "common/text.h"
@@ -69,9 +68,9 @@ class WatchedCopier : public FileCopier {
 class CreatingUi : public CdFilesUi {
  public:
   explicit CreatingUi(CliHost& host) : host_(host) {}
-  void ShowProblem(const std::string&) override { problem = true; }
+  void ShowProblem(const std::string& text) override { problem = text; }
   uint32_t LastError() override { return host_.LastWriteError(); }
-  bool problem = false;
+  std::string problem;
 
  private:
   CliHost& host_;
@@ -110,7 +109,8 @@ int Create(const Invocation& invocation, CliRun& run) {
   if (starter.empty()) return kCliUsage;
 
   WizardSettings& settings = folder.Settings();
-  settings.SetText(ws::kInstallPath, FilePath(starter).Folder());
+  // Its folder stands for the kit's, which the CD folder must not be.
+  settings.SetText(ws::kInstallPath, starter.substr(0, starter.rfind('\\') + 1));
   const CdFilePaths paths = CdFilePathsFor(settings);
   FileSystem& fs = run.host.Files();
   // The wizard asks about autorun.inf only after it has copied the starter:
@@ -145,14 +145,17 @@ int Create(const Invocation& invocation, CliRun& run) {
   // Every overwrite is decided above.
   if (!cdFiles.CreateCdFiles(false)) {
     for (const std::string& message : answers.shown) run.Error(run.host.Text(message));
-    if (ui.problem && copier.error != 0) {
+    // The problem page's texts are written for the page; told here in a line.
+    if (!ui.problem.empty() && copier.error != 0) {
       run.Error(text::Format(t::kCopyFailed, run.host.Shown(copier.failedFrom).c_str(),
                              run.host.Shown(copier.failedTo).c_str(),
                              t::ErrorInWords(copier.error).c_str()));
-    } else if (ui.problem) {
+    } else if (!ui.problem.empty() && run.host.LastWriteError() != 0) {
       run.Error(text::Format(t::kCreateFailed, run.host.Shown(paths.configFile).c_str(),
                              t::ErrorInWords(run.host.LastWriteError()).c_str()) +
                 (copier.copied ? t::kStarterCopiedBefore : ""));
+    } else if (!ui.problem.empty()) {
+      run.Error(run.host.Text(text::ReplaceAll(ui.problem, "\n", " ")));
     }
     if (!copier.copied) run.Error(t::kNothingChanged);
     return kCliProblems;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/cli_host.h"
-#include "common/win32/win32_file_system.h"
+#include "common/win32/error_keeping_file_system.h"
 #include "wizard/win32/win32_file_copier.h"
 
 class Win32CliHost : public CliHost {

@@ -119,16 +119,3 @@ bool Win32FileSystem::DeletePath(const std::string& path) {
   if (TooLong(path)) return false;
   return ::DeleteFileA(path.c_str()) != 0;
 }
-
-bool ErrorKeepingFileSystem::WriteWholeFile(const std::string& path, const std::string& contents) {
-  return Keep(Win32FileSystem::WriteWholeFile(path, contents));
-}
-
-bool ErrorKeepingFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
-  return Keep(Win32FileSystem::MoveReplacing(from, to));
-}
-
-bool ErrorKeepingFileSystem::Keep(bool ok) {
-  if (!ok) lastError_ = ::GetLastError();
-  return ok;
-}

@@ -1,8 +1,6 @@
 // The file-system port over the Win32 API.
 #pragma once
 
-#include <cstdint>
-
 #include "common/file_system.h"
 
 class Win32FileSystem : public FileSystem {
@@ -15,17 +13,4 @@ class Win32FileSystem : public FileSystem {
   bool WriteWholeFile(const std::string& path, const std::string& contents) override;
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   bool DeletePath(const std::string& path) override;
-};
-
-// Keeps the system's code of a failed write or rename: removing the
-// temporary file afterwards would overwrite it.
-class ErrorKeepingFileSystem : public Win32FileSystem {
- public:
-  bool WriteWholeFile(const std::string& path, const std::string& contents) override;
-  bool MoveReplacing(const std::string& from, const std::string& to) override;
-  uint32_t lastError() const { return lastError_; }
-
- private:
-  bool Keep(bool ok);
-  uint32_t lastError_ = 0;
 };

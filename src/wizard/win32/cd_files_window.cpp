@@ -1,6 +1,6 @@
 #include "wizard/win32/cd_files_window.h"
 
-#include "common/win32/win32_file_system.h"
+#include "common/win32/error_keeping_file_system.h"
 #include "wizard/cd_files.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
