@@ -64,7 +64,8 @@ inline constexpr const char* kStarterMissing =
 inline constexpr const char* kStarterLeavesFolder =
     "the starter's name in the OPEN line leads out of the CD folder";
 inline constexpr const char* kNoOpenLine = "no OPEN line: the CD opens nothing";
-inline constexpr const char* kNotOurs = "the OPEN line names no starter: not all may be read in";
+inline constexpr const char* kNotOurs =
+    "the OPEN line is not the starter, a blank and the file: not all may be read in";
 
 // Creating the CD files.
 inline constexpr const char* kNoStarter = "%s: there is no such starter";
