@@ -7,6 +7,8 @@
 #   make bench  builds the release programs and prints the performance figures
 #   make package  the 32-bit programs and the kit's installer,
 #               build/package/ZoruzazAZ-4.07-setup.exe
+#   make install PREFIX=DIR  the command-line tool for Linux, DIR/bin/discwright-cli,
+#               and the 32-bit Vendisc.exe it copies, DIR/share/discwright/Vendisc.exe
 
 BUILD ?= build
 HOST_DIR := $(BUILD)/host
@@ -15,6 +17,8 @@ WIN64_DIR := $(BUILD)/win64
 SANITIZE_DIR := $(BUILD)/sanitize
 FUZZ_DIR := $(BUILD)/fuzz
 PACKAGE_DIR := $(BUILD)/package
+CLI_DIR := $(BUILD)/cli
+PREFIX ?= /usr/local
 SETUP := ZoruzazAZ-4.07-setup.exe
 # make fuzz: seconds per target; the smoke run in make test is short.
 FUZZ_SECONDS ?= 60
@@ -22,7 +26,7 @@ FUZZ_SMOKE_SECONDS ?= 3
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps host win32 win64 test test-host test-win32 test-win64 test-sanitize test-fuzz-smoke fuzz \
-        fuzz-build demo bench package clean format
+        fuzz-build demo bench package install clean format
 
 all: host win32
 
@@ -94,6 +98,18 @@ package: deps
 	@mkdir -p $(PACKAGE_DIR)
 	@cp $(WIN_DIR)/installer/$(SETUP) $(PACKAGE_DIR)/$(SETUP)
 	@echo "package: $(PACKAGE_DIR)/$(SETUP)"
+
+# The Linux tool built for use (optimised, no tests) and the shipped starter.
+install: deps
+	@cmake -S . -B $(CLI_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DVENDISC_TESTS=OFF >/dev/null
+	@cmake --build $(CLI_DIR) -j $(JOBS) --target discwright-cli
+	@cmake --preset win32 -B $(WIN_DIR) >/dev/null
+	@cmake --build $(WIN_DIR) -j $(JOBS) --target Vendisc
+	@install -d "$(DESTDIR)$(PREFIX)/bin" "$(DESTDIR)$(PREFIX)/share/discwright"
+	@install -m 755 -s $(CLI_DIR)/src/cli/discwright-cli "$(DESTDIR)$(PREFIX)/bin/discwright-cli"
+	@install -m 644 $(WIN_DIR)/src/starter/Vendisc.exe \
+	  "$(DESTDIR)$(PREFIX)/share/discwright/Vendisc.exe"
+	@echo "install: $(PREFIX)/bin/discwright-cli, $(PREFIX)/share/discwright/Vendisc.exe"
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

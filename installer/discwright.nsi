@@ -3,6 +3,7 @@
 ; Built by tools/make-installer, which passes:
 ;   ARCH         x86 (the shipped 32-bit kit) or amd64 (the 64-bit test build)
 ;   STARTER_EXE  the built Vendisc.exe        WIZARD_EXE  the built Discwright.exe
+;   CLI_EXE      the built discwright-cli.exe (the command-line tool)
 ;   HELP_DIR     the help pages' folder       HELP_PAGES  an include file that defines
 ;   OUTFILE      the installer to write       the macro ForEachHelpPage (one line per file)
 ;   LIBARCHIVE_LICENCE  the licence of libarchive, which Discwright links (its image writer)
@@ -17,9 +18,9 @@
 !define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
 !define UNINSTALLER "Uninstall.exe"
 
-!ifdef ARCH & STARTER_EXE & WIZARD_EXE & HELP_DIR & HELP_PAGES & OUTFILE & LIBARCHIVE_LICENCE
+!ifdef ARCH & STARTER_EXE & WIZARD_EXE & CLI_EXE & HELP_DIR & HELP_PAGES & OUTFILE & LIBARCHIVE_LICENCE
 !else
-  !error "Build the installer with tools/make-installer (ARCH, STARTER_EXE, WIZARD_EXE, HELP_DIR, HELP_PAGES, OUTFILE, LIBARCHIVE_LICENCE)"
+  !error "Build the installer with tools/make-installer (ARCH, STARTER_EXE, WIZARD_EXE, CLI_EXE, HELP_DIR, HELP_PAGES, OUTFILE, LIBARCHIVE_LICENCE)"
 !endif
 
 ; The programs are ANSI; the 64-bit stub exists only as Unicode. A 64-bit
@@ -88,6 +89,7 @@ Section "Install"
   File "/oname=Vendisc.exe" "${STARTER_EXE}"
   File "/oname=Discwright.exe" "${WIZARD_EXE}"
   File "/oname=libarchive-licence.txt" "${LIBARCHIVE_LICENCE}"
+  File "/oname=discwright-cli.exe" "${CLI_EXE}"
   SetOutPath "$INSTDIR\help"
   !insertmacro ForEachHelpPage InstallHelpPage
   SetOutPath "$INSTDIR"
@@ -118,6 +120,7 @@ Section "Uninstall"
   Delete "$INSTDIR\Vendisc.exe"
   Delete "$INSTDIR\Discwright.exe"
   Delete "$INSTDIR\libarchive-licence.txt"
+  Delete "$INSTDIR\discwright-cli.exe"
   !insertmacro ForEachHelpPage RemoveHelpPage
   ; Only if empty: pages the author put there stay.
   RMDir "$INSTDIR\help"

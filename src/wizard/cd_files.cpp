@@ -53,6 +53,13 @@ bool SameContents(const FileSystem& fs, const std::string& a, const std::string&
 
 }  // namespace
 
+bool LeavesFolder(const std::string& name) {
+  for (const std::string& part : text::Split(text::ReplaceAll(name, "/", "\\"), '\\')) {
+    if (text::Trim(part) == "..") return true;
+  }
+  return false;
+}
+
 CdFilePaths CdFilePathsFor(const WizardSettings& settings) {
   CdFilePaths paths;
   const std::string sourceFolder = settings.Text(ws::kSourceFolder);
@@ -74,7 +81,10 @@ std::string CopyFailureText(const std::string& from, const std::string& to, uint
 }
 
 bool CdFiles::RequireFile(const std::string& path, const std::string& label, bool askToContinue) {
-  if (path.empty() || IsUrl(path) || fs_.FindFile(path)) return true;
+  if (path.empty() || IsUrl(path)) return true;
+  const bool found = fs_.FindFile(path);
+  ui_.FileLookedFor(path, label, found);
+  if (found) return true;
   const std::string message = texts::RequiredFileMissing(label, path);
   if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
   questions_.ShowMessage(message);
@@ -124,8 +134,12 @@ bool CdFiles::CheckFeatureFiles() {
   // The author who answers No to "Continue detecting errors?" has had
   // enough: every check after that is passed over.
   auto flag = [this](const char* name) { return settings_.ReadBool(name, false); };
-  auto require = [this](const std::string& setting, const char* label) {
-    return RequireFile(InSourceFolder(settings_.Text(setting)), label, true);
+  // The starter is copied in by the creation these checks are for: a feature
+  // that names it (an icon taken from the starter) finds it there.
+  const std::string starter = CdFilePathsFor(settings_).starterTarget;
+  auto require = [this, &starter](const std::string& setting, const char* label) {
+    const std::string path = InSourceFolder(settings_.Text(setting));
+    return text::EqualsNoCase(path, starter) || RequireFile(path, label, true);
   };
   auto picture = [this](const std::string& setting, const char* label) {
     return RequirePicture(InSourceFolder(settings_.Text(setting)), label, true);
@@ -171,7 +185,12 @@ bool CdFiles::CheckFeatureFiles() {
 
 bool CdFiles::CreateCdFiles(bool ask) {
   if (!CheckRequiredFiles()) return false;
-  const CdFilePaths paths = CdFilePathsFor(settings_);
+  CdFilePaths paths = CdFilePathsFor(settings_);
+  if (!starterSource_.empty()) paths.starterSource = starterSource_;
+  if (LeavesFolder(paths.starterName)) {
+    questions_.ShowMessage(texts::StarterOutsideFolder(paths.starterName));
+    return false;
+  }
 
   if (ask && !settings_.Flag(ws::kQueriedFileOverwrite)) {
     if (questions_.AskYesNo(texts::OverwriteSummary(paths.configFile, paths.starterTarget))) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class FileCopier;
 class FileSystem;
@@ -19,6 +20,10 @@ class CdFilesUi {
   virtual void ShowProblem(const std::string& text) = 0;
   // The system's code for the file operation that has just failed.
   virtual uint32_t LastError() = 0;
+  // Each file a check looks for, and whether it is there: for a caller that
+  // tells every problem at once rather than asking about each.
+  virtual void FileLookedFor(const std::string& /*path*/, const std::string& /*label*/,
+                             bool /*found*/) {}
 };
 
 // The paths that creating the CD files works with.
@@ -29,6 +34,8 @@ struct CdFilePaths {
   std::string configFile;     // SourceFolder + "autorun.inf"
 };
 CdFilePaths CdFilePathsFor(const WizardSettings& settings);
+// A name with a ".." part: joined to a folder it names a place outside it.
+bool LeavesFolder(const std::string& name);
 
 // The problem page's text for a failed copy of the starter, chosen by the
 // system's code (32: in use, 112: disk full, anything else).
@@ -55,6 +62,9 @@ class CdFiles {
   // asked once per machine whether to stop asking). Then offers to remove a
   // copy of the kit's starter that the configuration no longer names.
   bool CreateCdFiles(bool ask);
+  // Copy this starter instead of the one in InstallPath (its folder should
+  // be InstallPath all the same, which the CD folder must not be).
+  void SetStarterSource(std::string path) { starterSource_ = std::move(path); }
 
  private:
   // The stored file name placed in the source folder.
@@ -69,4 +79,5 @@ class CdFiles {
   FileCopier& copier_;
   WizardQuestions& questions_;
   CdFilesUi& ui_;
+  std::string starterSource_;
 };

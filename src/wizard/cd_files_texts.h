@@ -73,6 +73,14 @@ inline constexpr const char* kInstallFolderWarning =
     "overwriten or changed without notice.  Please select your Autorun files from a different "
     "folder.";
 
+// A starter name that climbs out of the CD folder ("..\\Start.exe", from a
+// hand-written OPEN line): nothing may be copied there.
+inline std::string StarterOutsideFolder(const std::string& name) {
+  return "The starter's name '" + name +
+         "' leads out of the folder of your autorun files.  Please choose a file name for it "
+         "in the 'Configure Additional Options' step.";
+}
+
 // "Error code: %d" of the system's last error.
 inline constexpr const char* kErrorCodeFormat = "Error code: %d";
 

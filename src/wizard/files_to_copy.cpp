@@ -114,3 +114,13 @@ FilesToCopyReport BuildFilesToCopy(const std::string& configPath, const FileSyst
   report.rows = b.Take();
   return report;
 }
+
+ReportSource SplitReportSource(const std::string& source) {
+  for (const char* note : {texts::kSupportFilesNote, texts::kInstallerFilesNote}) {
+    if (text::EndsWith(source, note)) {
+      const size_t cut = source.size() - std::string_view(note).size();
+      return {source.substr(0, cut), text::Trim(std::string_view(note))};
+    }
+  }
+  return {source, std::string()};
+}

@@ -26,3 +26,12 @@ struct FilesToCopyReport {
 // not they exist.
 FilesToCopyReport BuildFilesToCopy(const std::string& configPath, const FileSystem& fs,
                                    const WizardSettings& settings);
+
+// A row's source as the file on disk and the note that may follow it
+// ("(plus any support files required for this)"); the note is empty when
+// there is none.
+struct ReportSource {
+  std::string file;
+  std::string note;
+};
+ReportSource SplitReportSource(const std::string& source);

@@ -68,6 +68,8 @@ cmp -s "$build/src/starter/Vendisc.exe" "$a/Vendisc.exe" || fail "Vendisc.exe no
 cmp -s "$build/src/wizard/Discwright.exe" "$a/Discwright.exe" || fail "Discwright.exe not installed"
 cmp -s "$(cat "$build/libarchive/source-dir")/COPYING" "$a/libarchive-licence.txt" ||
   fail "libarchive's licence not installed beside Discwright"
+cmp -s "$build/src/cli/discwright-cli.exe" "$a/discwright-cli.exe" ||
+  fail "discwright-cli.exe not installed"
 diff -r "$root/help" "$a/help" >"$tmp/help.diff" 2>&1 || fail "help folder differs: $(cat "$tmp/help.diff")"
 [ -f "$a/Uninstall.exe" ] || fail "no uninstaller in $a"
 read_keys

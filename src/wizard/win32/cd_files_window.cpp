@@ -1,6 +1,6 @@
 #include "wizard/win32/cd_files_window.h"
 
-#include "common/win32/win32_file_system.h"
+#include "common/win32/error_keeping_file_system.h"
 #include "wizard/cd_files.h"
 #include "wizard/cd_files_texts.h"
 #include "wizard/help_topics.h"
@@ -15,26 +15,6 @@
 #include "wizard/wizard_settings.h"
 
 namespace {
-
-// Keeps the system's code of a failed write or rename: removing the
-// temporary file afterwards would overwrite it.
-class ErrorKeepingFileSystem : public Win32FileSystem {
- public:
-  bool WriteWholeFile(const std::string& path, const std::string& contents) override {
-    return Keep(Win32FileSystem::WriteWholeFile(path, contents));
-  }
-  bool MoveReplacing(const std::string& from, const std::string& to) override {
-    return Keep(Win32FileSystem::MoveReplacing(from, to));
-  }
-  uint32_t lastError() const { return lastError_; }
-
- private:
-  bool Keep(bool ok) {
-    if (!ok) lastError_ = ::GetLastError();
-    return ok;
-  }
-  uint32_t lastError_ = 0;
-};
 
 class Win32CdFilesUi : public CdFilesUi {
  public:
