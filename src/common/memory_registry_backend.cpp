@@ -47,16 +47,17 @@ void MemoryRegistryBackend::CloseKey(RegistryKey key) {
   handles_.erase(reinterpret_cast<uintptr_t>(key));
 }
 
-bool MemoryRegistryBackend::QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
-                                       std::string* data) {
+RegistryRead MemoryRegistryBackend::QueryValue(RegistryKey key, const std::string& name,
+                                               size_t bufferSize, std::string* data) {
   data->clear();
   const Handle* handle = Find(key);
-  if (handle == nullptr) return false;
+  if (handle == nullptr) return RegistryRead::kMissing;
   const auto& values = keys_[handle->key];
   auto found = values.find(text::ToLower(name));
-  if (found == values.end() || found->second.size() > bufferSize) return false;
+  if (found == values.end()) return RegistryRead::kMissing;
+  if (found->second.size() > bufferSize) return RegistryRead::kTooLong;
   *data = found->second;
-  return true;
+  return RegistryRead::kRead;
 }
 
 bool MemoryRegistryBackend::SetValue(RegistryKey key, const std::string& name, RegistryType,

@@ -18,8 +18,8 @@ class MemoryRegistryBackend : public RegistryBackend {
                RegistryKey* key) override;
   bool CreateKey(RegistryKey parent, const std::string& leaf, RegistryKey* key) override;
   void CloseKey(RegistryKey key) override;
-  bool QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
-                  std::string* data) override;
+  RegistryRead QueryValue(RegistryKey key, const std::string& name, size_t bufferSize,
+                          std::string* data) override;
   bool SetValue(RegistryKey key, const std::string& name, RegistryType type,
                 const std::string& data) override;
 

@@ -217,6 +217,14 @@ bool PosixFiles::DeletePath(const std::string& path) {
   return file && file->exists && unlink(file->path.c_str()) == 0;
 }
 
+bool PosixFiles::CreateFolder(const std::string& path) {
+  const std::optional<Resolved> folder = Resolve(path);
+  if (!folder) return false;
+  struct stat info {};
+  return mkdir(folder->path.c_str(), 0777) == 0 ||
+         (errno == EEXIST && stat(folder->path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+}
+
 uint32_t PosixFileCopier::CopyReplacing(const std::string& from, const std::string& to) {
   const std::optional<PosixFiles::Resolved> source = files_.Resolve(from);
   const std::optional<PosixFiles::Resolved> target = files_.Resolve(to);

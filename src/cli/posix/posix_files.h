@@ -39,6 +39,7 @@ class PosixFiles : public FileSystem {
   bool WriteWholeFile(const std::string& path, const std::string& contents) override;
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   bool DeletePath(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
 
   // The Windows code of the last write or rename that failed; removing a
   // temporary afterwards does not change it.
