@@ -22,7 +22,7 @@ AUTORUN = (
     b"MultiSourceFile2=http://example.com\r\nMultiSourceFile3=docs\\missing.pdf\r\n"
     b"MultiSourceFile4=tools\\\r\n"
     b"ShowSplashScreen=1\r\nSplashScreenUseImage=1\r\nSplashScreenImage=SPLASH.JPG\r\n")
-FILES = {"Café.pdf": b"pdf", "docs/résumé.TXT": b"txt", "splash.jpg": b"jpg",
+FILES = {"Café.pdf": b"pdf", "docs/résumé.TXT": b"txt", "splash.jpg": b"\xff\xd8\xff\xe0",
          "tools/setup.exe": b"exe"}
 
 
