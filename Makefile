@@ -2,7 +2,8 @@
 #   make test   every test: host unit tests (also under sanitizers), a short run of
 #               every fuzz target, Windows tests under Wine, end to end
 #   make fuzz   every fuzz target for FUZZ_SECONDS (60) seconds each
-#   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
+#   make demo   the sample CD checked, created and imaged by discwright-cli, then
+#               plays the sample CDs (demo/) under Wine; without a display a guided
 #               tour photographs every window into build/win32/demo-screenshots
 #   make bench  builds the release programs and prints the performance figures
 #   make package  the 32-bit programs and the kit's installer,
