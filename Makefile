@@ -2,7 +2,8 @@
 #   make test   every test: host unit tests (also under sanitizers), a short run of
 #               every fuzz target, Windows tests under Wine, end to end
 #   make fuzz   every fuzz target for FUZZ_SECONDS (60) seconds each
-#   make demo   plays the sample CDs (demo/) under Wine; without a display a guided
+#   make demo   the sample CD checked, created and imaged by discwright-cli, then
+#               plays the sample CDs (demo/) under Wine; without a display a guided
 #               tour photographs every window into build/win32/demo-screenshots
 #   make bench  builds the release programs and prints the performance figures
 #   make package  the 32-bit programs and the kit's installer,
@@ -26,7 +27,7 @@ FUZZ_SMOKE_SECONDS ?= 3
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps host win32 win64 test test-host test-win32 test-win64 test-sanitize test-fuzz-smoke fuzz \
-        fuzz-build demo bench package install clean format
+        fuzz-build demo bench package cli install clean format
 
 all: host win32
 
@@ -82,10 +83,12 @@ test-fuzz-smoke: fuzz-build
 
 test: test-host test-sanitize test-fuzz-smoke test-win32
 
-demo: win32
-	@if tools/can-run-32bit; then tools/demo $(WIN_DIR); else \
+# The sample CD is also imaged by the Linux tool, beside the Windows tool's image.
+demo: win32 cli
+	@if tools/can-run-32bit; then DEMO_CLI=$(CLI_DIR)/src/cli/discwright-cli tools/demo $(WIN_DIR); else \
 	  echo "This machine cannot run 32-bit programs: the demo plays the 64-bit build."; \
-	  $(MAKE) --no-print-directory win64 && tools/demo $(WIN64_DIR); fi
+	  $(MAKE) --no-print-directory win64 && \
+	  DEMO_CLI=$(CLI_DIR)/src/cli/discwright-cli tools/demo $(WIN64_DIR); fi
 
 bench: deps
 	@bench/run $(BUILD)/bench
@@ -99,10 +102,13 @@ package: deps
 	@cp $(WIN_DIR)/installer/$(SETUP) $(PACKAGE_DIR)/$(SETUP)
 	@echo "package: $(PACKAGE_DIR)/$(SETUP)"
 
-# The Linux tool built for use (optimised, no tests) and the shipped starter.
-install: deps
+# The Linux tool built for use (optimised, no tests).
+cli: deps
 	@cmake -S . -B $(CLI_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel -DVENDISC_TESTS=OFF >/dev/null
 	@cmake --build $(CLI_DIR) -j $(JOBS) --target discwright-cli
+
+# The Linux tool and the shipped starter.
+install: cli
 	@cmake --preset win32 -B $(WIN_DIR) >/dev/null
 	@cmake --build $(WIN_DIR) -j $(JOBS) --target Vendisc
 	@install -d "$(DESTDIR)$(PREFIX)/bin" "$(DESTDIR)$(PREFIX)/share/discwright"

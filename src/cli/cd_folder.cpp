@@ -9,6 +9,8 @@
 #include "common/text.h"
 #include "config/autorun_config.h"
 #include "config/autorun_keys.h"
+#include "image/cd_image.h"
+#include "image/image_texts.h"
 #include "wizard/cd_files.h"
 #include "wizard/configuration_loader.h"
 #include "wizard/test_run.h"
@@ -24,11 +26,15 @@ class LookingUi : public CdFilesUi {
   struct Looked {
     std::string path, label;
     bool found;
+    bool notAPicture = false;  // found, and then judged by its content
   };
   void ShowProblem(const std::string&) override {}
   uint32_t LastError() override { return 0; }
   void FileLookedFor(const std::string& path, const std::string& label, bool found) override {
     looked.push_back({path, label, found});
+  }
+  void NotAPictureFound(const std::string& path, const std::string& label) override {
+    looked.push_back({path, label, true, true});
   }
   std::vector<Looked> looked;
 };
@@ -98,6 +104,10 @@ std::vector<CdProblem> CdFolder::Check(bool starterNeeded) {
   std::set<std::string> toldLong;
   for (const LookingUi::Looked& file : ui.looked) {
     const std::string name = Relative(file.path);
+    if (file.notAPicture) {
+      problems.push_back({name, text::Format(t::kNotAPicture, file.label.c_str())});
+      continue;
+    }
     if (!file.found) {
       problems.push_back({name, text::Format(t::kMissingFile, file.label.c_str())});
     }
@@ -114,10 +124,30 @@ std::vector<CdProblem> CdFolder::Check(bool starterNeeded) {
   } else if (starterNeeded && !host_.Files().FindFile(paths.starterTarget)) {
     problems.push_back({paths.starterName, t::kStarterMissing});
   }
-  for (const std::vector<std::string>& clash : host_.CaseClashes(folder_)) {
-    std::string names;
-    for (const std::string& name : clash) names += (names.empty() ? "" : ", ") + name;
-    problems.push_back({names, t::kCaseClash});
-  }
+  ImageProblems(&problems);
   return problems;
+}
+
+void CdFolder::ImageProblems(std::vector<CdProblem>* problems) {
+  std::string native = host_.Shown(folder_);
+  cd_image::ImagePlan plan;
+  cd_image::Failure failure;
+  const bool planned = cd_image::PlanImage(host_.Images(), native, &plan, &failure);
+  if (native.size() > 3) native.pop_back();  // the last separator, but a root's
+  if (!planned) {
+    problems->push_back({native, t::kUnreadableImageFolder, true});
+    return;
+  }
+  // Names differing only in case are among these: the walk compares them
+  // as Windows does, whatever the script.
+  for (const cd_image::UnfitEntry& entry : plan.unfit) {
+    problems->push_back({entry.path, t::kNotOnImage + image_texts::UnfitReason(entry), true});
+  }
+  if (plan.estimatedBytes > cd_image::kCd700Bytes) {
+    problems->push_back(
+        {native,
+         text::Format(t::kLargerThanCd, image_texts::SizeText(plan.estimatedBytes).c_str(),
+                      image_texts::SizeText(cd_image::kCd700Bytes).c_str()),
+         true});
+  }
 }

@@ -1,7 +1,7 @@
 // A CD folder as the command-line tool works on it: its autorun.inf loaded
 // as "Open existing" loads it, into settings held in memory, and the checks
-// of creating the CD files and of a chosen file, with every problem told at
-// once instead of asked about one by one.
+// of creating the CD files, of a chosen file and of the CD image, with every
+// problem told at once instead of asked about one by one.
 #pragma once
 
 #include <string>
@@ -31,8 +31,9 @@ class AnsweringQuestions : public WizardQuestions {
 };
 
 struct CdProblem {
-  std::string file;  // relative to the folder when inside it; several joined with ", "
-  std::string what;  // Windows-1252
+  std::string file;     // relative to the folder when inside it
+  std::string what;     // Windows-1252
+  bool native = false;  // both in the system's text already (the image's)
 };
 
 class CdFolder {
@@ -46,8 +47,9 @@ class CdFolder {
   bool Open(const std::string& argument, std::string* reason);
 
   // Every problem, in a fixed order: what loading told, the files the
-  // configuration needs (missing, or named too long for CD writers), with
-  // `starterNeeded` the starter itself, and names that differ only in case.
+  // configuration needs (missing, named too long for CD writers, pictures
+  // that are none), with `starterNeeded` the starter itself, then what the
+  // CD image cannot hold and an image larger than a CD.
   std::vector<CdProblem> Check(bool starterNeeded);
 
   // A kit path relative to the folder when it lies inside it.
@@ -58,6 +60,8 @@ class CdFolder {
   WizardSettings& Settings() { return settings_; }
 
  private:
+  void ImageProblems(std::vector<CdProblem>* problems);
+
   CliHost& host_;
   MemoryRegistryBackend registry_;
   WizardSettings settings_{registry_};

@@ -127,6 +127,8 @@ std::string HelpText(std::span<const CliCommand> commands, const CliCommand* onl
       std::string word = option.name;
       if (option.shortName) word = std::string(option.shortName) + ", " + word;
       if (option.value) word += std::string(" ") + option.value;
+      // A long option word gets a line of its own.
+      if (word.size() > 16) word += "\n" + std::string(24, ' ');
       help += text::Format("        %-16s %s\n", word.c_str(), option.help);
     }
   }

@@ -10,10 +10,10 @@ namespace cli_texts {
 inline constexpr const char* kProgram = "discwright-cli";
 
 inline constexpr const char* kHelpHead =
-    "Checks, creates and reports the CD files of a CD folder as Discwright's wizard\n"
-    "does, without a window. FOLDER is the folder that becomes the CD's root; its\n"
-    "autorun.inf is read as \"Open existing\" reads it, and the settings are held in\n"
-    "memory: the registry is neither read nor written for them.\n";
+    "Checks, creates and reports the CD files of a CD folder and makes its CD image\n"
+    "as Discwright's wizard does, without a window. FOLDER is the folder that becomes\n"
+    "the CD's root; its autorun.inf is read as \"Open existing\" reads it, and the\n"
+    "settings are held in memory: the registry is neither read nor written for them.\n";
 inline constexpr const char* kHelpTail =
     "  --help       this text\n"
     "  --version    the kit's version\n"
@@ -24,7 +24,9 @@ inline constexpr const char* kHelpTail =
 // The commands and their options.
 inline constexpr const char* kCheckSummary =
     "One line for each problem: a file the configuration needs that is not there,\n"
-    "a name longer than 60 characters, names that differ only in case.";
+    "a name longer than 60 characters, a picture that is not GIF, JPEG or BMP\n"
+    "by its content, what the CD image cannot hold (names that differ only in\n"
+    "case among it), an image larger than a 700 MB CD.";
 inline constexpr const char* kCreateSummary =
     "check, then autorun.inf rewritten from what was read, in the wizard's order,\n"
     "and the starter copied under the name its OPEN line gives. Without --yes\n"
@@ -32,6 +34,14 @@ inline constexpr const char* kCreateSummary =
 inline constexpr const char* kReportSummary =
     "The files to copy to the CD, one a line: the folder on the CD, a tab, the\n"
     "file (and a tab and a note for files that need others beside them).";
+inline constexpr const char* kImageSummary =
+    "The CD image of the folder (ISO 9660 with Joliet and Rock Ridge) as\n"
+    "Discwright makes it, with a progress line when standard error is a\n"
+    "terminal. Every file of the report must be there. Without --yes nothing\n"
+    "is left out and an existing FILE.iso is not replaced.";
+inline constexpr const char* kOutputHelp = "the image to write (outside FOLDER)";
+inline constexpr const char* kLabelHelp = "the CD's volume label (default: FOLDER in capitals)";
+inline constexpr const char* kLeaveOutHelp = "leave out what cannot go in; replace FILE.iso";
 inline constexpr const char* kStarterHelp = "the starter to copy (default: the kit's Vendisc.exe)";
 inline constexpr const char* kYesHelp = "answer Yes to every question the wizard would ask";
 
@@ -58,7 +68,12 @@ inline constexpr const char* kUnreadableAutorun = "%s: cannot be read";
 inline constexpr const char* kMissingFile = "required for '%s', but could not be located";
 inline constexpr const char* kLongName =
     "the name on the CD has %d characters: some CD writers cut names longer than %d";
-inline constexpr const char* kCaseClash = "names that differ only in case: Windows sees one file";
+inline constexpr const char* kNotAPicture =
+    "chosen for '%s', but not a GIF, JPEG or BMP picture by its content: the CD cannot show it";
+inline constexpr const char* kNotOnImage = "cannot go on the CD image: ";
+inline constexpr const char* kLargerThanCd =
+    "the CD image would be about %s, more than the %s a 700 MB CD holds";
+inline constexpr const char* kUnreadableImageFolder = "the folder cannot be read for the CD image";
 inline constexpr const char* kStarterMissing =
     "the starter that the OPEN line names is not there (create copies it)";
 inline constexpr const char* kStarterLeavesFolder =
@@ -80,6 +95,29 @@ inline constexpr const char* kCreated = "Created %s and %s in %s";
 inline constexpr const char* kCopyFailed = "cannot copy %s to %s: %s";
 inline constexpr const char* kCreateFailed = "cannot create %s: %s";
 inline constexpr const char* kStarterCopiedBefore = " (the starter had been copied)";
+
+// Making the CD image.
+inline constexpr const char* kMissingForImage = "%s: a file of the CD that is not there";
+inline constexpr const char* kMissingStop = "%d file(s) of the CD are not there: no image made";
+inline constexpr const char* kUnfitStop =
+    "%d file(s) or folder(s) cannot go on the CD image: no image made (--yes leaves them out)";
+inline constexpr const char* kLeftOut = "left out of the image: %s";
+inline constexpr const char* kNoOutputFolder = "%s: there is no such folder for the image";
+inline constexpr const char* kInsideFolder =
+    "%s: the image cannot go inside the folder it is made of";
+inline constexpr const char* kImageExists = "%s exists: not replaced without --yes";
+inline constexpr const char* kBadLabel = "--label '%s': %s";
+inline constexpr const char* kImageCannotWrite = "cannot write the image %s: %s";
+inline constexpr const char* kImageDiskFull =
+    "%s: the disk is full (while it is made, the image needs free space of about twice its "
+    "size there)";
+inline constexpr const char* kImageCannotRead = "cannot read %s: %s";
+inline constexpr const char* kImageFileChanged =
+    "%s changed while the image was made: try again when nothing writes to the folder";
+inline constexpr const char* kImageLibrary = "the CD image could not be made: %s";
+inline constexpr const char* kNoImageMade =
+    "No image was made; an image already at that place is unchanged.";
+inline constexpr const char* kImageCreated = "Created the CD image %s";
 
 // A system error code in plain words.
 inline std::string ErrorInWords(uint32_t code) {

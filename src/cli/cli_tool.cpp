@@ -7,6 +7,7 @@
 #include "cli/cd_folder.h"
 #include "cli/cli_host.h"
 #include "cli/cli_texts.h"
+#include "cli/image_command.h"
 #include "common/file_system.h"
 #include "common/product.h"
 #include "common/text.h"
@@ -35,7 +36,9 @@ bool OpenFolder(const Invocation& invocation, CliRun& run, CdFolder* folder) {
 
 void TellProblems(CliRun& run, const std::vector<CdProblem>& problems) {
   for (const CdProblem& problem : problems) {
-    run.out += run.host.Shown(problem.file) + ": " + run.host.Text(problem.what) + "\n";
+    run.out += problem.native ? problem.file + ": " + problem.what
+                              : run.host.Shown(problem.file) + ": " + run.host.Text(problem.what);
+    run.out += "\n";
   }
 }
 
@@ -190,10 +193,17 @@ constexpr CliOption kCreateOptions[] = {
     {kYes, nullptr, nullptr, t::kYesHelp},
 };
 
+constexpr CliOption kImageOptions[] = {
+    {image_command::kOutput, "-o", "FILE.iso", t::kOutputHelp, true},
+    {image_command::kLabel, nullptr, "LABEL", t::kLabelHelp},
+    {image_command::kYes, nullptr, nullptr, t::kLeaveOutHelp},
+};
+
 constexpr CliCommand kCommands[] = {
     {"check", "FOLDER", {}, t::kCheckSummary, Check},
     {"create", "FOLDER", kCreateOptions, t::kCreateSummary, Create},
     {"report", "FOLDER", {}, t::kReportSummary, Report},
+    {"image", "FOLDER", kImageOptions, t::kImageSummary, image_command::Run},
 };
 
 }  // namespace

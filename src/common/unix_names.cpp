@@ -1,7 +1,5 @@
 #include "common/unix_names.h"
 
-#include <map>
-
 #include "common/code_page_1252.h"
 
 namespace unix_names {
@@ -68,20 +66,6 @@ std::vector<std::string> MatchingPattern(const std::vector<std::string>& entries
     }
   }
   return found;
-}
-
-std::vector<std::vector<std::string>> CaseClashes(const std::vector<std::string>& entries) {
-  std::map<std::string, size_t> groupOf;
-  std::vector<std::vector<std::string>> groups;
-  for (const std::string& entry : entries) {
-    const std::optional<std::string> key = WindowsKey(entry);
-    if (!key) continue;  // no Windows-1252 name: nothing in autorun.inf can mean it
-    auto [at, added] = groupOf.try_emplace(*key, groups.size());
-    if (added) groups.emplace_back();
-    groups[at->second].push_back(entry);
-  }
-  std::erase_if(groups, [](const auto& group) { return group.size() < 2; });
-  return groups;
 }
 
 }  // namespace unix_names

@@ -1,7 +1,6 @@
 // A folder's names on a system whose names are UTF-8 and told apart by case,
 // seen as Windows would see them: a name in autorun.inf (Windows-1252) finds
-// its file whatever the case, and two names that differ only in case would
-// be one file on Windows.
+// its file whatever the case.
 #pragma once
 
 #include <optional>
@@ -28,9 +27,5 @@ bool IsPattern(std::string_view ansiName);
 // names without a dot, and case does not count.
 std::vector<std::string> MatchingPattern(const std::vector<std::string>& entries,
                                          std::string_view ansiPattern);
-
-// The groups of entries that Windows would take for one name, each in the
-// entries' order, the groups in the order of their first entry.
-std::vector<std::vector<std::string>> CaseClashes(const std::vector<std::string>& entries);
 
 }  // namespace unix_names

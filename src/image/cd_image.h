@@ -58,8 +58,8 @@ struct ImageEntry {
   std::string path;
   bool folder = false;
   uint64_t size = 0;
-  int64_t modified = 0;  // for a folder: the newest file inside it
-  bool executable = false;
+  int64_t modified = 0;     // for a folder: the newest file inside it
+  bool executable = false;  // a program by its name or by the folder's mark
 };
 
 struct ImagePlan {

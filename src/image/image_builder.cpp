@@ -65,7 +65,7 @@ class Build {
         return result;  // the output goes, and the old image stays
       }
     }
-    if ((error = volume_dates::ReplaceLibraryDates(*output_, plan_.newest)) ||
+    if ((error = volume_dates::ReplaceLibraryStamps(*output_, plan_.newest)) ||
         (error = output_->Commit())) {
       result.failure = OutputFailure(error);
       return result;
@@ -82,7 +82,9 @@ class Build {
     archive_ = a.get();
     if (archive_write_set_format_iso9660(archive_) != ARCHIVE_OK ||
         archive_write_set_format_option(archive_, "iso9660", "joliet", "1") != ARCHIVE_OK ||
-        archive_write_set_format_option(archive_, "iso9660", "rockridge", "1") != ARCHIVE_OK ||
+        // "strict": the modes as given; the library's default makes every
+        // file a program when it is built for Windows.
+        archive_write_set_format_option(archive_, "iso9660", "rockridge", "strict") != ARCHIVE_OK ||
         archive_write_set_format_option(archive_, "iso9660", "volume-id", labelUtf8.c_str()) !=
             ARCHIVE_OK ||
         archive_write_set_bytes_per_block(archive_, static_cast<int>(kChunk)) != ARCHIVE_OK ||

@@ -22,8 +22,8 @@ struct FolderItem {
   std::string name;  // UTF-8
   ItemKind kind = ItemKind::kOther;
   uint64_t size = 0;
-  int64_t modified = 0;  // seconds since 1970-01-01 UTC
-  bool executable = false;
+  int64_t modified = 0;     // seconds since 1970-01-01 UTC
+  bool executable = false;  // marked a program by the folder (Unix mode bits)
 };
 
 // One file of the CD folder, read from its start.

@@ -32,6 +32,16 @@ bool IsWindowsName(std::u32string_view name) {
   });
 }
 
+// A program by its name, as Windows knows one; on other systems also a file
+// the folder marks as one.
+bool IsProgram(const FolderItem& item) {
+  const size_t dot = item.name.rfind('.');
+  if (dot == std::string::npos) return item.executable;
+  const std::u32string extension = un::ToUpper(un::Decode(item.name.substr(dot)).value_or(U""));
+  return item.executable || extension == U".EXE" || extension == U".COM" || extension == U".BAT" ||
+         extension == U".CMD";
+}
+
 // Files the kit writes beside their target and renames over it: a killed
 // wizard can leave one behind, and it is no file of the CD.
 bool IsKitTemporary(const FolderItem& item, const std::vector<FolderItem>& items) {
@@ -87,7 +97,7 @@ class Walker {
       } else if (item.size > kMaxFileBytes) {
         Leave(path, Unfit::kTooLarge);
       } else {
-        plan_.entries.push_back({path, false, item.size, item.modified, item.executable});
+        plan_.entries.push_back({path, false, item.size, item.modified, IsProgram(item)});
         plan_.fileBytes += item.size;
         plan_.newest = std::max(plan_.newest, item.modified);
         *newestInside = std::max(*newestInside, item.modified);

@@ -16,6 +16,9 @@ constexpr uint64_t kFirstDescriptor = 16;
 constexpr int kMaxDescriptors = 32;
 constexpr int kMaxContinuations = 64;
 // Volume descriptor fields.
+constexpr size_t kSystemId = 8;  // 32 bytes
+constexpr size_t kSystemIdBytes = 32;
+constexpr std::string_view kSystemName = "Windows";
 constexpr size_t kRootRecord = 156;
 constexpr size_t kVolumeDates[] = {813, 830, 864};  // created, modified, effective
 // Directory record fields.
@@ -128,7 +131,7 @@ class Patcher {
         oldShort_ = ShortFromLong(oldLong_.data());
         oldKnown_ = true;
       }
-      bool changed = false;
+      bool changed = ReplaceSystemId(descriptor.data(), descriptor[0] == kPrimary);
       for (size_t field : kVolumeDates) changed |= ReplaceLong(descriptor.data() + field);
       uint8_t* root = descriptor.data() + kRootRecord;
       virtual_.insert(Le32(root + kExtent));
@@ -144,6 +147,23 @@ class Patcher {
   }
 
  private:
+  // The primary descriptor's in capitals, Joliet's in UTF-16, blanks after it.
+  static bool ReplaceSystemId(uint8_t* descriptor, bool primary) {
+    uint8_t id[kSystemIdBytes];
+    for (size_t i = 0; i < kSystemIdBytes; ++i) id[i] = primary || i % 2 ? ' ' : 0;
+    for (size_t i = 0; i < kSystemName.size(); ++i) {
+      const char c = kSystemName[i];
+      if (primary) {
+        id[i] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      } else {
+        id[2 * i + 1] = static_cast<uint8_t>(c);
+      }
+    }
+    if (std::memcmp(descriptor + kSystemId, id, kSystemIdBytes) == 0) return false;
+    std::memcpy(descriptor + kSystemId, id, kSystemIdBytes);
+    return true;
+  }
+
   bool ReplaceLong(uint8_t* field) {
     if (std::memcmp(field, oldLong_.data(), oldLong_.size()) != 0) return false;
     std::memcpy(field, newLong_.data(), newLong_.size());
@@ -291,7 +311,7 @@ LongDate LongDateOf(int64_t unixSeconds) {
   return date;
 }
 
-uint32_t ReplaceLibraryDates(cd_image::ImageOutput& image, int64_t date) {
+uint32_t ReplaceLibraryStamps(cd_image::ImageOutput& image, int64_t date) {
   return Patcher(image, date).Run();
 }
 

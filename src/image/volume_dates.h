@@ -1,7 +1,8 @@
 // The image library stamps the volume, the root folder and the folders it
-// makes itself with the moment the image was written. These give the image
-// the date of its newest file instead, so that the same folder always makes
-// the same image.
+// makes itself with the moment the image was written, and the volume with
+// the name of the system it runs on. These give the image the date of its
+// newest file and the system the CD is for instead, so that the same folder
+// always makes the same image, on Windows and elsewhere.
 #pragma once
 
 #include <array>
@@ -22,7 +23,8 @@ LongDate LongDateOf(int64_t unixSeconds);
 
 // Replaces, in the volume descriptors and in every directory record of both
 // trees (Rock Ridge time stamps included), the library's own moment by
-// `date`. 0 or the error code of reading or writing the image.
-uint32_t ReplaceLibraryDates(cd_image::ImageOutput& image, int64_t date);
+// `date`, and the descriptors' system identifier by Windows'. 0 or the error
+// code of reading or writing the image.
+uint32_t ReplaceLibraryStamps(cd_image::ImageOutput& image, int64_t date);
 
 }  // namespace volume_dates

@@ -97,6 +97,7 @@ bool CdFiles::RequirePicture(const std::string& path, const std::string& label,
   if (path.empty() || IsUrl(path) || !fs_.FindFile(path) || IsShowablePicture(fs_, path)) {
     return true;
   }
+  ui_.NotAPictureFound(path, label);
   const std::string message = texts::NotAPicture(label, path);
   if (askToContinue) return questions_.AskYesNo(message + texts::kContinueDetecting);
   questions_.ShowMessage(message);

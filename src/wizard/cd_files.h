@@ -24,6 +24,8 @@ class CdFilesUi {
   // tells every problem at once rather than asking about each.
   virtual void FileLookedFor(const std::string& /*path*/, const std::string& /*label*/,
                              bool /*found*/) {}
+  // Each file there that is chosen as a picture but is none by its content.
+  virtual void NotAPictureFound(const std::string& /*path*/, const std::string& /*label*/) {}
 };
 
 // The paths that creating the CD files works with.

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The same CD folder through discwright-cli.exe under Wine and through the
 Linux tool: every command ends with the same status and says the same (paths
-and encodings aside), and create makes the same autorun.inf and starter byte
-for byte. The folder names its files in Windows-1252 and in another case than
-the Linux names (UTF-8) it has.
+and encodings aside), create makes the same autorun.inf and starter byte for
+byte, and image the same CD image, whose Joliet names (read by isoinfo) are
+the folder's. The folder names its files in Windows-1252 and in another case
+than the Linux names (UTF-8) it has.
 
 usage: windows_and_linux_test.py BUILD_DIR LINUX_TOOL WINDOWS_TOOL STARTER
 """
@@ -33,6 +34,15 @@ def put(folder, files):
             f.write(contents)
 
 
+def change(folder, step):
+    """Files put in the folder (a dict), or every file's date set (a number)."""
+    if isinstance(step, dict):
+        return put(folder, step)
+    for parent, _, names in os.walk(folder):
+        for name in names:
+            os.utime(os.path.join(parent, name), (step, step))
+
+
 def windows_path(path):
     return "Z:" + path.replace("/", "\\")
 
@@ -40,11 +50,11 @@ def windows_path(path):
 def run(side, arguments):
     """The status and the output (standard output, then error) of one side."""
     folder = os.path.join(work, side)
+    fill = {"{iso}": folder + ".iso", "{cd}": folder, "{starter}": starter}
     if side == "linux":
-        fill = {"{cd}": folder, "{starter}": starter}
         command = [linux_tool]
     else:
-        fill = {"{cd}": windows_path(folder), "{starter}": windows_path(starter)}
+        fill = {key: windows_path(value) for key, value in fill.items()}
         command = [os.path.join(root, "tools", "wine-run"), build, windows_tool]
     for a in arguments:
         for key, value in fill.items():
@@ -76,11 +86,13 @@ def main():
         {"docs/missing.pdf": b"pdf"},
         (["check", "{cd}"], 0),
         (["create", "{cd}", "--starter", "{starter}"], 0),
+        1000000000,  # every file's date, on both sides
+        (["image", "{cd}", "-o", "{iso}", "--label", "CATALOGUE"], 0),
     ]
     for step in steps:
-        if isinstance(step, dict):
+        if not isinstance(step, tuple):
             for side in ("linux", "windows"):
-                put(os.path.join(work, side), step)
+                change(os.path.join(work, side), step)
             continue
         arguments, expected = step
         linux, windows = run("linux", arguments), run("windows", arguments)
@@ -94,13 +106,16 @@ def main():
             failures.append(f"{step}: status {linux[0]}, not {expected}\n{linux[1]}")
         else:
             print(f"{step}: both {linux[0]}")
-    for name in ("autorun.inf", "Start.exe"):
-        made = [open(os.path.join(work, side, name), "rb").read()
-                for side in ("linux", "windows")]
+    for name in ("/autorun.inf", "/Start.exe", ".iso"):
+        made = [open(os.path.join(work, side + name), "rb").read() for side in ("linux", "windows")]
         if made[0] != made[1]:
-            failures.append(f"{name} differs:\n{made[0]!r}\n{made[1]!r}")
+            failures.append(f"{name} differs:\n{made[0][:200]!r}\n{made[1][:200]!r}")
     if open(os.path.join(work, "linux", "Start.exe"), "rb").read() != open(starter, "rb").read():
         failures.append("Start.exe is not the starter")
+    names = subprocess.run(["isoinfo", "-J", "-j", "iso8859-1", "-f", "-i", work + "/linux.iso"],
+                           stdout=subprocess.PIPE).stdout.decode("latin-1").split()
+    if "/Café.pdf" not in names or "/docs/résumé.TXT" not in names:
+        failures.append(f"the image's Joliet names: {names}")
     for failure in failures:
         print("FAILED", failure)
     if not failures:

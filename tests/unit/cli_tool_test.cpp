@@ -1,7 +1,8 @@
 // discwright-cli run as a process on real folders: its exit statuses and
-// messages, the faults of the disk, Linux names matched as Windows matches
-// them, and autorun.inf through `create` (a file the writer made unchanged,
-// a hand-written one in the writer's order with the same meaning).
+// messages, the faults of the disk (under the CD files and under the image),
+// Linux names matched as Windows matches them, and autorun.inf through
+// `create` (a file the writer made unchanged, a hand-written one in the
+// writer's order with the same meaning).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -76,7 +77,8 @@ Ran RunTool(const Lines& arguments, const fs::path& scratch) {
   return ran;
 }
 
-// A CD folder (cd/) and a starter beside it, in a folder of their own.
+// A CD folder (cd/), a starter and a folder for images (images/) beside it,
+// in a folder of their own.
 class Scratch {
  public:
   Scratch() {
@@ -85,10 +87,19 @@ class Scratch {
     starter_ = root_ / "Vendisc.exe";
     MakeCd("cd");
     Write(starter_, "kit starter");
+    fs::create_directories(Images());
   }
   ~Scratch() {
     for (const fs::path& path : immutable_) Unix("chattr -i '" + path.string() + "'");
+    if (mounted_) Unix("umount -l '" + Images().string() + "'");
     fs::remove_all(root_);
+  }
+  fs::path Images() const { return root_ / "images"; }
+  // The images' folder on a disk of `bytes`.
+  bool SmallDisk(int bytes) {
+    const std::string options = "-o size=" + std::to_string(bytes);
+    mounted_ = Unix("mount -t tmpfs " + options + " tmpfs '" + Images().string() + "' 2>/dev/null");
+    return mounted_;
   }
   // The CD folder under another name (before anything is put in it).
   void MakeCd(const std::string& name) {
@@ -105,20 +116,24 @@ class Scratch {
     immutable_.push_back(path);
     return true;
   }
-  // The folder's files and their contents (links to devices left out).
+  // The files of the CD folder and beside it and their contents (links to
+  // devices and the tool's output left out).
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(cd_)) {
-      if (entry.is_regular_file() && !entry.is_symlink()) {
-        files[fs::relative(entry.path(), cd_).string()] = Read(entry.path());
+    for (const auto& entry : fs::recursive_directory_iterator(root_)) {
+      const std::string name = fs::relative(entry.path(), root_).string();
+      if (entry.is_regular_file() && !entry.is_symlink() && name != "out.txt" &&
+          name != "err.txt") {
+        files[name] = Read(entry.path());
       }
     }
     return files;
   }
-  // {cd} and {starter} filled in.
+  // {cd}, {starter} and {iso} (images/cd.iso) filled in.
   std::string Filled(const std::string& text) const {
-    return text::ReplaceAll(text::ReplaceAll(text, "{cd}", cd_.string()), "{starter}",
-                            starter_.string());
+    std::string filled = text::ReplaceAll(text, "{cd}", cd_.string());
+    filled = text::ReplaceAll(filled, "{iso}", (Images() / "cd.iso").string());
+    return text::ReplaceAll(filled, "{starter}", starter_.string());
   }
   Ran Run(const Lines& arguments) const {
     Lines filled;
@@ -132,6 +147,7 @@ class Scratch {
   fs::path root_, cd_;
   fs::path starter_;
   std::vector<fs::path> immutable_;
+  bool mounted_ = false;
 };
 
 const std::string kOpenMovie = "[autorun]\r\nOPEN=Vendisc.exe \"movie.avi\"\r\n";
@@ -140,6 +156,7 @@ const std::string kMissingMovie =
     "movie.avi: required for 'Autorun File', but could not be located";
 const std::string kStarterNotThere =
     "Vendisc.exe: the starter that the OPEN line names is not there (create copies it)";
+const std::string kNotAFile = "cannot go on the CD image: It is neither a file nor a folder.";
 
 struct Row {
   const char* name;
@@ -158,6 +175,9 @@ TEST(CliTool, ExitStatusesAndMessages) {
     return true;
   };
   const std::string longName(61, 'n');
+  const auto ready = [&](Scratch& t) { return movie(t) && (t.Put("Vendisc.exe"), true); };
+  const std::string kMegabyte(1 << 20, 'm');
+  const Lines kMade = {"Created the CD image {iso}", "Size of the image: 0.4 MB (376,832 bytes)."};
   const Row rows[] = {
       {"a missing folder",
        nullptr,
@@ -204,7 +224,7 @@ TEST(CliTool, ExitStatusesAndMessages) {
        },
        {"create", "{cd}", "--yes", "--starter", "{starter}"},
        1,
-       {},
+       {"Vendisc.exe.tmp~: " + kNotAFile},
        "cannot copy {starter} to {cd}/Vendisc.exe: the disk is full"},
       {"a full disk under autorun.inf",
        [&](auto& t) {
@@ -212,7 +232,7 @@ TEST(CliTool, ExitStatusesAndMessages) {
        },
        {"create", "{cd}", "--yes", "--starter", "{starter}"},
        1,
-       {},
+       {"autorun.inf.tmp~: " + kNotAFile},
        "cannot create {cd}/autorun.inf: the disk is full (the starter had been copied)",
        false},
       {"a starter name that leads out of the folder, even with --yes",
@@ -243,7 +263,8 @@ TEST(CliTool, ExitStatusesAndMessages) {
        },
        {"check", "{cd}"},
        1,
-       {"pics/Photo.jpg, pics/photo.JPG: names that differ only in case: Windows sees one file"}},
+       {"pics/photo.JPG: cannot go on the CD image: It differs only in case from 'Photo.jpg', "
+        "which goes on the CD."}},
       {"the report names the folder's own spelling",
        [](auto& t) {
          t.Put("autorun.inf", "[autorun]\r\nOPEN=Start.exe \"CAF\xC9.PDF\"\r\nicon=cd.ico\r\n");
@@ -264,7 +285,8 @@ TEST(CliTool, ExitStatusesAndMessages) {
        {"check", "{cd}"},
        1,
        {longName +
-        ".pdf: the name on the CD has 65 characters: some CD writers cut names longer than 60"}},
+            ".pdf: the name on the CD has 65 characters: some CD writers cut names longer than 60",
+        longName + ".pdf: cannot go on the CD image: The name is longer than 64 characters."}},
       {"a folder path Windows-1252 cannot write",
        [](auto& t) {
          t.MakeCd("\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA");  // Cyrillic
@@ -276,8 +298,97 @@ TEST(CliTool, ExitStatusesAndMessages) {
        {"check", "{cd}"},
        0,
        {}},
+      {"a picture by its content, and more than a CD holds",
+       [](auto& t) {
+         t.Put("autorun.inf", kOpenMovie +
+                                  "ShowSplashScreen=1\r\nSplashScreenUseImage=1\r\n"
+                                  "SplashScreenImage=splash.jpg\r\n");
+         t.Put("movie.avi");
+         t.Put("Vendisc.exe");
+         t.Put("splash.jpg", "\x89PNG\r\n\x1A\n");
+         t.Put("big.bin");
+         fs::resize_file(t.Cd() / "big.bin", 800'000'000);  // sparse: nothing is written
+         return true;
+       },
+       {"check", "{cd}"},
+       1,
+       {"splash.jpg: chosen for 'Splash Screen Image', but not a GIF, JPEG or BMP picture by its "
+        "content: the CD cannot show it",
+        "{cd}: the CD image would be about 763.3 MB (800,376,832 bytes), more than the 703.1 MB "
+        "(737,280,000 bytes) a 700 MB CD holds"},
+       "",
+       false},
+      // The image: what the wizard's image step refuses, and its questions.
+      {"image made", ready, {"image", "{cd}", "-o", "{iso}"}, 0, kMade, "", false},
+      {"image of a missing folder",
+       nullptr,
+       {"image", "{cd}/gone", "-o", "{iso}"},
+       2,
+       {},
+       "{cd}/gone: there is no such folder"},
+      {"image with a file of the report missing",
+       [](auto& t) { return t.Put("autorun.inf", kOpenMovie), t.Put("Vendisc.exe"), true; },
+       {"image", "{cd}", "-o", "{iso}"},
+       1,
+       {},
+       "movie.avi: a file of the CD that is not there\ndiscwright-cli: 1 file(s) of the CD are "
+       "not there: no image made"},
+      {"image inside the CD folder",
+       ready,
+       {"image", "{cd}", "-o", "{cd}/sub/../cd.iso"},
+       2,
+       {},
+       "{cd}/cd.iso: the image cannot go inside the folder it is made of"},
+      {"image in a folder that is not there",
+       ready,
+       {"image", "{cd}", "--output={iso}/x.iso"},
+       2,
+       {},
+       "{iso}: there is no such folder for the image"},
+      {"image without -o", ready, {"image", "{cd}"}, 2, {}, "image needs --output"},
+      {"image with a bad label",
+       ready,
+       {"image", "{cd}", "-o", "{iso}", "--label", "SEVENTEEN CHARS!!"},
+       2,
+       {},
+       "--label 'SEVENTEEN CHARS!!': The volume label can hold at most 16 characters."},
+      {"image over an old one is No by default",
+       [&](auto& t) { return ready(t) && (Write(t.Images() / "cd.iso", "old"), true); },
+       {"image", "{cd}", "-o", "{iso}"},
+       1,
+       {},
+       "{iso} exists: not replaced without --yes"},
+      {"image over an old one with --yes",
+       [&](auto& t) { return ready(t) && (Write(t.Images() / "cd.iso", "old"), true); },
+       {"image", "{cd}", "-o", "{iso}", "--yes"},
+       0,
+       kMade,
+       "",
+       false},
+      {"image with what it cannot hold is No by default",
+       [&](auto& t) { return ready(t) && (t.Put("a:b.txt"), true); },
+       {"image", "{cd}", "-o", "{iso}"},
+       1,
+       {},
+       "a:b.txt: The name holds \\ / : * ? \" < > | or ends in a dot or a blank: Windows refuses "
+       "it.\ndiscwright-cli: 1 file(s) or folder(s) cannot go on the CD image: no image made "
+       "(--yes leaves them out)"},
+      {"image in an unwritable folder",
+       [&](auto& t) { return ready(t) && t.Immutable(t.Images()); },
+       {"image", "{cd}", "-o", "{iso}"},
+       1,
+       {},
+       "cannot write the image {iso}: access is denied"},
+      {"image on a full disk",
+       [&](auto& t) {
+         return ready(t) && t.SmallDisk(256 << 10) && (t.Put("big.bin", kMegabyte), true);
+       },
+       {"image", "{cd}", "-o", "{iso}"},
+       1,
+       {},
+       ": the disk is full (while it is made, the image needs free space"},
       {"no command", nullptr, {}, 2, {}, "discwright-cli: no command given"},
-      {"an unknown command", nullptr, {"image"}, 2, {}, "unknown command 'image'"},
+      {"an unknown command", nullptr, {"burn"}, 2, {}, "unknown command 'burn'"},
       {"no folder", nullptr, {"check"}, 2, {}, "check needs a FOLDER"},
       {"an unknown option",
        nullptr,
@@ -301,7 +412,7 @@ TEST(CliTool, ExitStatusesAndMessages) {
       std::printf("[cli] %s: cannot be made on this machine, not run\n", row.name);
       continue;
     }
-    const auto before = t.Files();
+    const auto before = row.unchanged ? t.Files() : std::map<std::string, std::string>();
     const Ran ran = t.Run(row.arguments);
     EXPECT_EQ(ran.status, row.status) << ran.err;
     Lines out;
@@ -396,7 +507,8 @@ TEST(CliTool, AHandWrittenFileComesOutInTheWritersOrderWithTheSameMeaning) {
       "QUAVAutorunTimeout=20\r\nSpareKey=1\r\n";
   Scratch t;
   t.Put("autorun.inf", hand);
-  for (const char* file : {"Caf\xC3\xA9.pdf", "splash.jpg", "cd.ico", "Start.exe"}) t.Put(file);
+  for (const char* file : {"Caf\xC3\xA9.pdf", "cd.ico", "Start.exe"}) t.Put(file);
+  t.Put("splash.jpg", "\xFF\xD8\xFF\xE0");
   const Ran ran = t.Run({"create", "{cd}", "--starter", "{starter}", "--yes"});
   ASSERT_EQ(ran.status, 0) << ran.out << ran.err;
   const std::string made = Read(t.Cd() / "autorun.inf");

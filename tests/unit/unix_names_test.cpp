@@ -57,9 +57,6 @@ TEST(UnixNames, CaseIsComparedAsWindowsComparesIt) {
         Match{"?.pdf", {"x.pdf"}}, Match{"r*", {"README", "read.me"}}, Match{"*.*", folder}}) {
     EXPECT_EQ(unix_names::MatchingPattern(folder, row.name), row.found) << row.name;
   }
-
-  EXPECT_EQ(unix_names::CaseClashes({"a", "b", "\xC3\xA9", "A", "\xC3\x89", "\xD0\x94"}),
-            (std::vector<Names>{{"a", "A"}, {"\xC3\xA9", "\xC3\x89"}}));
 }
 
 }  // namespace

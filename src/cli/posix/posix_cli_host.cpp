@@ -3,19 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
 #include "common/code_page_1252.h"
 #include "common/text.h"
-#include "common/unix_names.h"
 
 namespace {
 
-bool IsFolder(const std::string& unixPath, bool followLinks) {
+bool IsFolder(const std::string& unixPath) {
   struct stat info;
-  const int got = followLinks ? stat(unixPath.c_str(), &info) : lstat(unixPath.c_str(), &info);
-  return got == 0 && S_ISDIR(info.st_mode);
+  return stat(unixPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 // An absolute path with "." and ".." taken out, as far as the text goes.
@@ -42,11 +41,21 @@ std::string Absolute(const std::string& path) {
 
 }  // namespace
 
+void WriteAll(int fd, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    done += static_cast<size_t>(n);
+  }
+}
+
 std::string PosixCliHost::FromArgument(const std::string& argument) {
   if (argument.empty()) return std::string();
   const std::string path = Absolute(argument);
   if (path.empty()) return std::string();
-  if (IsFolder(path, true)) {
+  if (IsFolder(path)) {
     std::string kit = paths_.FolderToKit(path);
     if (kit.size() > 1) kit.pop_back();
     return kit;
@@ -66,10 +75,7 @@ std::string PosixCliHost::Text(const std::string& ansi) { return cp1252::ToUtf8(
 
 CliHost::Kind PosixCliHost::Examine(const std::string& kitPath) {
   const std::optional<PosixFiles::Resolved> file = files_.Resolve(kitPath);
-  struct stat info;
-  if (!file || !file->exists || stat(file->path.c_str(), &info) != 0) return Kind::kMissing;
-  if (!S_ISDIR(info.st_mode)) return Kind::kFile;
-  return access(file->path.c_str(), R_OK | X_OK) == 0 ? Kind::kFolder : Kind::kUnreadable;
+  return file && file->exists ? ExamineNative(file->path) : Kind::kMissing;
 }
 
 std::string PosixCliHost::KitStarter() {
@@ -89,29 +95,22 @@ std::string PosixCliHost::KitStarter() {
   return std::string();
 }
 
-std::vector<std::vector<std::string>> PosixCliHost::CaseClashes(const std::string& kitFolder) {
-  std::vector<std::vector<std::string>> clashes;
-  const std::optional<PosixFiles::Resolved> root = files_.Resolve(kitFolder);
-  if (!root || !root->exists) return clashes;
-  // Each folder as its Unix path and its path in the kit's form below the root.
-  std::vector<std::pair<std::string, std::string>> folders = {{root->path, ""}};
-  while (!folders.empty()) {
-    const auto [unixFolder, kit] = folders.back();
-    folders.pop_back();
-    const std::vector<std::string> entries = PosixFiles::Entries(unixFolder);
-    for (const std::vector<std::string>& group : unix_names::CaseClashes(entries)) {
-      std::vector<std::string> names;
-      for (const std::string& name : group) names.push_back(kit + *cp1252::FromUtf8(name));
-      clashes.push_back(std::move(names));
-    }
-    // Folders that a Windows-1252 name can reach, taken in name order;
-    // links are not followed.
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-      const std::optional<std::string> name = cp1252::FromUtf8(*entry);
-      if (name && IsFolder(unixFolder + "/" + *entry, false)) {
-        folders.emplace_back(unixFolder + "/" + *entry, kit + *name + "\\");
-      }
-    }
-  }
-  return clashes;
+std::string PosixCliHost::NativeFromArgument(const std::string& argument) {
+  return argument.empty() ? std::string() : Absolute(argument);
 }
+
+CliHost::Kind PosixCliHost::ExamineNative(const std::string& nativePath) {
+  struct stat info;
+  if (stat(nativePath.c_str(), &info) != 0) return Kind::kMissing;
+  if (!S_ISDIR(info.st_mode)) return Kind::kFile;
+  return access(nativePath.c_str(), R_OK | X_OK) == 0 ? Kind::kFolder : Kind::kUnreadable;
+}
+
+// The image's port gives errno values.
+uint32_t PosixCliHost::WindowsCode(uint32_t imageError) {
+  return WindowsErrorCode(static_cast<int>(imageError));
+}
+
+bool PosixCliHost::ErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+void PosixCliHost::WriteErrorNow(const std::string& text) { WriteAll(STDERR_FILENO, text); }

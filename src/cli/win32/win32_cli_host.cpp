@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include "common/file_path.h"
 #include "common/registry_store.h"
 #include "common/win32/win32_registry_backend.h"
@@ -32,7 +34,31 @@ std::string InstallPath() {
   return value.substr(0, value.find('\0'));
 }
 
+bool IsConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return handle != INVALID_HANDLE_VALUE && ::GetConsoleMode(handle, &mode);
+}
+
 }  // namespace
+
+void WriteStandard(bool error, const std::string& text) {
+  if (text.empty()) return;
+  const HANDLE handle = ::GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  if (IsConsole(handle)) {
+    std::wstring wide(text.size(), L'\0');
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                        wide.data(), static_cast<int>(wide.size()));
+    DWORD written = 0;
+    if (n > 0 && ::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(n), &written, nullptr)) {
+      return;
+    }
+  }
+  FILE* stream = error ? stderr : stdout;
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
+}
+
+bool Win32CliHost::ErrorIsTerminal() { return IsConsole(::GetStdHandle(STD_ERROR_HANDLE)); }
 
 std::string Win32CliHost::FromArgument(const std::string& argument) {
   if (argument.empty() || argument.size() > kMaxPathChars) return std::string();
