@@ -100,6 +100,7 @@ bool MarkEntryRow(HWND page, int row) {
 }
 
 // A drop-down list's items, asked for in UTF-16 as the driver asks list boxes.
+constexpr size_t kMaxComboItem = 32768;
 Texts ComboItems(HWND dialog, int id) {
   HWND combo = Control(dialog, id);
   DWORD_PTR count = 0;
@@ -113,12 +114,15 @@ Texts ComboItems(HWND dialog, int id) {
                                &length) ||
         static_cast<LRESULT>(length) == CB_ERR)
       break;
-    std::wstring buffer(length + 1, L'\0');
+    // The page may refill the list between the two questions, so an item can
+    // come back longer than its length said: room for any item.
+    std::wstring buffer(std::max<size_t>(length + 1, kMaxComboItem), L'\0');
     DWORD_PTR copied = 0;
     if (!::SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer.data()),
-                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied))
+                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied) ||
+        static_cast<LRESULT>(copied) == CB_ERR)
       break;
-    buffer.resize(std::min<size_t>(copied, length));
+    buffer.resize(std::min<size_t>(copied, buffer.size() - 1));
     std::string ansi(buffer.size() * 2 + 1, '\0');
     const int n =
         ::WideCharToMultiByte(CP_ACP, 0, buffer.c_str(), static_cast<int>(buffer.size()),
