@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <fstream>
@@ -141,6 +142,15 @@ Process::~Process() {
   if (Running()) Kill();
 }
 
+Process& Process::operator=(Process&& other) noexcept {
+  if (this != &other) {
+    if (Running()) Kill();
+    handle_ = std::move(other.handle_);
+    pid_ = other.pid_;
+  }
+  return *this;
+}
+
 bool Process::Running() const {
   return handle_ && ::WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT;
 }
@@ -160,6 +170,24 @@ void Process::Kill() {
   if (!handle_) return;
   ::TerminateProcess(handle_.get(), 1);
   ::WaitForSingleObject(handle_.get(), 5000);
+}
+
+void EndProcessesNamed(const char* exe, DWORD parent) {
+  win32::KernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot || snapshot.get() == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
+       more = ::Process32Next(snapshot.get(), &entry)) {
+    if ((parent != 0 && entry.th32ParentProcessID != parent) ||
+        ::lstrcmpiA(entry.szExeFile, exe) != 0)
+      continue;
+    win32::KernelHandle process(
+        ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+    if (!process) continue;
+    ::TerminateProcess(process.get(), 1);
+    ::WaitForSingleObject(process.get(), 5000);
+  }
 }
 
 bool WaitUntil(const std::function<bool()>& condition, Ms timeout) {

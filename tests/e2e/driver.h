@@ -55,7 +55,8 @@ class Process {
                                       const std::string& folder = "", const EnvVars& extraEnv = {});
 
   Process(Process&&) noexcept = default;
-  Process& operator=(Process&&) noexcept = default;
+  // Kills the process held before, as the destructor would.
+  Process& operator=(Process&& other) noexcept;
   ~Process();
 
   DWORD Pid() const { return pid_; }
@@ -71,6 +72,10 @@ class Process {
   win32::KernelHandle handle_;
   DWORD pid_ = 0;
 };
+
+// Ends every process whose file is `exe` (and, unless `parent` is 0, whose
+// parent is `parent`): what a test that crashed or timed out left running.
+void EndProcessesNamed(const char* exe, DWORD parent = 0);
 
 // Polls `condition` every kPollInterval until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& condition, Ms timeout = kDefaultTimeout);

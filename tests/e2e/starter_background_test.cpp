@@ -3,7 +3,6 @@
 // its close button ending the wait for an opened document.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
-#include <tlhelp32.h>
 #include <windows.h>
 
 #include <chrono>
@@ -35,7 +34,6 @@ constexpr const char* kOpenDocument = "OPEN=Vendisc.exe \"Film.vdbgrec\"\r\n";
 constexpr const char* kWaitForDocument =
     "ShowBackgroundWindow=1\r\nBackgroundWindowLeaveOpenUntilFileClosed=1\r\n"
     "QUAVAutorunTimeout=1\r\n";
-
 
 // The colour at (x, y) of a 24-bit bottom-up .bmp written by SaveScreenshot.
 std::optional<COLORREF> BitmapPixel(const std::string& bmpPath, int x, int y) {
@@ -69,19 +67,7 @@ void SetIsRunning(const char* value) {
 }
 
 // Ends the recorders that `parent` started and left sleeping.
-void KillChildRecorders(DWORD parent) {
-  win32::KernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot || snapshot.get() == INVALID_HANDLE_VALUE) return;
-  PROCESSENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
-       more = ::Process32Next(snapshot.get(), &entry)) {
-    if (entry.th32ParentProcessID != parent || ::lstrcmpiA(entry.szExeFile, "recorder.exe") != 0)
-      continue;
-    win32::KernelHandle child(::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
-    if (child) ::TerminateProcess(child.get(), 1);
-  }
-}
+void KillChildRecorders(DWORD parent) { EndProcessesNamed("recorder.exe", parent); }
 
 // What a dismissed window does: sets the starter's shared event.
 void SignalCloseWindow() {
@@ -280,7 +266,8 @@ INSTANTIATE_TEST_SUITE_P(Starter, BackgroundColour,
 // Two pictures in opposite corners, each kept from the edges by its border.
 TEST_F(StarterBackground, TwoPicturesInOppositeCorners) {
   ASSERT_TRUE(cd_.AddCopy("pics\\red.bmp", test_support::TestData("pictures/red-40x30.bmp")));
-  ASSERT_TRUE(cd_.AddCopy("pics\\gradient.jpg", test_support::TestData("pictures/gradient-400x300.jpg")));
+  ASSERT_TRUE(
+      cd_.AddCopy("pics\\gradient.jpg", test_support::TestData("pictures/gradient-400x300.jpg")));
   ASSERT_TRUE(Start(std::string(kOpenDocument) + kWaitForDocument +
                         "BackgroundWindowColour=0\r\n"
                         "BackgroundFullScreenImageFile1=pics\\red.bmp\r\n"

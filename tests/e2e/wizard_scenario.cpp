@@ -174,6 +174,9 @@ void WizardScenario::SetUpTestSuite() {
 void WizardScenario::TearDownTestSuite() { html_.reset(); }
 
 void WizardScenario::SetUp() {
+  // A Discwright left by a test that crashed would take every later start
+  // for a second copy.
+  EndProcessesNamed("Discwright.exe");
   ASSERT_TRUE(html_ && html_->ok());
   ASSERT_TRUE(cd_.ok());
   ASSERT_TRUE(InstallKit());
