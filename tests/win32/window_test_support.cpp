@@ -65,36 +65,23 @@ int TextWidth(HWND control, const char* text) {
   return size.cx;
 }
 
-// Whether the text of a static or button needs more room than the control
-// gives it, drawn as the control draws it: wrapped, or on one line.
+// Whether a static's text needs more room than the static gives it, drawn
+// as it draws it: wrapped, or on one line.
 bool TextCut(HWND control, const char* kind) {
   const LONG style = ::GetWindowLongA(control, GWL_STYLE);
+  const LONG type = style & SS_TYPEMASK;
   const std::string text = win32::WindowText(control);
-  if (text.empty()) return false;
-  UINT format = DT_CALCRECT | DT_EXPANDTABS;
-  int room = win32::ClientSize(control).cx;
-  if (::lstrcmpiA(kind, "Static") == 0) {
-    const LONG type = style & SS_TYPEMASK;
-    if (type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) return false;
-    if ((style & SS_ELLIPSISMASK) != 0) return false;  // cut on purpose
-    const bool oneLine = type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP || (style & SS_CENTERIMAGE);
-    format |= oneLine ? DT_SINGLELINE : DT_WORDBREAK;
-    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-  } else if (::lstrcmpiA(kind, "Button") == 0) {
-    const LONG type = style & BS_TYPEMASK;
-    if (type == BS_GROUPBOX || type == BS_OWNERDRAW || type > BS_AUTORADIOBUTTON) return false;
-    // A push button leaves a margin inside its edges; a box or radio its mark.
-    room -= (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) ? 4 : 16;
-    format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-  } else {
-    return false;
-  }
+  if (::lstrcmpiA(kind, "Static") != 0 || text.empty() || type > SS_RIGHT) return false;
+  const SIZE room = win32::ClientSize(control);
   win32::WindowDc dc(control);
   win32::SelectObjectScope font(dc.get(),
                                 reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
-  RECT needed{0, 0, room, 0};
-  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
-  return needed.right > room || needed.bottom > win32::ClientSize(control).cy;
+  RECT needed{0, 0, room.cx, 0};
+  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_EXPANDTABS |
+                  ((style & SS_CENTERIMAGE) ? DT_SINGLELINE : DT_WORDBREAK) |
+                  ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0));
+  return needed.right > room.cx || needed.bottom > room.cy;
 }
 
 // The lists among the shown children of `parent`, and of theirs.
