@@ -65,6 +65,25 @@ int TextWidth(HWND control, const char* text) {
   return size.cx;
 }
 
+// Whether a static's text needs more room than the static gives it, drawn
+// as it draws it: wrapped, or on one line.
+bool TextCut(HWND control, const char* kind) {
+  const LONG style = ::GetWindowLongA(control, GWL_STYLE);
+  const LONG type = style & SS_TYPEMASK;
+  const std::string text = win32::WindowText(control);
+  if (::lstrcmpiA(kind, "Static") != 0 || text.empty() || type > SS_RIGHT) return false;
+  const SIZE room = win32::ClientSize(control);
+  win32::WindowDc dc(control);
+  win32::SelectObjectScope font(dc.get(),
+                                reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT needed{0, 0, room.cx, 0};
+  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_EXPANDTABS |
+                  ((style & SS_CENTERIMAGE) ? DT_SINGLELINE : DT_WORDBREAK) |
+                  ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0));
+  return needed.right > room.cx || needed.bottom > room.cy;
+}
+
 // The lists among the shown children of `parent`, and of theirs.
 void CheckLists(HWND parent, std::vector<std::string>& clipped) {
   for (HWND control = ::GetWindow(parent, GW_CHILD); control;
@@ -74,6 +93,7 @@ void CheckLists(HWND parent, std::vector<std::string>& clipped) {
     ::GetClassNameA(control, kind, sizeof kind);
     const std::string id = std::to_string(::GetDlgCtrlID(control)) + ": ";
     const SIZE client = win32::ClientSize(control);
+    if (TextCut(control, kind)) clipped.push_back(id + win32::WindowText(control));
     if (::lstrcmpiA(kind, WC_LISTVIEWA) == 0) {
       if (ListView_GetItemCount(control) > ListView_GetCountPerPage(control)) {
         clipped.push_back(id + "rows hidden");

@@ -24,7 +24,7 @@ inline void PumpPending() {
 void SaveScreenshotIfAsked(HWND window, const std::string& name);
 
 // The lists below `window` that hide rows, scroll sideways or cut a heading,
-// a row or an item short, one line each.
+// a row or an item short, and the statics whose text does not fit them, one line each.
 std::vector<std::string> ClippedControls(HWND window);
 
 // The pixel rectangle of a dialog-unit rectangle in `dialog`. Position and

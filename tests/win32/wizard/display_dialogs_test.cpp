@@ -145,7 +145,8 @@ TEST_F(DisplayDialogsTest, SplashProposesLinesDescribesTheFontAndSavesOnOk) {
   settings.SetText(kSplashScreenWhenToShow, "FileLoad");
   settings.SetNumber(kSplashScreenImageShowForSecs, 5);
   settings.SetFlag(kSplashScreenUseImage, false);
-  settings.SetText(kSplashFontName, "Arial");
+  // A face name as long as many: its whole description must show.
+  settings.SetText(kSplashFontName, "Times New Roman");
   settings.SetNumber(kSplashFontHeight, 12);
   settings.SetNumber(kSplashFontWeight, 700);
   SplashPage page;
@@ -157,7 +158,8 @@ TEST_F(DisplayDialogsTest, SplashProposesLinesDescribesTheFontAndSavesOnOk) {
   EXPECT_EQ(Text(frame.hwnd(), IDT_OPTION_TITLE), "Configure a Splash Screen");
   EXPECT_EQ(Text(p, IDE_SPLASH_LINE1), "Loading CD");
   EXPECT_EQ(Text(p, IDE_SPLASH_LINE3), "Please wait whilst the CD is loaded");
-  EXPECT_EQ(Text(p, IDT_SPLASH_FONT), "Font: Arial; Size: 12pt; Weight: 700; Italic: False; ");
+  EXPECT_EQ(Text(p, IDT_SPLASH_FONT),
+            "Font: Times New Roman; Size: 12pt; Weight: 700; Italic: False; ");
   EXPECT_EQ(Selected(p, IDC_SPLASH_WHEN), 1);
   EXPECT_EQ(Text(p, IDE_SPLASH_SECONDS), "5");
   EXPECT_TRUE(Checked(p, IDR_SPLASH_TEXT));

@@ -235,6 +235,16 @@ TEST_F(ImageChooserTest, DoubleClickAcceptsTheRowAsAFullPath) {
   EXPECT_FALSE(settings.Flag(ws::kPeviewImages));
 }
 
+// With every file listed, opening selects a row the author did not pick: a
+// text there is told by the warnings, not by a message over no window.
+TEST_F(ImageChooserTest, OpeningOnAFileThatIsNoPictureShowsNoMessage) {
+  settings.Store().WriteString(ws::kLastImageFilter, "All Files (*.*)");
+  test_support::MessageBoxWatcher box(wizard_texts::kTitle);
+  Open("notes.txt");
+  EXPECT_EQ(Text(page.hwnd(), IDE_IMAGE_WARNINGS), image_chooser_texts::kNotAPictureWarning);
+  EXPECT_EQ(box.Text(), "");
+}
+
 TEST_F(ImageChooserTest, CopyingInSelectsTheCopyUnderItsFilter) {
   test_support::TempFolder art{"art", "C:"};
   ASSERT_TRUE(art.AddCopy("sky.jpeg", TestPicture("sky-200x150.jpg")));

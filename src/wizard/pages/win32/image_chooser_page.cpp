@@ -39,11 +39,10 @@ layout::Rect ChildRect(HWND control) {
 // The file-open dialog of "&Copy in image", in the source folder; empty
 // when the author cancels.
 std::string AskForImageFile(HWND owner, const std::string& folder) {
-  const std::optional<std::string> file =
-      AskOpenFile(owner, {.filter = t::kCopyInFilter,
-                          .initialFile = {},
-                          .initialFolder = folder,
-                          .defaultExtension = {}});
+  const std::optional<std::string> file = AskOpenFile(owner, {.filter = t::kCopyInFilter,
+                                                              .initialFile = {},
+                                                              .initialFolder = folder,
+                                                              .defaultExtension = {}});
   return file.value_or(std::string());
 }
 
@@ -64,7 +63,7 @@ win32::DispatchTable ImageChooserPage::Table() const {
       win32::OnCommand(IDC_IMAGE_FILTER, &ImageChooserPage::FilterChanged, CBN_SELCHANGE),
       win32::OnCommand(IDL_IMAGE_FILES, &ImageChooserPage::ShowImageInfo, LBN_SELCHANGE),
       win32::OnCommand(IDL_IMAGE_FILES, &ImageChooserPage::RowDoubleClicked, LBN_DBLCLK),
-      win32::OnCommand(IDX_IMAGE_PREVIEW, &ImageChooserPage::ShowImageInfo),
+      win32::OnCommand(IDX_IMAGE_PREVIEW, &ImageChooserPage::PreviewToggled),
       win32::OnCommand(IDB_IMAGE_REFRESH, &ImageChooserPage::FillList),
       win32::OnCommand(IDB_IMAGE_COPY_IN, &ImageChooserPage::CopyInPressed),
   };
@@ -132,7 +131,9 @@ void ImageChooserPage::FillList() {
                  static_cast<WPARAM>(ic::RowToSelect(rows, remembered, imageName_)), 0);
   ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
-  ShowImageInfo();
+  // Opening, a filter or Refresh select a row the author did not pick: a file
+  // there that is no picture (all files listed) is told by the warnings alone.
+  DescribeSelected(false);
 }
 
 void ImageChooserPage::ShowReport(const std::string& width, const std::string& height,
@@ -142,7 +143,7 @@ void ImageChooserPage::ShowReport(const std::string& width, const std::string& h
   SetItemText(IDE_IMAGE_WARNINGS, warnings);
 }
 
-void ImageChooserPage::ShowImageInfo() {
+void ImageChooserPage::DescribeSelected(bool picked) {
   const ic::ImageReport loading = ic::LoadingReport();
   ShowReport(loading.width, loading.height, loading.warnings);
   // The texts show before a slow image has loaded.
@@ -176,8 +177,10 @@ void ImageChooserPage::ShowImageInfo() {
                                  choice_.maxWidth, choice_.maxHeight);
     } else {
       report = showable ? ic::UnreadableReport() : ic::NotAPictureReport();
-      ShowReport(report.width, report.height, report.warnings);
-      Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
+      if (picked) {
+        ShowReport(report.width, report.height, report.warnings);
+        Win32OptionQuestions(hwnd()).ShowMessage(t::kLoadFailedMessage);
+      }
     }
   }
   ShowReport(report.width, report.height, report.warnings);

@@ -36,13 +36,17 @@ class ImageChooserPage : public WizardPage {
   void CopyIn(const std::string& source);
   // Fills the list again for the filter selected now (the filter list and Refresh).
   void FillList();
-  void ShowImageInfo();
+  // Describes the selected row; the author's own pick of a file that will
+  // not load is also told in a message, a row the list selected by itself is not.
+  void ShowImageInfo() { DescribeSelected(true); }
 
  protected:
   win32::DispatchTable Table() const override;
 
  private:
   void FilterChanged() { FillList(); }
+  void PreviewToggled() { DescribeSelected(false); }
+  void DescribeSelected(bool picked);
   void CopyInPressed();
   void RowDoubleClicked();
   void SelectFilter(int index);
