@@ -214,9 +214,17 @@ std::string ProposedImagePath(const std::string& folder) {
   return path.substr(0, at + 1) + name + ".iso";
 }
 
+namespace {
+// What a Joliet volume name cannot hold; the writer would change it unasked.
+bool NotForLabel(char32_t c) {
+  return c < U' ' || std::u32string_view(U"*/:;?\\").find(c) != std::u32string_view::npos;
+}
+}  // namespace
+
 std::string ProposedLabel(const ImageFileSystem& fs, const std::string& folder) {
   std::u32string name = un::Decode(fs.Utf8FromNative(FolderName(folder))).value_or(U"");
   name = un::ToUpper(name);
+  std::replace_if(name.begin(), name.end(), NotForLabel, U'_');
   while (!name.empty() && (un::Utf16Length(name) > kMaxLabelChars ||
                            un::Encode(name).size() > kMaxLabelBytes || name.back() == U' '))
     name.pop_back();
@@ -229,6 +237,7 @@ std::string LabelProblem(const ImageFileSystem& fs, const std::string& label) {
   if (text.find_first_not_of(U' ') == std::u32string::npos) return image_texts::kLabelEmpty;
   if (un::Utf16Length(text) > kMaxLabelChars || utf8.size() > kMaxLabelBytes)
     return image_texts::kLabelTooLong;
+  if (std::any_of(text.begin(), text.end(), NotForLabel)) return image_texts::kLabelCharacters;
   return {};
 }
 

@@ -25,5 +25,7 @@ std::string SizeReport(uint64_t bytes, bool estimated);
 
 inline constexpr const char* kLabelEmpty = "The volume label must not be empty.";
 inline constexpr const char* kLabelTooLong = "The volume label can hold at most 16 characters.";
+inline constexpr const char* kLabelCharacters =
+    "The volume label cannot hold any of these characters: * / : ; ? \\";
 
 }  // namespace image_texts

@@ -97,7 +97,7 @@ void CreateCdImage(const std::string& configPath, const FileSystem& fs,
 
   const cd_image::BuildResult result = ui.Build(plan, *choice);
   if (result.ok()) {
-    ui.ShowMessage(
+    ui.ShowDone(
         image_step_texts::Created(choice->path, image_texts::SizeReport(result.imageBytes, false)));
   } else if (result.failure.kind != cd_image::FailureKind::kCancelled) {
     ui.ShowMessage(image_texts::FailureText(result.failure));

@@ -36,6 +36,8 @@ class ImageStepUi {
  public:
   virtual ~ImageStepUi() = default;
   virtual void ShowMessage(const std::string& text) = 0;
+  // The image is made: news, not a warning.
+  virtual void ShowDone(const std::string& text) { ShowMessage(text); }
   // The list of what cannot go in: true when the author goes on without it.
   virtual bool LeaveOut(const std::vector<cd_image::UnfitEntry>& unfit) = 0;
   virtual std::optional<SaveChoice> AskWhereToSave(const SaveStep& step,

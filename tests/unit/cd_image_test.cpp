@@ -16,6 +16,7 @@
 #include <map>
 #include <thread>
 
+#include "image/image_texts.h"
 #include "image/volume_dates.h"
 
 namespace {
@@ -255,6 +256,9 @@ TEST(CdImageNames, ProposedPathsAndLabels) {
   EXPECT_EQ(ProposedImagePath("D:\\"), "CD.iso");
   EXPECT_EQ(ProposedLabel(*port, "D:\\"), "CD");
   EXPECT_NE(LabelProblem(*port, "SEVENTEEN CHARS!!"), "");
+  // Characters a volume name cannot hold are refused, not changed unasked.
+  EXPECT_EQ(LabelProblem(*port, "CD: A/B?"), image_texts::kLabelCharacters);
+  EXPECT_EQ(ProposedLabel(*port, "/home/a/Sales; 2024/"), "SALES_ 2024");
 }
 
 }  // namespace

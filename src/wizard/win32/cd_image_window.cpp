@@ -18,6 +18,7 @@
 #include "wizard/win32/wizard_app.h"
 #include "wizard/win32/wizard_dialog.h"
 #include "wizard/wizard_settings.h"
+#include "wizard/wizard_texts.h"
 
 namespace cd_image_window {
 
@@ -219,6 +220,9 @@ class Win32ImageStepUi : public image_step::ImageStepUi {
 
   void ShowMessage(const std::string& text) override {
     Win32WizardQuestions(owner_).ShowMessage(text);
+  }
+  void ShowDone(const std::string& text) override {
+    ::MessageBoxA(owner_, text.c_str(), wizard_texts::kTitle, MB_OK | MB_ICONINFORMATION);
   }
 
   bool LeaveOut(const std::vector<cd_image::UnfitEntry>& unfit) override {
