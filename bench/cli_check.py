@@ -94,7 +94,7 @@ def main():
     parser.add_argument("--windows-tool")
     options = parser.parse_args()
     cds = {count: make_cd(options.work, count) for count in (SMALL, LARGE)}
-    print(f"9. discwright-cli check of a several-files CD of {LARGE} entries against {SMALL},\n"
+    print(f"10. discwright-cli check of a several-files CD of {LARGE} entries against {SMALL},\n"
           f"   a whole run of the tool each (medians of {options.runs} runs, taken in turn)")
     measure("Linux, native", lambda cd: [options.tool, "check", cd], cds, options.runs)
     if options.wine and options.windows_tool:
