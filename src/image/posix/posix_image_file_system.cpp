@@ -18,7 +18,6 @@ namespace cd_image {
 
 namespace {
 
-constexpr size_t kBufferBytes = 1 << 20;
 constexpr const char* kLinkSuffix = ".new~";
 constexpr const char* kTempSuffix = ".tmp~";
 
@@ -66,35 +65,24 @@ bool WriteAll(int fd, const char* data, size_t size) {
 class FdOutput : public ImageOutput {
  public:
   FdOutput(int fd, std::string target, std::string named)
-      : fd_(fd), target_(std::move(target)), named_(std::move(named)) {
-    buffer_.reserve(kBufferBytes);
-  }
+      : fd_(fd), target_(std::move(target)), named_(std::move(named)) {}
   ~FdOutput() override {
     ::close(fd_);
     if (!committed_ && !named_.empty()) ::unlink(named_.c_str());
   }
 
   uint32_t Write(const void* data, size_t size) override {
-    const char* bytes = static_cast<const char*>(data);
-    if (buffer_.size() + size > kBufferBytes) {
-      if (uint32_t error = Flush()) return error;
-      if (size >= kBufferBytes) return WriteAll(fd_, bytes, size) ? 0 : Error();
-    }
-    buffer_.insert(buffer_.end(), bytes, bytes + size);
-    return 0;
+    return WriteAll(fd_, static_cast<const char*>(data), size) ? 0 : Error();
   }
   uint32_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
-    if (uint32_t error = Flush()) return error;
     const ssize_t n = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
     return n == static_cast<ssize_t>(size) ? 0 : (n < 0 ? Error() : EIO);
   }
   uint32_t WriteAt(uint64_t offset, const void* data, size_t size) override {
-    if (uint32_t error = Flush()) return error;
     const ssize_t n = ::pwrite(fd_, data, size, static_cast<off_t>(offset));
     return n == static_cast<ssize_t>(size) ? 0 : (n < 0 ? Error() : EIO);
   }
   uint32_t Commit() override {
-    if (uint32_t error = Flush()) return error;
     if (::fsync(fd_) != 0) return Error();
     std::string from = named_;
     if (from.empty()) {
@@ -115,17 +103,9 @@ class FdOutput : public ImageOutput {
   }
 
  private:
-  uint32_t Flush() {
-    if (buffer_.empty()) return 0;
-    const bool ok = WriteAll(fd_, buffer_.data(), buffer_.size());
-    buffer_.clear();
-    return ok ? 0 : Error();
-  }
-
   int fd_;
   std::string target_;
   std::string named_;
-  std::vector<char> buffer_;
   bool committed_ = false;
 };
 

@@ -111,22 +111,14 @@ class HandleOutput : public ImageOutput {
       : file_(file),
         temp_(std::move(temp)),
         target_(std::move(target)),
-        deletedOnClose_(deletedOnClose) {
-    buffer_.reserve(kBufferBytes);
-  }
+        deletedOnClose_(deletedOnClose) {}
   ~HandleOutput() override {
     if (file_ != INVALID_HANDLE_VALUE) ::CloseHandle(file_);
     if (!deletedOnClose_ && !committed_) ::DeleteFileW(temp_.c_str());
   }
 
   uint32_t Write(const void* data, size_t size) override {
-    const char* bytes = static_cast<const char*>(data);
-    if (buffer_.size() + size > kBufferBytes) {
-      if (uint32_t error = Flush()) return error;
-      if (size >= kBufferBytes) return WriteAll(file_, bytes, size) ? 0 : LastError();
-    }
-    buffer_.insert(buffer_.end(), bytes, bytes + size);
-    return 0;
+    return WriteAll(file_, static_cast<const char*>(data), size) ? 0 : LastError();
   }
   uint32_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
     if (uint32_t error = Seek(offset)) return error;
@@ -139,7 +131,6 @@ class HandleOutput : public ImageOutput {
     return WriteAll(file_, static_cast<const char*>(data), size) ? 0 : LastError();
   }
   uint32_t Commit() override {
-    if (uint32_t error = Flush()) return error;
     if (!::FlushFileBuffers(file_)) return LastError();
     if (!deletedOnClose_) {
       ::CloseHandle(file_);
@@ -169,14 +160,7 @@ class HandleOutput : public ImageOutput {
   }
 
  private:
-  uint32_t Flush() {
-    if (buffer_.empty()) return 0;
-    const bool ok = WriteAll(file_, buffer_.data(), buffer_.size());
-    buffer_.clear();
-    return ok ? 0 : LastError();
-  }
   uint32_t Seek(uint64_t offset) {
-    if (uint32_t error = Flush()) return error;
     LARGE_INTEGER at;
     at.QuadPart = static_cast<LONGLONG>(offset);
     return ::SetFilePointerEx(file_, at, nullptr, FILE_BEGIN) ? 0 : LastError();
@@ -207,7 +191,6 @@ class HandleOutput : public ImageOutput {
   std::wstring target_;
   bool deletedOnClose_;
   bool committed_ = false;
-  std::vector<char> buffer_;
 };
 
 // The library makes its temporary file in the folder GetTempPath names,
