@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "common/unicode_names.h"
+
 namespace cp1252 {
 namespace {
 
@@ -23,82 +25,34 @@ std::optional<unsigned char> ByteOf(char32_t c) {
   return std::nullopt;
 }
 
-void AppendUtf8(char32_t c, std::string* out) {
-  if (c < 0x80) {
-    *out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    *out += static_cast<char>(0xC0 | (c >> 6));
-    *out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *out += static_cast<char>(0xE0 | (c >> 12));
-    *out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// One character from the front of `s`; nullopt for a malformed sequence
-// (overlong forms and surrogates included).
-std::optional<char32_t> NextUtf8(std::string_view* s) {
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>((*s)[i]); };
-  const unsigned char lead = byte(0);
-  size_t length = 0;
-  if (lead < 0x80) {
-    length = 1;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-  }
-  if (length == 0 || s->size() < length) return std::nullopt;
-  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (byte(i) & 0x3F);
-  }
-  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-  s->remove_prefix(length);
-  return c;
-}
-
 }  // namespace
 
 std::string ToUtf8(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size());
-  for (char c : ansi) AppendUtf8(CharacterOf(static_cast<unsigned char>(c)), &out);
-  return out;
+  std::u32string text;
+  text.reserve(ansi.size());
+  for (char c : ansi) text += CharacterOf(static_cast<unsigned char>(c));
+  return unicode_names::Encode(text);
 }
 
 std::optional<std::string> FromUtf8(std::string_view utf8) {
+  const std::optional<std::u32string> text = unicode_names::Decode(utf8);
+  if (!text) return std::nullopt;
   std::string out;
-  out.reserve(utf8.size());
-  while (!utf8.empty()) {
-    const std::optional<char32_t> c = NextUtf8(&utf8);
-    if (!c) return std::nullopt;
-    const std::optional<unsigned char> byte = ByteOf(*c);
+  out.reserve(text->size());
+  for (char32_t c : *text) {
+    const std::optional<unsigned char> byte = ByteOf(c);
     if (!byte) return std::nullopt;
     out += static_cast<char>(*byte);
   }
   return out;
 }
 
+// Windows' case folding of the character, where its capital has a byte too.
 char ToUpper(char c) {
   const auto b = static_cast<unsigned char>(c);
-  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
-  // à..þ except ÷ pair with À..Þ except ×.
-  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
-  switch (b) {
-    case 0x9A:  // š
-    case 0x9C:  // œ
-    case 0x9E:  // ž
-      return static_cast<char>(b - 0x10);
-    case 0xFF:  // ÿ
-      return static_cast<char>(0x9F);
-  }
-  return c;
+  if (b < 0x80) return b >= 'a' && b <= 'z' ? static_cast<char>(b - 0x20) : c;
+  const std::optional<unsigned char> upper = ByteOf(unicode_names::ToUpper(CharacterOf(b)));
+  return upper ? static_cast<char>(*upper) : c;
 }
 
 std::string ToUpper(std::string_view ansi) {

@@ -6,7 +6,7 @@
 
 #include "image/cd_image.h"
 #include "image/image_texts.h"
-#include "image/unicode_names.h"
+#include "common/unicode_names.h"
 
 namespace cd_image {
 

@@ -1,4 +1,4 @@
-#include "image/unicode_names.h"
+#include "common/unicode_names.h"
 
 namespace unicode_names {
 
