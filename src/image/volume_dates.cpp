@@ -59,28 +59,11 @@ void CivilFromDays(int64_t days, int64_t* year, unsigned* month, unsigned* day) 
 struct Civil {
   int64_t year;
   unsigned month, day, hour, minute, second;
+  unsigned weekday;  // 0 for Sunday
 };
 
-// "Wed Jun 30 21:49:08 1993", as ctime() writes a moment (here in UTC).
-std::string CTimeOf(int64_t seconds) {
-  static const char* const kDays[] = {"Thu", "Fri", "Sat", "Sun", "Mon", "Tue", "Wed"};
-  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  int64_t days = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
-  const int64_t weekday = ((days % 7) + 7) % 7;
-  int64_t year = 0;
-  unsigned month = 1, day = 1;
-  CivilFromDays(days, &year, &month, &day);
-  const int64_t rest = seconds - days * 86400;
-  char text[32];
-  std::snprintf(text, sizeof text, "%s %s %2u %02u:%02u:%02u %04u", kDays[weekday],
-                kMonths[month - 1], day, static_cast<unsigned>(rest / 3600),
-                static_cast<unsigned>(rest / 60 % 60), static_cast<unsigned>(rest % 60),
-                static_cast<unsigned>(year % 10000));
-  return text;
-}
-
-Civil CivilOf(int64_t seconds) {
+// A moment in UTC, in its calendar parts.
+Civil SplitUtc(int64_t seconds) {
   int64_t days = seconds / 86400;
   int64_t rest = seconds % 86400;
   if (rest < 0) {
@@ -92,9 +75,28 @@ Civil CivilOf(int64_t seconds) {
   c.hour = static_cast<unsigned>(rest / 3600);
   c.minute = static_cast<unsigned>(rest / 60 % 60);
   c.second = static_cast<unsigned>(rest % 60);
-  // The fields hold 1900 + 255 at most.
-  if (c.year < 1900) c = {1900, 1, 1, 0, 0, 0};
-  if (c.year > 2155) c = {2155, 12, 31, 23, 59, 59};
+  c.weekday = static_cast<unsigned>(((days + 4) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
+  return c;
+}
+
+// "Wed Jun 30 21:49:08 1993", as ctime() writes a moment (here in UTC).
+std::string CTimeOf(int64_t seconds) {
+  static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const Civil c = SplitUtc(seconds);
+  char text[32];
+  std::snprintf(text, sizeof text, "%s %s %2u %02u:%02u:%02u %04u", kDays[c.weekday],
+                kMonths[c.month - 1], c.day, c.hour, c.minute, c.second,
+                static_cast<unsigned>(c.year % 10000));
+  return text;
+}
+
+// The same within what a directory record's year can hold (1900 + 255 at most).
+Civil CivilOf(int64_t seconds) {
+  Civil c = SplitUtc(seconds);
+  if (c.year < 1900) c = {1900, 1, 1, 0, 0, 0, 1};
+  if (c.year > 2155) c = {2155, 12, 31, 23, 59, 59, 3};
   return c;
 }
 
