@@ -68,11 +68,7 @@ class ProgressLine {
     const int step = static_cast<int>(done * 1000 / total);
     if (step == step_) return;
     step_ = step;
-    namespace tx = image_step_texts;
-    using image_texts::Megabytes;
-    std::string line = done <= fileBytes_ ? tx::Reading(Megabytes(done), Megabytes(fileBytes_))
-                                          : tx::Writing(Megabytes(done - fileBytes_),
-                                                        Megabytes(total - fileBytes_));
+    std::string line = image_step_texts::Progress(done, total, fileBytes_);
     line += text::Format(" (%d%%)", step / 10);
     const size_t width = line.size();
     if (width < width_) line += std::string(width_ - width, ' ');

@@ -2,8 +2,11 @@
 // in one place (the image's own reasons and failures are in image_texts.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "image/image_texts.h"
 
 namespace image_step_texts {
 
@@ -27,13 +30,15 @@ inline constexpr const char* kSaveTitle = "Create CD Image";
 inline constexpr const char* kImageFilter = "CD images (*.iso)|*.iso|All Files (*.*)|*.*|";
 inline constexpr const char* kImageExtension = "iso";
 
-// The progress window: the files are read into the library's store first,
-// then the image is written.
-inline std::string Reading(const std::string& done, const std::string& total) {
-  return "Reading the files: " + done + " of " + total;
-}
-inline std::string Writing(const std::string& done, const std::string& total) {
-  return "Writing the image: " + done + " of " + total;
+// The progress line: the files are read into the library's store first,
+// then the image is written, each against its own total.
+inline std::string Progress(uint64_t done, uint64_t total, uint64_t fileBytes) {
+  using image_texts::Megabytes;
+  if (done <= fileBytes) {
+    return "Reading the files: " + Megabytes(done) + " of " + Megabytes(fileBytes);
+  }
+  return "Writing the image: " + Megabytes(done - fileBytes) + " of " +
+         Megabytes(total - fileBytes);
 }
 inline constexpr const char* kCancelling = "Cancelling ...";
 

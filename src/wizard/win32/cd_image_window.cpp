@@ -160,12 +160,7 @@ class ProgressDialog : public WizardDialog {
     const uint64_t total = total_;
     const int at = total == 0 ? 0 : static_cast<int>(done * kBarSteps / total);
     ::SendMessageA(Item(IDC_PROGRESS_BAR), PBM_SETPOS, at, 0);
-    const uint64_t files = plan_.fileBytes;
-    SetItemText(IDT_PROGRESS_BYTES,
-                done <= files
-                    ? tx::Reading(image_texts::Megabytes(done), image_texts::Megabytes(files))
-                    : tx::Writing(image_texts::Megabytes(done - files),
-                                  image_texts::Megabytes(total - files)));
+    SetItemText(IDT_PROGRESS_BYTES, tx::Progress(done, total, plan_.fileBytes));
   }
 
   cd_image::ImageFileSystem& images_;
