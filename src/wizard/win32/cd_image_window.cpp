@@ -58,7 +58,7 @@ class UnfitDialog : public WizardDialog {
 
   bool OnInit() override {
     HWND list = Item(IDL_UNFIT_LIST);
-    SetUpReportList(list, {{tx::kUnfitPathColumn, 0}, {tx::kUnfitReasonColumn, 0}});
+    SetUpReportList(list, {tx::kUnfitPathColumn, tx::kUnfitReasonColumn});
     for (const cd_image::UnfitEntry& entry : unfit_)
       AddReportRow(list, {entry.path, image_texts::UnfitReason(entry)});
     FitColumns(list);

@@ -8,6 +8,7 @@
 #include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_adapters.h"
 #include "wizard/pages/win32/please_wait_box.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
 
@@ -21,12 +22,8 @@ CopyResourcesPage::CopyResourcesPage(std::string previousFolder, std::string new
 }
 
 bool CopyResourcesPage::OnInit() {
-  HWND list = Item(IDL_COPY_FILES);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT;
-  column.pszText = const_cast<char*>(file_page_texts::kFileInformationColumn);
-  ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  SetUpReportList(Item(IDL_COPY_FILES), {file_page_texts::kFileInformationColumn},
+                  LVS_EX_CHECKBOXES);
   return true;
 }
 
@@ -36,15 +33,8 @@ void CopyResourcesPage::OnSetActive() {
   WizardSettings settings(WizardApp::Current().Registry());
   Win32FileSystem fs;
   files_ = resource_files::ListResourceFiles(settings, fs, previousFolder_);
-  for (size_t i = 0; i < files_.size(); ++i) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<char*>(files_[i].row.c_str());
-    const int index =
-        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    ListView_SetCheckState(list, index, TRUE);
-  }
+  for (const auto& file : files_)
+    ListView_SetCheckState(list, AddReportRow(list, {file.row}), TRUE);
   FitColumns(list);
   if (files_.empty()) {
     // Nothing to offer: the frame ends as if cancelled, before it is seen.

@@ -16,6 +16,7 @@
 #include "wizard/pages/win32/please_wait_box.h"
 #include "wizard/pages/win32/win32_folder_lister.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
@@ -32,13 +33,6 @@ void FillCombo(HWND combo, const std::vector<std::string>& items, int selected) 
     ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-
-void SetCell(HWND list, int row, int column, const std::string& value) {
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(value.c_str());
-  ::SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 // Runs one entry editor over `owner`; true (with `entry` changed) on OK.
@@ -77,16 +71,8 @@ win32::DispatchTable FileListPage::Table() const {
 }
 
 bool FileListPage::OnInit() {
-  HWND list = Item(IDL_SEVERAL_ENTRIES);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  int index = 0;
-  for (const char* heading : {t::kNameColumn, t::kFileColumn, t::kForceColumn}) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<char*>(heading);
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++),
-                   reinterpret_cast<LPARAM>(&column));
-  }
+  SetUpReportList(Item(IDL_SEVERAL_ENTRIES), {t::kNameColumn, t::kFileColumn, t::kForceColumn},
+                  LVS_EX_GRIDLINES);
   return true;
 }
 
@@ -159,16 +145,7 @@ void FileListPage::ShowList() {
   ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list);
   const std::vector<Entry>& rows = list_.rows();
-  for (size_t i = 0; i < rows.size(); ++i) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<char*>(rows[i].name.c_str());
-    const int row =
-        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    SetCell(list, row, 1, rows[i].file);
-    SetCell(list, row, 2, rows[i].forceOpen);
-  }
+  for (const Entry& row : rows) AddReportRow(list, {row.name, row.file, row.forceOpen});
   const int mark = list_.mark();
   ::SendMessageA(list, LVM_SETSELECTIONMARK, 0, mark);
   if (mark != several_files::EntryList::kNoMark) {

@@ -44,7 +44,7 @@ bool FilesToCopyPage::OnInit() {
 
 void FilesToCopyPage::FillList() {
   HWND list = Item(IDL_REPORT_LIST);
-  SetUpReportList(list, {{cd_files_texts::kTargetColumn, 0}, {cd_files_texts::kSourceColumn, 0}});
+  SetUpReportList(list, {cd_files_texts::kTargetColumn, cd_files_texts::kSourceColumn});
   for (const FileToCopy& row : report_.rows) AddReportRow(list, {row.target, row.source});
   // As wide as the rows, not the 150 and 1000 pixels that made even a short
   // list scroll sideways.

@@ -12,6 +12,7 @@
 #include "wizard/pages/win32/list_widths.h"
 #include "wizard/pages/win32/option_dialogs.h"
 #include "wizard/win32/cd_files_window.h"
+#include "wizard/win32/report_list.h"
 #include "wizard/win32/win32_wizard_questions.h"
 #include "wizard/win32/wizard_app.h"
 #include "wizard/wizard_settings.h"
@@ -21,23 +22,15 @@ namespace {
 namespace ws = wizard_settings;
 namespace tx = options_texts;
 
-// Each as wide as its texts (not 110, 50 and 270 pixels, which are wider
-// than the list together).
-constexpr const char* kColumns[] = {"Option", "Used", "Description"};
+// "Option", "Used" and "Description", each as wide as its texts (not 110,
+// 50 and 270 pixels, which are wider than the list together).
 constexpr int kUsedColumn = 1;
-constexpr int kDescriptionColumn = 2;
 
 const options_page::OptionRow* RowAt(int index) {
   const auto rows = options_page::Rows();
   return index >= 0 && index < static_cast<int>(rows.size()) ? &rows[index] : nullptr;
 }
 
-void SetCell(HWND list, int row, int column, const char* text) {
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text);
-  ::SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
 }  // namespace
 
 OptionsPage::OptionsPage() : BoundPage(IDD_OPTIONS) {}
@@ -69,33 +62,18 @@ std::vector<win32::ControlBinding> OptionsPage::ControlBindings() {
 
 void OptionsPage::BuildTable() {
   HWND list = Item(IDL_OPTIONS_TABLE);
-  ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
-  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(kColumns[i]);
-    column.iSubItem = i;
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-  }
+  SetUpReportList(list, {"Option", "Used", "Description"}, LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
   WizardSettings settings(WizardApp::Current().Registry());
-  int index = 0;
   for (const options_page::OptionRow& row : options_page::Rows()) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(row.name);
-    ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    SetCell(list, index, kUsedColumn, options_page::UsedText(row, settings));
-    SetCell(list, index, kDescriptionColumn, row.description);
-    ++index;
+    AddReportRow(list, {row.name, options_page::UsedText(row, settings), row.description});
   }
   FitColumns(list);
 }
 
 void OptionsPage::ShowUsed(int row) {
   WizardSettings settings(WizardApp::Current().Registry());
-  SetCell(Item(IDL_OPTIONS_TABLE), row, kUsedColumn, options_page::UsedText(*RowAt(row), settings));
+  SetReportCell(Item(IDL_OPTIONS_TABLE), row, kUsedColumn,
+                options_page::UsedText(*RowAt(row), settings));
 }
 
 void OptionsPage::OnSetActive() {
